@@ -1,0 +1,49 @@
+#include "extras/dateline.h"
+
+#include "store/clock.h"
+#include "store/dates.h"
+#include "store/store.h"
+
+#include <array>
+
+namespace obzorka {
+
+QString nazevdne(QDate day)
+{
+    // Monday first, as QDate counts the weekdays.
+    static const std::array<QString, 7> names = {
+        QStringLiteral("pondělí"), QStringLiteral("úterý"), QStringLiteral("středa"),
+        QStringLiteral("čtvrtek"), QStringLiteral("pátek"), QStringLiteral("sobota"),
+        QStringLiteral("neděle")};
+    return names.at(day.dayOfWeek() - 1);
+}
+
+QString capitalisedDayName(QDate day)
+{
+    QString name = nazevdne(day);
+    name[0] = name.at(0).toUpper();
+    return name;
+}
+
+QString dateLine(QDate today, const QString& nameDay)
+{
+    return QStringLiteral("Dnes je ") + nazevdne(today) + u' ' + dates::dayText(today) +
+           QStringLiteral(".\r\nSvátek má ") + nameDay + u'.';
+}
+
+QString nameDayAtStartup(Store& store)
+{
+    const Rows rows = store.provedsql(
+        QStringLiteral("SELECT * FROM svatky WHERE CStr(datum)=Day(Date()) || '.' || "
+                       "Month(Date()) || '.'"));
+    return rows.empty() ? QString() : rows.front().text(u"jmeno");
+}
+
+QString nameDayAtDayChange(Store& store)
+{
+    const Rows rows = store.provedsql(QStringLiteral(
+        "SELECT * FROM svatky WHERE DateValue(datum || Year(Date()))=DateValue(Date())"));
+    return rows.empty() ? QString() : rows.front().text(u"jmeno");
+}
+
+} // namespace obzorka

@@ -1,0 +1,130 @@
+#include "shell/application.h"
+
+#include "extras/accountdialog.h"
+#include "extras/dateline.h"
+#include "pages/generhtml.h"
+#include "reminders/marks.h"
+#include "shell/datafolder.h"
+#include "shell/mainwindow.h"
+#include "shell/pane.h"
+#include "store/clock.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+
+namespace obzorka {
+
+Application::Application(const Options& options, Notifier notify)
+    : m_options(options), m_notify(std::move(notify))
+{
+}
+
+Application::~Application() = default;
+
+bool Application::start()
+{
+    QString problem;
+    const QString folder = resolveDataFolder(m_options.dataFolder);
+    if (!prepareDataFolder(folder, m_state, &problem)) {
+        m_notify(problem);
+        return false;
+    }
+
+    // A second copy on the same data folder would fight the first over the store.
+    m_lock = std::make_unique<QLockFile>(folder + QStringLiteral("/obzorka.lock"));
+    m_lock->setStaleLockTime(0);
+    if (!m_lock->tryLock(0)) {
+        m_notify(QStringLiteral("Program Obzorka je již otevřen."));
+        return false;
+    }
+
+    m_state.data_server = m_options.server;
+    m_state.data_serverobr = m_options.imageServer;
+    m_window = std::make_unique<MainWindow>(m_state);
+    connect(m_window.get(), &MainWindow::shutdownRequested, this, &Application::shutdown);
+    m_window->form1caption();
+
+    if (!m_store.otevridb(folder, &problem)) {
+        m_notify(problem);
+        return false;
+    }
+
+    logIn();
+    m_window->form1caption();
+
+    m_host.timer1div_pln = 1;
+    m_state.zvoleno4 = -1;
+    loadSettingsIntoControls();
+    m_window->setDateLine(dateLine(Clock::today(), nameDayAtStartup(m_store)));
+    m_window->fillChoosers(Clock::today());
+    m_window->fillDayChooser(Clock::today());
+    m_window->mainPane()->showPage(generhtml::generzprava(QString()));
+
+    m_window->show();
+
+    // Every run starts with downloading allowed, whatever the last run stored.
+    m_settings.remove(settingkeys::povolenoStahovani);
+    m_state.povoleno_stahovani = m_settings.downloadAllowed();
+    m_host.timer1div_pln = 1;
+    m_host.enableTimer1();
+
+    purgeEndedMarks(m_store);
+    m_host.enableTimer2();
+
+    m_state.zvoleno4 = 0;
+    m_host.Timer1_Timer();
+    return true;
+}
+
+void Application::logIn()
+{
+    const Account stored = m_settings.readAccount();
+    m_state.data_jmeno = stored.name;
+    m_state.data_heslo = stored.password;
+    while (!m_state.hasAccount()) {
+        AccountDialog dialog(m_settings, QStringLiteral("http://") + m_state.data_server +
+                                             QStringLiteral("/proguziv/program"));
+        connect(&dialog, &AccountDialog::accountSaved, this, &Application::applyAccount);
+        connect(&dialog, &AccountDialog::postponed, this, [this] {
+            // No download run starts under this name until the next start.
+            applyAccount({QStringLiteral("anonymous"), QStringLiteral("anonymous")});
+        });
+        dialog.exec();
+        if (m_state.hasAccount())
+            break;
+        const Account reread = m_settings.readAccount();
+        m_state.data_jmeno = reread.name;
+        m_state.data_heslo = reread.password;
+    }
+}
+
+void Application::applyAccount(const Account& account)
+{
+    m_state.data_jmeno = account.name;
+    m_state.data_heslo = account.password;
+    if (m_window)
+        m_window->form1caption();
+    m_host.timer1div_pln = 1;
+}
+
+void Application::loadSettingsIntoControls()
+{
+    m_state.upozornit_minutpredem = 5;
+    QLineEdit* minutes = m_window->leadMinutesBox();
+    minutes->setText(QStringLiteral("5"));
+    if (m_settings.exists(settingkeys::upozornitMinutPredem))
+        minutes->setText(m_settings.read(settingkeys::upozornitMinutPredem));
+
+    m_window->vpsBox()->setChecked(m_settings.readFlag(settingkeys::vps));
+    m_window->noImagesBox()->setChecked(m_settings.readFlag(settingkeys::nestahovatObrazky));
+}
+
+void Application::shutdown()
+{
+    m_host.pln_ukonci = true;
+    m_store.zavridb();
+    QCoreApplication::quit();
+}
+
+} // namespace obzorka

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDate>
+#include <QStringList>
+#include <optional>
+
+// The fixed lists of the main window's choosers and the date items they show.
+namespace obzorka::chooseritems {
+
+inline const QString nightPrefix = QStringLiteral("Noční_pořady-");
+
+// "Pondělí 7.12.2026": the capitalised day name, a blank and the day text.
+QString dateItem(QDate day);
+// The date an item names (the word after the first blank), with or without the night prefix.
+std::optional<QDate> dateOfItem(const QString& item);
+
+// Yesterday (with the night prefix) to today + 12.
+QStringList gridDays(QDate today);
+// "Kdykoliv", then today to today + 12.
+QStringList searchDays(QDate today);
+// "Vše", "Dokumenty", … "Zprávy".
+QStringList programmeTypes();
+// "Všechny", "Základní české", … "Jiné zahraniční".
+QStringList stationGroups();
+// "Teď", "Začátku", "8:00" … "23:00", " 0:00" … " 3:00", "Konce".
+QStringList fromTimes();
+// The same with " 0:00" … " 8:00" after midnight.
+QStringList toTimes();
+
+} // namespace obzorka::chooseritems

@@ -1,0 +1,13 @@
+#pragma once
+
+struct sqlite3;
+
+namespace obzorka {
+
+// Registers on one connection the functions the program's statements are written with:
+// DateValue, DateAdd, DateDiff, Now, Date, Day, Month, Year, CStr, CInt, Instr, LCase, Trim
+// and the aggregate First. They read dates as "d.m.yyyy" or ISO text and write ISO text;
+// Now and Date come from the program's clock. Returns false when SQLite refuses one.
+bool registerDialect(sqlite3* db);
+
+} // namespace obzorka

@@ -1,0 +1,146 @@
+#include "store/settings.h"
+
+#include "store/numbers.h"
+#include "store/store.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace obzorka {
+namespace {
+
+QString flagText(bool on)
+{
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+bool flagOf(const QString& field)
+{
+    return numbers::toWholeNumber(field).value_or(0) != 0;
+}
+
+} // namespace
+
+QString settingkeys::upozornitText(int row)
+{
+    return QStringLiteral("upozornit_text%1").arg(row);
+}
+
+QString withoutQuotes(QString text)
+{
+    text.remove(QLatin1Char('\''));
+    text.remove(QLatin1Char('"'));
+    return text;
+}
+
+std::optional<int> cleanLeadMinutes(const QString& typed)
+{
+    const auto number = numbers::toWholeNumber(typed);
+    if (!number || *number < std::numeric_limits<qint16>::min() ||
+        *number > std::numeric_limits<qint16>::max())
+        return std::nullopt;
+    return int(std::clamp<qint64>(*number, 0, 600));
+}
+
+QString Settings::read(const QString& key, const QString& fallback) const
+{
+    const Rows rows =
+        m_store.provedsql(QStringLiteral("SELECT * FROM nastaveni WHERE polozka=?"), {key});
+    return rows.empty() ? fallback : rows.front().text(u"hodnota");
+}
+
+bool Settings::exists(const QString& key) const
+{
+    return !m_store.provedsql(QStringLiteral("SELECT * FROM nastaveni WHERE polozka=?"), {key})
+                .empty();
+}
+
+void Settings::write(const QString& key, const QString& value)
+{
+    remove(key);
+    m_store.provedsql(
+        QStringLiteral("INSERT INTO nastaveni (polozka, hodnota) VALUES (?, trim(?))"),
+        {key, value});
+}
+
+void Settings::remove(const QString& key)
+{
+    m_store.provedsql(QStringLiteral("DELETE FROM nastaveni WHERE polozka=?"), {key});
+}
+
+bool Settings::readFlag(const QString& key) const
+{
+    return read(key).toLower() == u"true";
+}
+
+void Settings::writeFlag(const QString& key, bool on)
+{
+    write(key, on ? QStringLiteral("True") : QStringLiteral("False"));
+}
+
+std::optional<int> Settings::writeLeadMinutes(const QString& typed)
+{
+    const auto minutes = cleanLeadMinutes(typed);
+    if (minutes)
+        write(settingkeys::upozornitMinutPredem, QString::number(*minutes));
+    return minutes;
+}
+
+KeywordRule Settings::readKeywordRule(int row) const
+{
+    const QString key = settingkeys::upozornitText(row);
+    const QString stored =
+        exists(key) ? read(key) + QStringLiteral(";0;0;0") : QStringLiteral(";1;0;0");
+    const QStringList fields = stored.split(QLatin1Char(';'));
+    return {fields.at(0), flagOf(fields.at(1)), flagOf(fields.at(2)), flagOf(fields.at(3))};
+}
+
+void Settings::writeKeywordRule(int row, const KeywordRule& rule)
+{
+    const QString value = rule.text + u';' + flagText(rule.inTitle) + u';' + flagText(rule.inInfo) +
+                          u';' + flagText(rule.inExtendedInfo);
+    write(settingkeys::upozornitText(row), withoutQuotes(value));
+}
+
+Account Settings::readAccount() const
+{
+    Account account;
+    for (const Row& row : m_store.provedsql(QStringLiteral("SELECT * FROM nastaveni"))) {
+        const QString key = row.text(u"polozka").trimmed();
+        if (key == settingkeys::jmeno)
+            account.name = row.text(u"hodnota").trimmed();
+        else if (key == settingkeys::heslo)
+            account.password = row.text(u"hodnota").trimmed();
+    }
+    return account;
+}
+
+Account Settings::writeAccount(const QString& name, const QString& password)
+{
+    removeAccount();
+    const QString insert =
+        QStringLiteral("INSERT INTO nastaveni (polozka, hodnota) VALUES (?, trim(?))");
+    m_store.provedsql(insert, {settingkeys::jmeno, name});
+    m_store.provedsql(insert, {settingkeys::heslo, password});
+    return readAccount();
+}
+
+void Settings::removeAccount()
+{
+    m_store.provedsql(QStringLiteral("DELETE FROM nastaveni WHERE (polozka=?) OR (polozka=?)"),
+                      {settingkeys::jmeno, settingkeys::heslo});
+}
+
+void Settings::writeServerMessage(const QString& message)
+{
+    remove(settingkeys::posledniZprava);
+    m_store.provedsql(QStringLiteral("INSERT INTO nastaveni (polozka, hodnota) VALUES (?, ?)"),
+                      {settingkeys::posledniZprava, message});
+}
+
+bool Settings::downloadAllowed() const
+{
+    return read(settingkeys::povolenoStahovani).toLower() != u"false";
+}
+
+} // namespace obzorka

@@ -1,0 +1,192 @@
+#include "store/store.h"
+
+#include "store/dates.h"
+#include "store/dialect.h"
+#include "store/schemafile.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QtGlobal>
+#include <cstdio>
+#include <cstdlib>
+#include <sqlite3.h>
+
+namespace obzorka {
+namespace {
+
+constexpr int busyTimeoutMs = 5000;
+
+void defaultFatalHandler(const QString& message)
+{
+    std::fprintf(stderr, "%s\n", qUtf8Printable(message));
+    std::exit(EXIT_FAILURE);
+}
+
+Store::FatalHandler& fatalHandler()
+{
+    static Store::FatalHandler handler = defaultFatalHandler;
+    return handler;
+}
+
+QString engineMessage(sqlite3* db)
+{
+    return QString::fromUtf8(sqlite3_errmsg(db));
+}
+
+bool isSelect(const QString& sql)
+{
+    return sql.left(6).toLower() == u"select";
+}
+
+int bind(sqlite3_stmt* statement, int index, const QVariant& value)
+{
+    if (value.isNull())
+        return sqlite3_bind_null(statement, index);
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+        return sqlite3_bind_int64(statement, index, value.toLongLong());
+    case QMetaType::Double:
+        return sqlite3_bind_double(statement, index, value.toDouble());
+    case QMetaType::QByteArray: {
+        const QByteArray bytes = value.toByteArray();
+        return sqlite3_bind_blob(statement, index, bytes.constData(), int(bytes.size()),
+                                 SQLITE_TRANSIENT);
+    }
+    case QMetaType::QDate:
+        return bind(statement, index, dates::isoDate(value.toDate()));
+    case QMetaType::QDateTime:
+        return bind(statement, index, dates::isoMoment(value.toDateTime()));
+    default: {
+        const QByteArray utf8 = value.toString().toUtf8();
+        return sqlite3_bind_text(statement, index, utf8.constData(), int(utf8.size()),
+                                 SQLITE_TRANSIENT);
+    }
+    }
+}
+
+QVariant columnValue(sqlite3_stmt* statement, int column)
+{
+    switch (sqlite3_column_type(statement, column)) {
+    case SQLITE_INTEGER:
+        return qint64(sqlite3_column_int64(statement, column));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(statement, column);
+    case SQLITE_BLOB:
+        return QByteArray(static_cast<const char*>(sqlite3_column_blob(statement, column)),
+                          sqlite3_column_bytes(statement, column));
+    case SQLITE_NULL:
+        return {};
+    default:
+        return QString::fromUtf8(
+            reinterpret_cast<const char*>(sqlite3_column_text(statement, column)),
+            sqlite3_column_bytes(statement, column));
+    }
+}
+
+} // namespace
+
+void Store::setFatalHandler(FatalHandler handler)
+{
+    fatalHandler() = handler ? std::move(handler) : FatalHandler(defaultFatalHandler);
+}
+
+QString Store::databasePath(const QString& dataFolder)
+{
+    return dataFolder + QStringLiteral("/obz.db");
+}
+
+Store::~Store()
+{
+    zavridb();
+}
+
+bool Store::otevridb(const QString& dataFolder, QString* error)
+{
+    zavridb();
+    const QString path = databasePath(dataFolder);
+    if (!QFileInfo::exists(path) && !createStoreFile(path, error))
+        return false;
+
+    sqlite3* db = nullptr;
+    const int opened =
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    QString problem;
+    if (opened != SQLITE_OK)
+        problem = db ? engineMessage(db) : QString::fromUtf8(sqlite3_errstr(opened));
+    else if (sqlite3_db_readonly(db, "main") == 1)
+        problem = QStringLiteral("soubor je jen pro čtení");
+    else
+        problem = checkStoreFile(db);
+    if (problem.isEmpty()) {
+        sqlite3_busy_timeout(db, busyTimeoutMs);
+        if (!registerDialect(db) ||
+            sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr) != SQLITE_OK)
+            problem = engineMessage(db);
+    }
+    if (!problem.isEmpty()) {
+        sqlite3_close_v2(db);
+        if (error)
+            *error = cannotOpenMessage(path, problem);
+        return false;
+    }
+    m_db = db;
+    return true;
+}
+
+Rows Store::provedsql(const QString& sql, const QVariantList& params)
+{
+    Rows rows;
+    const QByteArray utf8 = sql.toUtf8();
+    sqlite3_stmt* statement = nullptr;
+    int status =
+        m_db ? sqlite3_prepare_v2(m_db, utf8.constData(), int(utf8.size()), &statement, nullptr)
+             : SQLITE_MISUSE;
+    if (status == SQLITE_OK && !statement)
+        return rows; // nothing but blanks or a comment
+    for (int i = 0; status == SQLITE_OK && i < params.size(); ++i)
+        status = bind(statement, i + 1, params.at(i));
+
+    if (status == SQLITE_OK) {
+        const bool select = isSelect(sql);
+        std::shared_ptr<QStringList> columns;
+        if (select && statement) {
+            auto names = std::make_shared<QStringList>();
+            for (int c = 0; c < sqlite3_column_count(statement); ++c)
+                names->append(QString::fromUtf8(sqlite3_column_name(statement, c)));
+            columns = std::move(names);
+        }
+        while ((status = sqlite3_step(statement)) == SQLITE_ROW) {
+            if (!select)
+                continue;
+            QVariantList values;
+            for (int c = 0; c < columns->size(); ++c)
+                values.append(columnValue(statement, c));
+            rows.emplace_back(columns, std::move(values));
+        }
+        if (status == SQLITE_DONE)
+            status = SQLITE_OK;
+    }
+    const QString message = m_db ? engineMessage(m_db) : QStringLiteral("databáze není otevřena");
+    sqlite3_finalize(statement);
+    if (status != SQLITE_OK) {
+        fatalHandler()(QStringLiteral("Chyba sql: ") + message + QStringLiteral("\r\nSQL dotaz: ") +
+                       sql);
+        return {};
+    }
+    return rows;
+}
+
+void Store::zavridb()
+{
+    if (m_db)
+        sqlite3_close_v2(m_db);
+    m_db = nullptr;
+}
+
+} // namespace obzorka

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "store/row.h"
+
+#include <QString>
+#include <QVariantList>
+#include <functional>
+
+struct sqlite3;
+
+namespace obzorka {
+
+// One connection to the store obz.db in the data folder. Each thread that needs the store
+// opens its own Store; a Store is used by one thread at a time.
+//
+// A statement that fails is fatal: the installed fatal handler receives "Chyba sql: ",
+// the engine's message, CR LF, "SQL dotaz: " and the statement. The window's handler shows
+// it and ends the program; tests install one that throws.
+class Store
+{
+public:
+    using FatalHandler = std::function<void(const QString& message)>;
+    static void setFatalHandler(FatalHandler handler);
+    static QString databasePath(const QString& dataFolder);
+
+    Store() = default;
+    ~Store();
+    Store(const Store&) = delete;
+    Store& operator=(const Store&) = delete;
+
+    // Opens obz.db in the data folder, first creating it from the installed schema when the
+    // folder has none. When the file exists but is no store of this program, or cannot be
+    // opened, returns false with a Czech message naming the file, and leaves the file as it was.
+    bool otevridb(const QString& dataFolder, QString* error);
+
+    // Runs one statement with its values bound to the "?" placeholders. A statement whose
+    // first six characters read "select" in any letter case returns its rows; any other is
+    // executed and returns none.
+    Rows provedsql(const QString& sql, const QVariantList& params = {});
+
+    // Closes the connection; errors are ignored.
+    void zavridb();
+
+    bool isOpen() const { return m_db != nullptr; }
+
+private:
+    sqlite3* m_db = nullptr;
+};
+
+} // namespace obzorka

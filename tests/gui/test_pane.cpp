@@ -1,0 +1,116 @@
+#include "pages/generhtml.h"
+#include "shell/pane.h"
+#include "support/teststore.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+
+using namespace obzorka;
+
+namespace {
+
+// A time cell and a title as the listings write them, plus text that follows the body colour.
+const QString listing =
+    "<HTML><HEAD><TITLE>Televizní program</TITLE><STYLE TYPE=\"text/css\"><!--BODY   {  }"
+    "       .cas  {  color: red; font-weight: bold; font-size: 10pt; font-family: \"Helvetica "
+    "CE\",Arial;}"
+    "       .infnaz {color: gold; font-size: 10pt; font-family: \"Helvetica CE\",Arial;}-->"
+    "</STYLE></HEAD><BODY BGCOLOR=\"#000050\" TEXT=\"gold\"><TABLE WIDTH=100%><TR>"
+    "<TD VALIGN=TOP WIDTH=35 CLASS=cas><A HREF=\"upozor.htm?zpet=true&vypis=true&id=5\" "
+    "CLASS=cas STYLE=\"text-decoration: none;\" ONCLICK=\"return false\">18:00</A></TD>"
+    "<TD VALIGN=TOP CLASS=infnaz>Zprávy</TD></TR></TABLE><P>Obyčejný text</P></BODY></HTML>";
+
+QTextCharFormat formatOf(const QTextDocument* document, const QString& text, int* lines = nullptr)
+{
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+            if (fragment.fragment().text() == text) {
+                if (lines)
+                    *lines = block.layout()->lineCount();
+                return fragment.fragment().charFormat();
+            }
+        }
+    }
+    ADD_FAILURE() << "no fragment " << text.toStdString();
+    return {};
+}
+
+} // namespace
+
+TEST(Pane, LinksTakeTheirClassColourAndBodyTextTakesTheBodyColour)
+{
+    Pane pane("WebBrowser1");
+    pane.resize(400, 300);
+    pane.show();
+    pane.showPage(listing);
+    EXPECT_EQ(pane.page(), listing);
+    const QTextCharFormat time = formatOf(pane.document(), "18:00");
+    EXPECT_EQ(time.foreground().color(), QColor("red"));
+    EXPECT_FALSE(time.fontUnderline());
+    EXPECT_EQ(formatOf(pane.document(), "Obyčejný text").foreground().color(), QColor("gold"));
+}
+
+TEST(Pane, NarrowTimeCellKeepsTheTimeOnOneLine)
+{
+    Pane pane("WebBrowser1");
+    pane.resize(400, 300);
+    pane.show();
+    pane.showPage(listing);
+    QApplication::processEvents();
+    int lines = 0;
+    formatOf(pane.document(), "18:00", &lines);
+    EXPECT_EQ(lines, 1);
+}
+
+TEST(Pane, ClickedLinkIsReportedNotFollowed)
+{
+    Pane pane("WebBrowser1");
+    pane.resize(400, 300);
+    pane.show();
+    pane.showPage(listing);
+    QSignalSpy clicked(&pane, &Pane::linkClicked);
+    pane.setFocus();
+    // Tab moves to the first link, Enter activates it, as a keyboard user would.
+    QTest::keyClick(pane.viewport(), Qt::Key_Tab);
+    QTest::keyClick(pane.viewport(), Qt::Key_Return);
+    ASSERT_EQ(clicked.count(), 1);
+    EXPECT_EQ(clicked.at(0).at(0).toString(), "upozor.htm?zpet=true&vypis=true&id=5");
+    EXPECT_EQ(pane.page(), listing);
+}
+
+TEST(Pane, NoContextMenuAndNoNetworkResources)
+{
+    Pane pane("WebBrowser1");
+    pane.show();
+    pane.showPage(generhtml::generzprava("Zpráva"));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10),
+                            pane.mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(pane.viewport(), &event);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_FALSE(pane.loadResource(QTextDocument::ImageResource, QUrl("http://example.com/a.gif"))
+                     .isValid());
+}
+
+TEST(Pane, ScrollPositionCanBeSavedAndRestored)
+{
+    Pane pane("WebBrowser1");
+    pane.resize(300, 200);
+    pane.show();
+    QString rows;
+    for (int i = 0; i < 200; ++i)
+        rows += QStringLiteral("<A NAME=\"r%1\">řádek %1</A><BR>").arg(i);
+    pane.showPage("<HTML><BODY>" + rows + "</BODY></HTML>");
+    QApplication::processEvents();
+    pane.scrollToAnchor("r150");
+    const int atAnchor = pane.scrollTop();
+    EXPECT_GT(atAnchor, 0);
+    pane.setScrollTop(0);
+    EXPECT_EQ(pane.scrollTop(), 0);
+    pane.setScrollTop(atAnchor);
+    EXPECT_EQ(pane.scrollTop(), atAnchor);
+}

@@ -1,0 +1,35 @@
+#include "pages/generhtml.h"
+#include "shell/richtextpage.h"
+
+#include <gtest/gtest.h>
+
+using namespace obzorka;
+
+TEST(RichTextPage, StyleCommentMarkersGoOnlyInsideStyle)
+{
+    const QString page =
+        "<HTML><HEAD><STYLE TYPE=\"text/css\"><!--BODY   {  }  .cas {color: red;}--></STYLE>"
+        "</HEAD><BODY TEXT=\"gold\">a <!-- b --> c</BODY></HTML>";
+    const RichTextPage adapted = adaptForRichText(page);
+    EXPECT_EQ(adapted.html.toStdString(),
+              "<HTML><HEAD><STYLE TYPE=\"text/css\">BODY   {  }  .cas {color: red;}</STYLE>"
+              "</HEAD><BODY TEXT=\"gold\">a <!-- b --> c</BODY></HTML>");
+    EXPECT_EQ(adapted.textColour.toStdString(), "gold");
+}
+
+TEST(RichTextPage, BodyTextColourInAnyFormAndNone)
+{
+    EXPECT_EQ(adaptForRichText("<body bgcolor=red text=#10D010>").textColour.toStdString(),
+              "#10D010");
+    EXPECT_EQ(adaptForRichText("<BODY LEFTMARGIN=0>").textColour.toStdString(), "");
+    EXPECT_EQ(adaptForRichText(generhtml::generzprava("x")).textColour.toStdString(), "gold");
+}
+
+TEST(MessagePage, IsTheFrameAroundTheCentredText)
+{
+    EXPECT_EQ(generhtml::generzprava("Čekejte...").toStdString(),
+              "<HTML><HEAD><TITLE>Televizní program</TITLE>"
+              "<META HTTP-EQUIV=\"content-type\" CONTENT=\"text/html;charset=windows-1250\"></HEAD>"
+              "<BODY BGCOLOR=\"#000050\" TEXT=\"gold\" LEFTMARGIN=0 RIGHTMARGIN=0 TOPMARGIN=0 "
+              "BOTTOMMARGIN=0><BR><BR><CENTER>Čekejte...</CENTER></BODY></HTML>");
+}
