@@ -43,6 +43,7 @@ bool Application::start()
     m_state.data_serverobr = m_options.imageServer;
     m_window = std::make_unique<MainWindow>(m_state);
     connect(m_window.get(), &MainWindow::shutdownRequested, this, &Application::shutdown);
+    wireSettingsControls();
     m_window->form1caption();
 
     if (!m_store.otevridb(folder, &problem)) {
@@ -118,6 +119,31 @@ void Application::loadSettingsIntoControls()
 
     m_window->vpsBox()->setChecked(m_settings.readFlag(settingkeys::vps));
     m_window->noImagesBox()->setChecked(m_settings.readFlag(settingkeys::nestahovatObrazky));
+}
+
+void Application::wireSettingsControls()
+{
+    // While start-up fills the boxes from the settings nothing is written back.
+    connect(m_window.get(), &MainWindow::vpsToggled, this, [this](bool on) {
+        if (!m_state.starting())
+            m_settings.writeFlag(settingkeys::vps, on);
+    });
+    connect(m_window.get(), &MainWindow::noImagesToggled, this, [this](bool on) {
+        if (m_state.starting())
+            return;
+        m_settings.writeFlag(settingkeys::nestahovatObrazky, on);
+        m_host.timer1div_pln = 1; // the next tick may start a run that honours the choice
+    });
+    connect(m_window.get(), &MainWindow::leadMinutesEdited, this, [this](const QString& text) {
+        QLineEdit* box = m_window->leadMinutesBox();
+        const auto minutes = m_settings.writeLeadMinutes(text);
+        if (!minutes) {
+            box->setText(QStringLiteral("0")); // not a number: shown as 0, nothing stored
+            return;
+        }
+        box->setText(QString::number(*minutes));
+        m_state.upozornit_minutpredem = *minutes;
+    });
 }
 
 void Application::shutdown()

@@ -44,6 +44,7 @@ private:
     void logIn();
     void applyAccount(const Account& account);
     void loadSettingsIntoControls();
+    void wireSettingsControls();
 
     Options m_options;
     Notifier m_notify;

@@ -59,6 +59,7 @@ MainWindow::MainWindow(GuideState& state, QWidget* parent) : QWidget(parent), m_
 
     m_mainPane = new Pane(QStringLiteral("WebBrowser1"), this);
     m_panels = named(new QStackedWidget(this), QStringLiteral("Frame7"));
+    m_panels->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     m_panels->addWidget(buildGridPanel());
     m_panels->addWidget(buildSearchPanel());
     m_panels->addWidget(buildSettingsPanel());
@@ -132,6 +133,11 @@ QWidget* MainWindow::buildSettingsPanel()
                   QStringLiteral("Check1"));
     m_noImages =
         named(new QCheckBox(QStringLiteral("Nestahovat obrázky"), panel), QStringLiteral("Check2"));
+
+    connect(m_vps, &QCheckBox::toggled, this, &MainWindow::vpsToggled);
+    connect(m_noImages, &QCheckBox::toggled, this, &MainWindow::noImagesToggled);
+    connect(m_leadMinutes, &QLineEdit::editingFinished, this,
+            [this] { emit leadMinutesEdited(m_leadMinutes->text()); });
 
     auto* minutes = new QHBoxLayout;
     minutes->addWidget(new QLabel(QStringLiteral("Upozornit na vybraný pořad"), panel));

@@ -39,6 +39,11 @@ public:
 
 signals:
     void shutdownRequested();
+    // The settings boxes changed, by the user or by start-up filling them.
+    void vpsToggled(bool on);
+    void noImagesToggled(bool on);
+    // The lead-minutes box was left or confirmed with Enter.
+    void leadMinutesEdited(const QString& text);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

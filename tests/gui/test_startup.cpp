@@ -238,3 +238,42 @@ TEST_F(Startup, ClosingTheWindowStopsTheDownloaderAndClosesTheStore)
     EXPECT_TRUE(guide->downloadHost().pln_ukonci);
     EXPECT_FALSE(guide->store().isOpen());
 }
+
+TEST_F(Startup, SettingsBoxesStoreOnlyOnceStartupIsOver)
+{
+    prepareStore([](Store& store) { Settings(store).write(settingkeys::vps, "True"); });
+    auto guide = application();
+    ASSERT_TRUE(guide->start());
+    Settings settings(guide->store());
+    EXPECT_EQ(settings.read(settingkeys::vps), "True");
+    EXPECT_FALSE(settings.exists(settingkeys::nestahovatObrazky));
+
+    MainWindow* window = guide->mainWindow();
+    QTest::mouseClick(window->findChild<QCheckBox*>("Check1"), Qt::LeftButton);
+    EXPECT_EQ(settings.read(settingkeys::vps), "False");
+    guide->downloadHost().timer1div_pln = 4320;
+    window->findChild<QCheckBox*>("Check2")->setChecked(true);
+    EXPECT_EQ(settings.read(settingkeys::nestahovatObrazky), "True");
+    EXPECT_EQ(guide->downloadHost().timer1div_pln, 1);
+}
+
+TEST_F(Startup, LeadMinutesBoxCleansAndStoresWhenLeft)
+{
+    prepareStore([](Store&) {});
+    auto guide = application();
+    ASSERT_TRUE(guide->start());
+    auto* box = guide->mainWindow()->findChild<QLineEdit*>("Text1");
+    Settings settings(guide->store());
+    for (const auto& [typed, shown] : std::vector<std::pair<QString, QString>>{
+             {"1000", "600"}, {"-3", "0"}, {"07", "7"}}) {
+        box->setText(typed);
+        emit box->editingFinished();
+        EXPECT_EQ(box->text(), shown);
+        EXPECT_EQ(settings.read(settingkeys::upozornitMinutPredem), shown);
+    }
+    EXPECT_EQ(guide->state().upozornit_minutpredem, 7);
+    box->setText("brzy");
+    emit box->editingFinished();
+    EXPECT_EQ(box->text(), "0");
+    EXPECT_EQ(settings.read(settingkeys::upozornitMinutPredem), "7");
+}
