@@ -42,29 +42,9 @@ CREATE TABLE program (
 CREATE INDEX program_tv_datum ON program (tv, datum);
 CREATE INDEX program_datum ON program (datum);
 
--- Records of one import round before they are merged; the same columns in the same order.
-CREATE TABLE propridani (
-    id INTEGER,
-    tv TEXT,
-    datum TEXT,
-    hod1 INTEGER,
-    min1 INTEGER,
-    hod2 INTEGER,
-    min2 INTEGER,
-    nazev TEXT,
-    info1 TEXT,
-    info2 TEXT,
-    stereo INTEGER NOT NULL DEFAULT 0,
-    titulky INTEGER NOT NULL DEFAULT 0,
-    dual INTEGER NOT NULL DEFAULT 0,
-    znak_rec INTEGER NOT NULL DEFAULT 0,
-    cb INTEGER NOT NULL DEFAULT 0,
-    showview TEXT,
-    obr TEXT,
-    obr2 TEXT,
-    link TEXT,
-    typprg TEXT
-);
+-- Records of one import round before they are merged: the columns of program in the same
+-- order, so that the merge can copy whole rows.
+CREATE TABLE propridani AS SELECT * FROM program WHERE 0;
 CREATE INDEX propridani_id ON propridani (id);
 
 -- Reminder marks; automat is set by the keyword rules only.
