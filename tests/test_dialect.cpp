@@ -1,6 +1,8 @@
 #include "store/clock.h"
 #include "support/teststore.h"
 
+#include <ctime>
+
 using namespace obzorka;
 using obzorka::test::SqlError;
 
@@ -24,10 +26,18 @@ TEST_F(Dialect, DateDiffCountsMinuteBoundariesWithSecondsDropped)
     EXPECT_EQ(eval("DateDiff('n', NULL, '2026-12-04')"), "<null>");
 }
 
-TEST_F(Dialect, DateDiffIgnoresDaylightSavingJumps)
+TEST_F(Dialect, DateArithmeticIgnoresDaylightSavingJumps)
 {
-    // 25 October 2026 has 25 hours in Prague; the broadcast day still counts 24 naive hours.
+    // 25 October 2026 has 25 hours in Prague and 29 March 2026 has 23; the broadcast day and
+    // its hours still count as on the clock face.
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "Europe/Prague");
+    tzset();
     EXPECT_EQ(eval("DateDiff('n', '2026-10-25 00:00:00', '2026-10-26 00:00:00')"), "1440");
+    EXPECT_EQ(eval("DateAdd('h', 3, '2026-03-29')"), "2026-03-29 03:00:00");
+    EXPECT_EQ(eval("DateAdd('n', 150, '2026-03-29 01:00:00')"), "2026-03-29 03:30:00");
+    qputenv("TZ", zone);
+    tzset();
 }
 
 TEST_F(Dialect, DateValueReadsDayTextAndIsoAndRefusesImpossibleDays)
@@ -82,6 +92,7 @@ TEST_F(Dialect, CIntRoundsHalvesToEvenAndCStrWritesNumbers)
     EXPECT_EQ(eval("CInt(3.5)"), "4");
     EXPECT_EQ(eval("CInt(-2.5)"), "-2");
     EXPECT_EQ(eval("CInt('07')"), "7");
+    EXPECT_EQ(eval("CInt('2.5')"), "2");
     EXPECT_EQ(eval("CInt(' 96 ')"), "96");
     EXPECT_THROW(eval("CInt('sedm')"), SqlError);
     EXPECT_EQ(eval("CStr(12)"), "12");

@@ -23,3 +23,14 @@ TEST_F(EndedMarks, OnlyMarksOfProgrammesEndedBeforeThisMinuteGo)
         left << row.text(u"id");
     EXPECT_EQ(left, (QStringList{"2", "3", "99"}));
 }
+
+TEST_F(EndedMarks, AMinuteBoundaryCountsEvenAtItsFirstSecond)
+{
+    Clock::setFixed(QDateTime(QDate(2026, 12, 4), QTime(21, 1, 0)));
+    addProgramme(1, "ČT1", QDate(2026, 12, 4), 20, 0, 21, 0);
+    addProgramme(2, "ČT1", QDate(2026, 12, 4), 20, 0, 21, 1);
+    store.provedsql("INSERT INTO upozornit (id) VALUES (1), (2)");
+    purgeEndedMarks(store);
+    EXPECT_EQ(store.provedsql("SELECT id FROM upozornit").size(), 1u);
+    EXPECT_EQ(one("SELECT id AS v FROM upozornit"), "2");
+}

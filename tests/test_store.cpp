@@ -92,6 +92,9 @@ TEST_F(StoreFile, FailingStatementReportsEngineMessageAndStatement)
         EXPECT_TRUE(message.contains("syntax error")) << error.what();
     }
     EXPECT_THROW(store.provedsql("INSERT INTO nikde VALUES (1)"), SqlError);
+    // A second statement would silently not run: refused as a whole.
+    EXPECT_THROW(store.provedsql("DELETE FROM televize; DELETE FROM program"), SqlError);
+    EXPECT_NO_THROW(store.provedsql("DELETE FROM televize;  "));
 }
 
 TEST_F(StoreFile, SecondConnectionSeesCommittedRows)

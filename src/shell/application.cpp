@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLineEdit>
 
 namespace obzorka {
@@ -35,7 +36,10 @@ bool Application::start()
     m_lock = std::make_unique<QLockFile>(folder + QStringLiteral("/obzorka.lock"));
     m_lock->setStaleLockTime(0);
     if (!m_lock->tryLock(0)) {
-        m_notify(QStringLiteral("Program Obzorka je již otevřen."));
+        m_notify(m_lock->error() == QLockFile::LockFailedError
+                     ? QStringLiteral("Program Obzorka je již otevřen.")
+                     : QStringLiteral("Do složky „%1“ nelze zapisovat; program se ukončí.")
+                           .arg(QDir::toNativeSeparators(folder)));
         return false;
     }
 
@@ -80,10 +84,12 @@ bool Application::start()
 
 void Application::logIn()
 {
-    const Account stored = m_settings.readAccount();
-    m_state.data_jmeno = stored.name;
-    m_state.data_heslo = stored.password;
-    while (!m_state.hasAccount()) {
+    for (;;) {
+        const Account stored = m_settings.readAccount();
+        m_state.data_jmeno = stored.name;
+        m_state.data_heslo = stored.password;
+        if (m_state.hasAccount())
+            return;
         AccountDialog dialog(m_settings, QStringLiteral("http://") + m_state.data_server +
                                              QStringLiteral("/proguziv/program"));
         connect(&dialog, &AccountDialog::accountSaved, this, &Application::applyAccount);
@@ -93,10 +99,7 @@ void Application::logIn()
         });
         dialog.exec();
         if (m_state.hasAccount())
-            break;
-        const Account reread = m_settings.readAccount();
-        m_state.data_jmeno = reread.name;
-        m_state.data_heslo = reread.password;
+            return;
     }
 }
 
@@ -114,8 +117,8 @@ void Application::loadSettingsIntoControls()
     m_state.upozornit_minutpredem = 5;
     QLineEdit* minutes = m_window->leadMinutesBox();
     minutes->setText(QStringLiteral("5"));
-    if (m_settings.exists(settingkeys::upozornitMinutPredem))
-        minutes->setText(m_settings.read(settingkeys::upozornitMinutPredem));
+    if (const auto stored = m_settings.find(settingkeys::upozornitMinutPredem))
+        minutes->setText(*stored);
 
     m_window->vpsBox()->setChecked(m_settings.readFlag(settingkeys::vps));
     m_window->noImagesBox()->setChecked(m_settings.readFlag(settingkeys::nestahovatObrazky));
@@ -148,6 +151,8 @@ void Application::wireSettingsControls()
 
 void Application::shutdown()
 {
+    // A box that loses the focus as the window goes must not write to the closed store.
+    m_window->disconnect(this);
     m_host.pln_ukonci = true;
     m_store.zavridb();
     QCoreApplication::quit();

@@ -1,11 +1,14 @@
 #include "shell/application.h"
 #include "shell/fatalerror.h"
 #include "shell/options.h"
+#include "shell/pageexport.h"
 
 #include <QApplication>
 #include <cstdio>
 
-int main(int argc, char* argv[])
+namespace {
+
+int runWindow(int argc, char* argv[], const obzorka::Options& options)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("obzorka"));
@@ -13,7 +16,34 @@ int main(int argc, char* argv[])
     // The program lives on in the tray while its window is hidden.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const obzorka::Options options = obzorka::parseOptions(QApplication::arguments());
+    obzorka::installFatalSqlHandler();
+    obzorka::Application guide(options, obzorka::showCritical);
+    if (!guide.start())
+        return 1;
+    return QApplication::exec();
+}
+
+// The export needs no display: it runs without the window toolkit.
+int runExport(int argc, char* argv[], const obzorka::Options& options)
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("obzorka"));
+    QString error;
+    const int status = obzorka::exportPage(obzorka::resolveDataFolder(options.dataFolder),
+                                           options.exportRequest, &error);
+    if (status != 0)
+        std::fprintf(stderr, "%s\n", qUtf8Printable(error));
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const obzorka::Options options = obzorka::parseOptions(arguments);
     switch (options.action) {
     case obzorka::Options::Action::Help:
         std::fputs(qUtf8Printable(obzorka::usageText()), stdout);
@@ -25,13 +55,10 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s\n%s", qUtf8Printable(options.error),
                      qUtf8Printable(obzorka::usageText()));
         return 2;
+    case obzorka::Options::Action::Export:
+        return runExport(argc, argv, options);
     case obzorka::Options::Action::Run:
         break;
     }
-
-    obzorka::installFatalSqlHandler();
-    obzorka::Application guide(options, obzorka::showCritical);
-    if (!guide.start())
-        return 1;
-    return QApplication::exec();
+    return runWindow(argc, argv, options);
 }

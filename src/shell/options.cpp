@@ -1,7 +1,11 @@
 #include "shell/options.h"
 
+#include "shell/chooseritems.h"
+#include "store/dates.h"
+
 #include <QDir>
 #include <QStandardPaths>
+#include <map>
 
 namespace obzorka {
 namespace {
@@ -19,6 +23,74 @@ bool isHostAndPort(const QString& text)
     return colon > 0 && ok && port > 0 && port < 65536;
 }
 
+// The export options and the pages each belongs to.
+const std::map<QString, QStringList>& exportOptionKinds()
+{
+    static const std::map<QString, QStringList> kinds{
+        {QStringLiteral("--day"), {QStringLiteral("grid"), QStringLiteral("search")}},
+        {QStringLiteral("--from"), {QStringLiteral("grid")}},
+        {QStringLiteral("--to"), {QStringLiteral("grid")}},
+        {QStringLiteral("--type"), {QStringLiteral("grid"), QStringLiteral("search")}},
+        {QStringLiteral("--page"), {QStringLiteral("grid")}},
+        {QStringLiteral("--text"), {QStringLiteral("search")}},
+        {QStringLiteral("--group"), {QStringLiteral("search")}},
+        {QStringLiteral("--title-only"), {QStringLiteral("search")}},
+        {QStringLiteral("--marked-only"), {QStringLiteral("search")}},
+        {QStringLiteral("--first"), {QStringLiteral("search")}},
+        {QStringLiteral("--id"), {QStringLiteral("detail")}},
+        {QStringLiteral("--name"), {QStringLiteral("help")}},
+        {QStringLiteral("--out"),
+         {QStringLiteral("grid"), QStringLiteral("search"), QStringLiteral("detail"),
+          QStringLiteral("help")}}};
+    return kinds;
+}
+
+QString oneOf(const QString& option, const QString& value, const QStringList& allowed)
+{
+    if (allowed.contains(value))
+        return {};
+    return QStringLiteral("Volba %1 nezná „%2“; možné hodnoty: %3.")
+        .arg(option, value, allowed.join(QStringLiteral(", ")));
+}
+
+// Checks the export values; empty when they are fine, otherwise the Czech message.
+QString checkExport(ExportRequest& request)
+{
+    if (request.kind == u"grid") {
+        if (!request.day.isEmpty() && !dates::parseDate(request.day))
+            return QStringLiteral("„%1“ není den ve tvaru D.M.RRRR.").arg(request.day);
+        if (request.page < 1 || request.page > 24)
+            return QStringLiteral("Volba --page čeká číslo stránky od 1 do 24.");
+        QString problem = oneOf(QStringLiteral("--from"), request.from, chooseritems::fromTimes());
+        if (problem.isEmpty())
+            problem = oneOf(QStringLiteral("--to"), request.to, chooseritems::toTimes());
+        if (problem.isEmpty())
+            problem = oneOf(QStringLiteral("--type"), request.type, chooseritems::programmeTypes());
+        return problem;
+    }
+    if (request.kind == u"search") {
+        if (request.day.isEmpty())
+            request.day = QStringLiteral("Kdykoliv");
+        // A bare day is taken as the chooser item of that day.
+        if (const auto day = dates::parseDate(request.day))
+            request.day = chooseritems::dateItem(*day);
+        if (request.day != u"Kdykoliv" && !chooseritems::dateOfItem(request.day))
+            return QStringLiteral("„%1“ není den; zadejte Kdykoliv nebo den ve tvaru D.M.RRRR.")
+                .arg(request.day);
+        if (request.first < 1)
+            return QStringLiteral("Volba --first čeká kladné číslo.");
+        QString problem =
+            oneOf(QStringLiteral("--type"), request.type, chooseritems::programmeTypes());
+        if (problem.isEmpty())
+            problem =
+                oneOf(QStringLiteral("--group"), request.group, chooseritems::stationGroups());
+        return problem;
+    }
+    if (request.kind == u"detail" && request.id.trimmed().isEmpty())
+        return QStringLiteral("Export detailu potřebuje volbu --id.");
+    return {};
+}
+
 } // namespace
 
 Options parseOptions(const QStringList& arguments)
@@ -26,11 +98,13 @@ Options parseOptions(const QStringList& arguments)
     Options options;
     options.server = QStringLiteral(OBZORKA_SERVER);
     options.imageServer = QStringLiteral(OBZORKA_IMAGE_SERVER);
+    ExportRequest& request = options.exportRequest;
     const auto fail = [&](const QString& message) {
         options.action = Options::Action::Error;
         options.error = message;
         return options;
     };
+    QStringList exportOptions;
 
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
@@ -42,22 +116,76 @@ Options parseOptions(const QStringList& arguments)
             options.action = Options::Action::Version;
             return options;
         }
-        QString* target = nullptr;
-        if (argument == u"--data-dir")
-            target = &options.dataFolder;
-        else if (argument == u"--server")
-            target = &options.server;
-        else if (argument == u"--image-server")
-            target = &options.imageServer;
-        else
+        if (argument == u"--title-only" || argument == u"--marked-only") { // flags without value
+            (argument == u"--title-only" ? request.titleOnly : request.markedOnly) = true;
+            exportOptions << argument;
+            continue;
+        }
+        const bool known = argument == u"--data-dir" || argument == u"--server" ||
+                           argument == u"--image-server" || argument == u"--export" ||
+                           exportOptionKinds().count(argument) > 0;
+        if (!known)
             return fail(QStringLiteral("Neznámá volba „%1“.").arg(argument));
         if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty())
             return fail(QStringLiteral("Volbě %1 chybí hodnota.").arg(argument));
-        *target = arguments.at(++i);
-        if (target != &options.dataFolder && !isHostAndPort(*target))
-            return fail(QStringLiteral("Volba %1 čeká adresu ve tvaru POČÍTAČ[:PORT], ne „%2“.")
-                            .arg(argument, *target));
+        const QString value = arguments.at(++i);
+
+        if (argument == u"--data-dir") {
+            options.dataFolder = value;
+        } else if (argument == u"--server" || argument == u"--image-server") {
+            if (!isHostAndPort(value))
+                return fail(QStringLiteral("Volba %1 čeká adresu ve tvaru POČÍTAČ[:PORT], ne „%2“.")
+                                .arg(argument, value));
+            (argument == u"--server" ? options.server : options.imageServer) = value;
+        } else if (argument == u"--export") {
+            options.action = Options::Action::Export;
+            request.kind = value;
+        } else {
+            exportOptions << argument;
+            bool ok = true;
+            if (argument == u"--day")
+                request.day = value;
+            else if (argument == u"--from")
+                request.from = value;
+            else if (argument == u"--to")
+                request.to = value;
+            else if (argument == u"--type")
+                request.type = value;
+            else if (argument == u"--group")
+                request.group = value;
+            else if (argument == u"--text")
+                request.text = value;
+            else if (argument == u"--id")
+                request.id = value;
+            else if (argument == u"--name")
+                request.name = value;
+            else if (argument == u"--out")
+                request.out = value;
+            else if (argument == u"--page")
+                request.page = value.toInt(&ok);
+            else if (argument == u"--first")
+                request.first = value.toLongLong(&ok);
+            if (!ok)
+                return fail(QStringLiteral("Volba %1 čeká číslo, ne „%2“.").arg(argument, value));
+        }
     }
+
+    if (options.action != Options::Action::Export) {
+        if (!exportOptions.isEmpty())
+            return fail(QStringLiteral("Volba %1 patří k --export.").arg(exportOptions.first()));
+        return options;
+    }
+    static const QStringList kinds{QStringLiteral("grid"), QStringLiteral("search"),
+                                   QStringLiteral("detail"), QStringLiteral("help")};
+    if (!kinds.contains(request.kind))
+        return fail(QStringLiteral("Volba --export čeká grid, search, detail nebo help, ne „%1“.")
+                        .arg(request.kind));
+    for (const QString& option : exportOptions) {
+        if (!exportOptionKinds().at(option).contains(request.kind))
+            return fail(QStringLiteral("Volba %1 k exportu %2 nepatří.").arg(option, request.kind));
+    }
+    if (const QString problem = checkExport(request); !problem.isEmpty())
+        return fail(problem);
     return options;
 }
 
@@ -65,6 +193,7 @@ QString usageText()
 {
     return QStringLiteral(
         "Použití: obzorka [volby]\n"
+        "        obzorka [--data-dir SLOŽKA] --export grid|search|detail|help [volby exportu]\n"
         "Televizní program Obzorka.\n\n"
         "Volby:\n"
         "  --data-dir SLOŽKA        složka s daty programu (databáze obz.db, obrázky)\n"
@@ -72,7 +201,14 @@ QString usageText()
         "  --image-server POČÍTAČ[:PORT]\n"
         "                           server s obrázky (výchozí " OBZORKA_IMAGE_SERVER ")\n"
         "  --help                   vypíše tuto nápovědu\n"
-        "  --version                vypíše verzi programu\n");
+        "  --version                vypíše verzi programu\n\n"
+        "Export stránky do souboru HTML (bez --out na standardní výstup):\n"
+        "  grid    --day D.M.RRRR --from TEXT --to TEXT --type TEXT --page N\n"
+        "  search  --text TEXT --day Kdykoliv|D.M.RRRR --type TEXT --group TEXT\n"
+        "          --title-only --marked-only --first N\n"
+        "  detail  --id N\n"
+        "  help    --name helpindex.html\n"
+        "  všechny --out SOUBOR\n");
 }
 
 QString resolveDataFolder(const QString& given)

@@ -5,12 +5,32 @@
 
 namespace obzorka {
 
+// What "--export" asks for: one page written as a file instead of a window.
+struct ExportRequest
+{
+    QString kind; // "grid", "search", "detail" or "help"
+    QString day;  // grid: a day "4.12.2026" (empty: today); search: "Kdykoliv" or a day
+    QString from = QStringLiteral("Teď");
+    QString to = QStringLiteral("Konce");
+    QString type = QStringLiteral("Vše");
+    QString group = QStringLiteral("Všechny");
+    QString text;
+    QString id;
+    QString name = QStringLiteral("helpindex.html");
+    QString out; // empty: standard output
+    int page = 1;
+    qint64 first = 1;
+    bool titleOnly = false;
+    bool markedOnly = false;
+};
+
 // The command line of the guide.
 struct Options
 {
     enum class Action
     {
         Run,
+        Export,
         Help,
         Version,
         Error
@@ -21,6 +41,7 @@ struct Options
     QString server;      // host[:port] of the listing server
     QString imageServer; // host[:port] of the image server
     QString error;       // Czech text for Action::Error
+    ExportRequest exportRequest;
 };
 
 Options parseOptions(const QStringList& arguments);

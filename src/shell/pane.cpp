@@ -31,6 +31,13 @@ void Pane::showPage(const QString& page)
     setHtml(adapted.html);
 }
 
+void Pane::redraw(const QString& page)
+{
+    const int kept = scrollTop();
+    showPage(page);
+    setScrollTop(kept);
+}
+
 int Pane::scrollTop() const
 {
     return verticalScrollBar()->value();

@@ -16,6 +16,8 @@ public:
 
     // Shows a whole page as the builders write it; the scroll position starts at the top.
     void showPage(const QString& page);
+    // Shows a changed version of the page in place: the scroll position stays.
+    void redraw(const QString& page);
     // The page last shown, as given.
     const QString& page() const { return m_page; }
 

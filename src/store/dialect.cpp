@@ -1,8 +1,10 @@
 #include "store/dialect.h"
 
+#include "store/blanks.h"
 #include "store/clock.h"
 #include "store/dates.h"
 #include "store/numbers.h"
+#include "store/utf8.h"
 
 #include <QString>
 #include <sqlite3.h>
@@ -155,6 +157,12 @@ void cint(sqlite3_context* context, int, sqlite3_value** argv)
         resultError(context, QStringLiteral("CInt: '%1' není číslo").arg(textOf(argv[0])));
 }
 
+std::string_view bytesOf(sqlite3_value* value)
+{
+    const auto* bytes = reinterpret_cast<const char*>(sqlite3_value_text(value));
+    return {bytes ? bytes : "", size_t(sqlite3_value_bytes(value))};
+}
+
 void instr(sqlite3_context* context, int argc, sqlite3_value** argv)
 {
     sqlite3_value* haystack = argv[argc - 2];
@@ -172,37 +180,28 @@ void instr(sqlite3_context* context, int argc, sqlite3_value** argv)
         }
         start = *given;
     }
-    const QString text = textOf(haystack);
-    if (start > text.size() + 1) {
-        sqlite3_result_int(context, 0);
-        return;
-    }
-    sqlite3_result_int64(context, text.indexOf(textOf(needle), start - 1) + 1);
+    // Read the needle first: reading the haystack may convert and so invalidate other texts.
+    const std::string needleText(bytesOf(needle));
+    sqlite3_result_int64(context, utf8::find(bytesOf(haystack), needleText, start));
 }
 
 void lcase(sqlite3_context* context, int, sqlite3_value** argv)
-{
-    if (isNull(argv[0]))
-        sqlite3_result_null(context);
-    else
-        resultText(context, textOf(argv[0]).toLower());
-}
-
-// Trims blanks only, like the dialect's Trim; tabs and line breaks stay.
-void trim(sqlite3_context* context, int, sqlite3_value** argv)
 {
     if (isNull(argv[0])) {
         sqlite3_result_null(context);
         return;
     }
-    const QString text = textOf(argv[0]);
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == QLatin1Char(' '))
-        ++begin;
-    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    resultText(context, text.mid(begin, end - begin));
+    const std::string lowered = utf8::lower(bytesOf(argv[0]));
+    sqlite3_result_text(context, lowered.data(), int(lowered.size()), SQLITE_TRANSIENT);
+}
+
+// Trims blanks only, like the dialect's Trim; tabs and line breaks stay.
+void trim(sqlite3_context* context, int, sqlite3_value** argv)
+{
+    if (isNull(argv[0]))
+        sqlite3_result_null(context);
+    else
+        resultText(context, trimBlanks(textOf(argv[0])));
 }
 
 void firstStep(sqlite3_context* context, int, sqlite3_value** argv)

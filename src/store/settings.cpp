@@ -1,5 +1,6 @@
 #include "store/settings.h"
 
+#include "store/blanks.h"
 #include "store/numbers.h"
 #include "store/store.h"
 
@@ -42,17 +43,18 @@ std::optional<int> cleanLeadMinutes(const QString& typed)
     return int(std::clamp<qint64>(*number, 0, 600));
 }
 
-QString Settings::read(const QString& key, const QString& fallback) const
+std::optional<QString> Settings::find(const QString& key) const
 {
     const Rows rows =
         m_store.provedsql(QStringLiteral("SELECT * FROM nastaveni WHERE polozka=?"), {key});
-    return rows.empty() ? fallback : rows.front().text(u"hodnota");
+    if (rows.empty())
+        return std::nullopt;
+    return rows.front().text(u"hodnota");
 }
 
-bool Settings::exists(const QString& key) const
+QString Settings::read(const QString& key, const QString& fallback) const
 {
-    return !m_store.provedsql(QStringLiteral("SELECT * FROM nastaveni WHERE polozka=?"), {key})
-                .empty();
+    return find(key).value_or(fallback);
 }
 
 void Settings::write(const QString& key, const QString& value)
@@ -88,9 +90,8 @@ std::optional<int> Settings::writeLeadMinutes(const QString& typed)
 
 KeywordRule Settings::readKeywordRule(int row) const
 {
-    const QString key = settingkeys::upozornitText(row);
-    const QString stored =
-        exists(key) ? read(key) + QStringLiteral(";0;0;0") : QStringLiteral(";1;0;0");
+    const auto value = find(settingkeys::upozornitText(row));
+    const QString stored = value ? *value + QStringLiteral(";0;0;0") : QStringLiteral(";1;0;0");
     const QStringList fields = stored.split(QLatin1Char(';'));
     return {fields.at(0), flagOf(fields.at(1)), flagOf(fields.at(2)), flagOf(fields.at(3))};
 }
@@ -106,11 +107,11 @@ Account Settings::readAccount() const
 {
     Account account;
     for (const Row& row : m_store.provedsql(QStringLiteral("SELECT * FROM nastaveni"))) {
-        const QString key = row.text(u"polozka").trimmed();
+        const QString key = trimBlanks(row.text(u"polozka"));
         if (key == settingkeys::jmeno)
-            account.name = row.text(u"hodnota").trimmed();
+            account.name = trimBlanks(row.text(u"hodnota"));
         else if (key == settingkeys::heslo)
-            account.password = row.text(u"hodnota").trimmed();
+            account.password = trimBlanks(row.text(u"hodnota"));
     }
     return account;
 }

@@ -53,7 +53,8 @@ public:
 
     // The value of the first row of the key, or fallback when there is none.
     QString read(const QString& key, const QString& fallback = {}) const;
-    bool exists(const QString& key) const;
+    // The value of the first row of the key; empty when the key has no row.
+    std::optional<QString> find(const QString& key) const;
     // Replaces the key's row; the value is stored trimmed of blanks.
     void write(const QString& key, const QString& value);
     void remove(const QString& key);

@@ -106,27 +106,37 @@ Store::~Store()
     zavridb();
 }
 
-bool Store::otevridb(const QString& dataFolder, QString* error)
+bool Store::otevridb(const QString& dataFolder, QString* error, Access access)
 {
     zavridb();
+    const bool readOnly = access == Access::ReadOnly;
     const QString path = databasePath(dataFolder);
-    if (!QFileInfo::exists(path) && !createStoreFile(path, error))
-        return false;
+    if (!QFileInfo::exists(path)) {
+        if (readOnly) {
+            if (error)
+                *error = cannotOpenMessage(path, QStringLiteral("soubor neexistuje"));
+            return false;
+        }
+        if (!createStoreFile(path, error))
+            return false;
+    }
 
     sqlite3* db = nullptr;
     const int opened =
-        sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
+                        readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
     QString problem;
     if (opened != SQLITE_OK)
         problem = db ? engineMessage(db) : QString::fromUtf8(sqlite3_errstr(opened));
-    else if (sqlite3_db_readonly(db, "main") == 1)
+    else if (!readOnly && sqlite3_db_readonly(db, "main") == 1)
         problem = QStringLiteral("soubor je jen pro čtení");
     else
         problem = checkStoreFile(db);
     if (problem.isEmpty()) {
         sqlite3_busy_timeout(db, busyTimeoutMs);
         if (!registerDialect(db) ||
-            sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr) != SQLITE_OK)
+            (!readOnly &&
+             sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr) != SQLITE_OK))
             problem = engineMessage(db);
     }
     if (!problem.isEmpty()) {
@@ -144,15 +154,22 @@ Rows Store::provedsql(const QString& sql, const QVariantList& params)
     Rows rows;
     const QByteArray utf8 = sql.toUtf8();
     sqlite3_stmt* statement = nullptr;
+    const char* tail = nullptr;
     int status =
-        m_db ? sqlite3_prepare_v2(m_db, utf8.constData(), int(utf8.size()), &statement, nullptr)
+        m_db ? sqlite3_prepare_v2(m_db, utf8.constData(), int(utf8.size()), &statement, &tail)
              : SQLITE_MISUSE;
+    QString message;
+    if (status == SQLITE_OK && tail && !QByteArray(tail).trimmed().isEmpty()) {
+        // One statement at a time: a second one would silently not run.
+        status = SQLITE_ERROR;
+        message = QStringLiteral("více než jeden příkaz");
+    }
     if (status == SQLITE_OK && !statement)
         return rows; // nothing but blanks or a comment
     for (int i = 0; status == SQLITE_OK && i < params.size(); ++i)
         status = bind(statement, i + 1, params.at(i));
 
-    if (status == SQLITE_OK) {
+    if (status == SQLITE_OK && statement) {
         const bool select = isSelect(sql);
         std::shared_ptr<QStringList> columns;
         if (select && statement) {
@@ -172,7 +189,8 @@ Rows Store::provedsql(const QString& sql, const QVariantList& params)
         if (status == SQLITE_DONE)
             status = SQLITE_OK;
     }
-    const QString message = m_db ? engineMessage(m_db) : QStringLiteral("databáze není otevřena");
+    if (message.isEmpty())
+        message = m_db ? engineMessage(m_db) : QStringLiteral("databáze není otevřena");
     sqlite3_finalize(statement);
     if (status != SQLITE_OK) {
         fatalHandler()(QStringLiteral("Chyba sql: ") + message + QStringLiteral("\r\nSQL dotaz: ") +

@@ -23,6 +23,12 @@ public:
     static void setFatalHandler(FatalHandler handler);
     static QString databasePath(const QString& dataFolder);
 
+    enum class Access
+    {
+        ReadWrite,
+        ReadOnly
+    };
+
     Store() = default;
     ~Store();
     Store(const Store&) = delete;
@@ -31,7 +37,8 @@ public:
     // Opens obz.db in the data folder, first creating it from the installed schema when the
     // folder has none. When the file exists but is no store of this program, or cannot be
     // opened, returns false with a Czech message naming the file, and leaves the file as it was.
-    bool otevridb(const QString& dataFolder, QString* error);
+    // Read-only access never creates or changes the file.
+    bool otevridb(const QString& dataFolder, QString* error, Access access = Access::ReadWrite);
 
     // Runs one statement with its values bound to the "?" placeholders. A statement whose
     // first six characters read "select" in any letter case returns its rows; any other is

@@ -113,4 +113,11 @@ TEST(Pane, ScrollPositionCanBeSavedAndRestored)
     EXPECT_EQ(pane.scrollTop(), 0);
     pane.setScrollTop(atAnchor);
     EXPECT_EQ(pane.scrollTop(), atAnchor);
+
+    const QString changed = QString(pane.page()).replace("řádek 3<", "změněný řádek<");
+    pane.redraw(changed);
+    EXPECT_EQ(pane.page(), changed);
+    EXPECT_EQ(pane.scrollTop(), atAnchor);
+    pane.showPage(changed);
+    EXPECT_EQ(pane.scrollTop(), 0);
 }

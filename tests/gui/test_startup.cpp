@@ -234,26 +234,33 @@ TEST_F(Startup, ClosingTheWindowStopsTheDownloaderAndClosesTheStore)
     prepareStore([](Store&) {});
     auto guide = application();
     ASSERT_TRUE(guide->start());
+    auto* box = guide->mainWindow()->findChild<QLineEdit*>("Text1");
+    box->setText("15"); // typed, and the box still has the focus as the window closes
     guide->mainWindow()->close();
+    emit box->editingFinished();
     EXPECT_TRUE(guide->downloadHost().pln_ukonci);
     EXPECT_FALSE(guide->store().isOpen());
 }
 
 TEST_F(Startup, SettingsBoxesStoreOnlyOnceStartupIsOver)
 {
-    prepareStore([](Store& store) { Settings(store).write(settingkeys::vps, "True"); });
+    // Start-up ticks the boxes from these values; writing back would store "True".
+    prepareStore([](Store& store) {
+        Settings(store).write(settingkeys::vps, "TRUE");
+        Settings(store).write(settingkeys::nestahovatObrazky, "true");
+    });
     auto guide = application();
     ASSERT_TRUE(guide->start());
     Settings settings(guide->store());
-    EXPECT_EQ(settings.read(settingkeys::vps), "True");
-    EXPECT_FALSE(settings.exists(settingkeys::nestahovatObrazky));
+    EXPECT_EQ(settings.read(settingkeys::vps), "TRUE");
+    EXPECT_EQ(settings.read(settingkeys::nestahovatObrazky), "true");
 
     MainWindow* window = guide->mainWindow();
     QTest::mouseClick(window->findChild<QCheckBox*>("Check1"), Qt::LeftButton);
     EXPECT_EQ(settings.read(settingkeys::vps), "False");
     guide->downloadHost().timer1div_pln = 4320;
-    window->findChild<QCheckBox*>("Check2")->setChecked(true);
-    EXPECT_EQ(settings.read(settingkeys::nestahovatObrazky), "True");
+    window->findChild<QCheckBox*>("Check2")->setChecked(false);
+    EXPECT_EQ(settings.read(settingkeys::nestahovatObrazky), "False");
     EXPECT_EQ(guide->downloadHost().timer1div_pln, 1);
 }
 
@@ -264,8 +271,8 @@ TEST_F(Startup, LeadMinutesBoxCleansAndStoresWhenLeft)
     ASSERT_TRUE(guide->start());
     auto* box = guide->mainWindow()->findChild<QLineEdit*>("Text1");
     Settings settings(guide->store());
-    for (const auto& [typed, shown] : std::vector<std::pair<QString, QString>>{
-             {"1000", "600"}, {"-3", "0"}, {"07", "7"}}) {
+    for (const auto& [typed, shown] :
+         std::vector<std::pair<QString, QString>>{{"1000", "600"}, {"-3", "0"}, {"07", "7"}}) {
         box->setText(typed);
         emit box->editingFinished();
         EXPECT_EQ(box->text(), shown);

@@ -1,0 +1,117 @@
+#include "pages/generhtml.h"
+
+#include "store/clock.h"
+#include "store/dates.h"
+#include "store/programmeid.h"
+#include "store/store.h"
+
+namespace obzorka::generhtml {
+namespace {
+
+const QString notLoaded = QStringLiteral("<FONT COLOR=yellow>--Tento obr. není načten.--</FONT>");
+
+QString reminderState(const QString& id, const Row& programme, bool marked)
+{
+    const QDateTime day =
+        dates::naive(dates::parseDate(programme.text(u"datum")).value_or(QDate()));
+    const QDateTime start =
+        day.addSecs(programme.number(u"hod1") * 3600 + programme.number(u"min1") * 60);
+    const QDateTime end =
+        day.addSecs(programme.number(u"hod2") * 3600 + programme.number(u"min2") * 60);
+    const QDateTime now = Clock::now();
+    if (dates::minuteBoundaries(end, now) > 0)
+        return QStringLiteral("<FONT COLOR=#10D010>POŘAD JIŽ SKONČIL.</FONT>");
+    if (dates::minuteBoundaries(start, now) > 0)
+        return QStringLiteral("<FONT COLOR=#10D010>POŘAD JIŽ ZAČAL.</FONT>");
+    return QStringLiteral("<A HREF=\"upozor.htm?id=") + id +
+           QStringLiteral("\" STYLE=\"color: #10D010;font-weight: bold;\" ONCLICK=\"return "
+                          "false\">") +
+           (marked ? QStringLiteral("ZRUŠIT UPOZORNĚNÍ") : QStringLiteral("NASTAVIT UPOZORNĚNÍ")) +
+           QStringLiteral("</A><BR>");
+}
+
+QString leftColumn(const PageContext& context, const Row& programme)
+{
+    QString column =
+        QStringLiteral("<B>Název:</B> <FONT COLOR=red><B>") + programme.text(u"nazev") +
+        QStringLiteral("</B></FONT><BR><B>Televize:</B> <FONT COLOR=red>") + programme.text(u"tv") +
+        QStringLiteral("</FONT><BR><B>Datum:</B> <FONT COLOR=gold>") +
+        dates::dayText(dates::parseDate(programme.text(u"datum")).value_or(QDate())) +
+        QStringLiteral("</FONT><BR><B>Čas vysílání pořadu:</B> <FONT COLOR=gold>") +
+        casnatext(programme.number(u"hod1"), programme.number(u"min1")) + u'-' +
+        casnatext(programme.number(u"hod2"), programme.number(u"min2")) +
+        QStringLiteral("</FONT><BR>");
+
+    const QString code = context.showVps ? vpsCode(programme) : QString();
+    if (!code.isEmpty())
+        column += QStringLiteral("<B>VPS:</B> <FONT COLOR=\"#22cc22\" STYLE=\"font-weight: bold; "
+                                 "font-size: 8pt; font-family: Courier;\">") +
+                  code + QStringLiteral("</FONT><BR>");
+
+    const QString typeIcon =
+        ikonatypu(context, programme.text(u"typprg")).remove(QStringLiteral("<BR>"));
+    if (!typeIcon.isEmpty())
+        column += QStringLiteral("<B>Typ pořadu:</B> ") + typeIcon + QStringLiteral("<BR>");
+
+    const QString icons = flagIcons(
+        context, programme, !programme.text(u"info2").trimmed().isEmpty(), QStringLiteral(" "));
+    if (!icons.isEmpty())
+        column += QStringLiteral("<B>Doplňující informace:</B> ") + icons + QStringLiteral("<BR>");
+
+    const QString info1 = programme.text(u"info1").trimmed();
+    if (!info1.isEmpty())
+        column += QStringLiteral("<BR><B>Krátká informace:</B> <FONT COLOR=\"#D0D0FF\">") + info1 +
+                  QStringLiteral("</FONT><BR>");
+
+    const QString picture = programme.text(u"obr").trimmed();
+    if (!picture.isEmpty()) {
+        const QString path = context.imageFolder + QStringLiteral("/obr/") + picture;
+        column += souborexistuje(path)
+                      ? QString(QStringLiteral("<BR><IMG SRC=\"") + path + QStringLiteral("\">"))
+                      : QString(QStringLiteral("<BR>") + notLoaded);
+    }
+    return column;
+}
+
+QString middleColumn(const PageContext& context, const QString& id, const Row& programme,
+                     bool marked)
+{
+    QString column = reminderState(id, programme, marked);
+    const QString picture = programme.text(u"obr2").trimmed();
+    if (!picture.isEmpty()) {
+        const QString path = context.imageFolder + QStringLiteral("/obr/") + picture;
+        column += souborexistuje(path) ? QString(QStringLiteral("<IMG SRC=\"") + path +
+                                                 QStringLiteral("\" ALIGN=\"RIGHT\">"))
+                                       : QString(notLoaded + QStringLiteral("<BR>"));
+    }
+    const QString info2 = programme.text(u"info2").trimmed();
+    if (!info2.isEmpty())
+        column += QStringLiteral("<BR><B>Rozšířená informace:</B> <FONT COLOR=\"#D0D0FF\">") +
+                  info2 + QStringLiteral("</FONT><BR>");
+    return column;
+}
+
+} // namespace
+
+QString genervypisinf(const PageContext& context, const QString& id, const QString& fromSearch)
+{
+    QString page = QStringLiteral("<HTML><BODY BGCOLOR=\"#000050\" TEXT=\"#A0A0FF\"><BR>");
+    const bool marked =
+        !context.store.provedsql(QStringLiteral("SELECT * FROM upozornit") + whereIdIs, {id})
+             .empty();
+    const Rows found =
+        context.store.provedsql(QStringLiteral("SELECT * FROM program") + whereIdIs, {id});
+    if (!found.empty()) {
+        const Row& programme = found.front();
+        page += QStringLiteral("<TABLE WIDTH=95% ALIGN=CENTER><TR><TD WIDTH=300 VALIGN=TOP>") +
+                leftColumn(context, programme) + QStringLiteral("</TD><TD VALIGN=TOP>") +
+                middleColumn(context, id, programme, marked) +
+                QStringLiteral("</TD><TD VALIGN=TOP ALIGN=RIGHT><A HREF=\"zpet.htm") +
+                (fromSearch == u"true" ? QStringLiteral("?hledej=true") : QString()) +
+                QStringLiteral("\" STYLE=\"color: red;\" ONCLICK=\"return false;\">Zpět</A></TD>"
+                               "</TR><TR><TD HEIGHT=10></TD></TR><TR><TD></TD></TR></TABLE>");
+    }
+    return page + pageEnd();
+}
+
+} // namespace obzorka::generhtml

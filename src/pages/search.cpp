@@ -1,0 +1,134 @@
+#include "pages/generhtml.h"
+
+#include "extras/dateline.h"
+#include "shell/chooseritems.h"
+#include "store/clock.h"
+#include "store/dates.h"
+#include "store/store.h"
+
+namespace obzorka::generhtml {
+namespace {
+
+QString searchRow(const PageContext& context, const Row& programme)
+{
+    const QString id = programme.text(u"id");
+    const QString cellClass =
+        programme.number(u"upozornitid") != 0 ? QStringLiteral("caszvol") : QStringLiteral("cas");
+    const QDate day = dates::parseDate(programme.text(u"datum")).value_or(QDate());
+    QString row = rowOpening(programme);
+    row += QStringLiteral("<TD VALIGN=TOP><FONT COLOR=white><B>") + programme.text(u"tv") +
+           QStringLiteral("</B></FONT></TD><TD VALIGN=TOP WIDTH=150 CLASS=datum>") +
+           dates::dayText(day) + u' ' + nazevdne(day) + QStringLiteral("</TD>");
+    row += QStringLiteral("<TD VALIGN=TOP WIDTH=35 CLASS=") + cellClass +
+           QStringLiteral("><A HREF=\"upozor.htm?zpet=true&vypis=true&id=") + id +
+           QStringLiteral("\" TARGET=\"_parent\" CLASS=") + cellClass +
+           QStringLiteral(" STYLE=\"text-decoration: none\" ONCLICK=\"return false\">") +
+           casnatext(programme.number(u"hod1"), programme.number(u"min1")) +
+           QStringLiteral("</A>") + ikonatypu(context, programme.text(u"typprg")) +
+           flagIcons(context, programme) + QStringLiteral("</TD>");
+    row += QStringLiteral("<TD VALIGN=TOP CLASS=infnaz><B><A HREF=\"vypisinf.htm?hledej=true&id=") +
+           id +
+           QStringLiteral("\" TARGET=\"_parent\" CLASS=infnaz STYLE=\"text-decoration:none;\" "
+                          "ONCLICK=\"return false\">") +
+           programme.text(u"nazev") + QStringLiteral("</A></B>") + shortInfo(programme) +
+           vpsLine(context, programme) + illustration(context, programme) +
+           QStringLiteral("</TD></TR>");
+    return row;
+}
+
+QString pagingLink(qint64 firstRow, const QString& caption)
+{
+    return QStringLiteral("<A HREF=\"hledej.htm?od=") + QString::number(firstRow) +
+           QStringLiteral("\" ONCLICK=\"return false\" STYLE=\"color: #10D010;font-weight: "
+                          "bold;\">") +
+           caption + QStringLiteral("</A>");
+}
+
+// One page of results: the rows from firstRow on, with the paging links. Only the rows of
+// the page and one more (to know whether a next page exists) are read.
+QString generradkyhledani(const PageContext& context, const QString& sql, QVariantList params,
+                          qint64 firstRow)
+{
+    params << searchPageSize + 1 << std::max<qint64>(firstRow - 1, 0);
+    const Rows rows = context.store.provedsql(sql + QStringLiteral(" LIMIT ? OFFSET ?"), params);
+    QString page;
+    if (firstRow > 1)
+        page += QStringLiteral("<TR><TD COLSPAN=2><TD COLSPAN=2>") +
+                pagingLink(firstRow - searchPageSize, QStringLiteral("PŘEDCHOZÍ POŘADY")) +
+                QStringLiteral("</TD></TR><TR><TD HEIGHT=25></TD></TR>");
+    const qsizetype shown = std::min<qsizetype>(qsizetype(rows.size()), searchPageSize);
+    for (qsizetype i = 0; i < shown; ++i)
+        page += searchRow(context, rows.at(i));
+    if (qsizetype(rows.size()) > searchPageSize)
+        page +=
+            QStringLiteral("<TR><TD HEIGHT=25></TD></TR><TR><TD COLSPAN=2></TD><TD COLSPAN=2>") +
+            pagingLink(firstRow + searchPageSize, QStringLiteral("DALŠÍ POŘADY")) +
+            QStringLiteral("</TD></TR>");
+    if (shown == 0)
+        page += QStringLiteral("<TR><TD HEIGHT=50 ALIGN=CENTER><FONT COLOR=\"red\">Pořad nebyl "
+                               "nalezen.</FONT></TD></TR>");
+    return page;
+}
+
+} // namespace
+
+QString groupCondition(const QString& groupName)
+{
+    if (groupName == u"Základní české")
+        return QStringLiteral(" AND (idtv>=1) AND (idtv<=4) ");
+    if (groupName == u"České")
+        return QStringLiteral(" AND (idtv>=1) AND (idtv<=999) ");
+    if (groupName == u"Zahraniční")
+        return QStringLiteral(" AND (idtv>=1000) ");
+    if (groupName == u"Slovenské")
+        return QStringLiteral(" AND (idtv>=1000) AND (idtv<=1999) ");
+    if (groupName == u"Polské")
+        return QStringLiteral(" AND (idtv>=2000) AND (idtv<=2999) ");
+    if (groupName == u"Německé")
+        return QStringLiteral(" AND (idtv>=3000) AND (idtv<=3999) ");
+    if (groupName == u"Anglické")
+        return QStringLiteral(" AND (idtv>=4000) AND (idtv<=4999) ");
+    if (groupName == u"Jiné zahraniční")
+        return QStringLiteral(" AND (idtv>=5000) ");
+    return {};
+}
+
+QString generhledani(const PageContext& context, const SearchQuery& query)
+{
+    const QDateTime now = Clock::now();
+    QString from;
+    QString to;
+    if (query.dayText == u"Kdykoliv") {
+        from = dates::isoDate(now.date());
+        to = dates::isoDate(now.date().addDays(365));
+    } else {
+        // A day that is no date finds nothing.
+        const auto day = chooseritems::dateOfItem(query.dayText);
+        from = to = day ? dates::isoDate(*day) : QString();
+    }
+    const QString searched = query.titleOnly
+                                 ? QStringLiteral("IFNULL(nazev,'')")
+                                 : QStringLiteral("IFNULL(nazev,'') || IFNULL(info1,'') || "
+                                                  "IFNULL(info2,'')");
+    // Programmes that have ended are never found: their end (day, hours, minutes) lies before
+    // now, counted in seconds from the start of today.
+    const QString sql =
+        QStringLiteral("SELECT program.*,IIf(upozornit.id<>0,upozornit.id,0) AS upozornitid, "
+                       "televize.idtv FROM (program LEFT JOIN upozornit ON program.id = "
+                       "upozornit.id) INNER JOIN televize ON program.tv = televize.tv WHERE "
+                       "(datum>=DateValue(?)) ") +
+        (query.markedOnly ? QStringLiteral(" AND (upozornit.id<>0) ") : QString()) +
+        QStringLiteral(" AND (datum<=DateValue(?)) AND ((julianday(datum)-julianday(?))*86400"
+                       "+hod2*3600+min2*60>=?) AND (Instr(LCase(") +
+        searched + QStringLiteral("), LCase(?))>0) ") + typeCondition(query.typeName) +
+        groupCondition(query.groupName) + QStringLiteral(" ORDER BY datum, hod1, min1, program.tv");
+    const QVariantList params{from, to, dates::isoDate(now.date()),
+                              now.time().msecsSinceStartOfDay() / 1000, query.text};
+
+    return pageStart() + listingStyle(true) + metaAndHeadEnd() + standardBody() +
+           QStringLiteral("<TABLE WIDTH=80% ALIGN=CENTER>") +
+           generradkyhledani(context, sql, params, query.firstRow) + QStringLiteral("</TABLE>") +
+           noticeLine() + pageEnd();
+}
+
+} // namespace obzorka::generhtml

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+namespace obzorka {
+
+// Strips leading and trailing blanks only; tabs and line breaks stay (the dialect's Trim).
+inline QString trimBlanks(const QString& text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin) == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && text.at(end - 1) == QLatin1Char(' '))
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+} // namespace obzorka
