@@ -95,7 +95,7 @@ QString genertabulku(const PageContext& context, QDate day, const QString& typeN
 inline constexpr int searchPageSize = 25;
 struct SearchQuery
 {
-    QString text;
+    QString text{};
     QString typeName = QStringLiteral("Vše");
     QString dayText = QStringLiteral("Kdykoliv");
     QString groupName = QStringLiteral("Všechny");
@@ -117,6 +117,8 @@ QString generhelpnastaveni(const PageContext& context);
 QString generhelpodinstalace(const PageContext& context);
 QString generhelpstahovani(const PageContext& context);
 QString generhelpvyhledavani(const PageContext& context);
+// The link names of the help pages, the index first.
+QStringList helpPageNames();
 // The help page of a link name; empty for a name that is none.
 QString helpPage(const PageContext& context, const QString& name);
 

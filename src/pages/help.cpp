@@ -149,16 +149,29 @@ QString generhelpvyhledavani(const PageContext& context)
                      numberedRows(helptexts::searchItems()));
 }
 
+namespace {
+
+using Builder = QString (*)(const PageContext&);
+constexpr std::array<std::pair<const char*, Builder>, 6> builders{
+    {{"helpindex.html", generhelpindex},
+     {"helpklasicke.html", generhelpklasicke},
+     {"helpnastaveni.html", generhelpnastaveni},
+     {"helpodinstalace.html", generhelpodinstalace},
+     {"helpstahovani.html", generhelpstahovani},
+     {"helpvyhledavani.html", generhelpvyhledavani}}};
+
+} // namespace
+
+QStringList helpPageNames()
+{
+    QStringList names;
+    for (const auto& [link, builder] : builders)
+        names << QString::fromLatin1(link);
+    return names;
+}
+
 QString helpPage(const PageContext& context, const QString& name)
 {
-    using Builder = QString (*)(const PageContext&);
-    static const std::array<std::pair<const char*, Builder>, 6> builders{
-        {{"helpindex.html", generhelpindex},
-         {"helpklasicke.html", generhelpklasicke},
-         {"helpnastaveni.html", generhelpnastaveni},
-         {"helpodinstalace.html", generhelpodinstalace},
-         {"helpstahovani.html", generhelpstahovani},
-         {"helpvyhledavani.html", generhelpvyhledavani}}};
     for (const auto& [link, builder] : builders) {
         if (name == QLatin1String(link))
             return builder(context);

@@ -1,5 +1,6 @@
 #include "shell/options.h"
 
+#include "pages/generhtml.h"
 #include "shell/chooseritems.h"
 #include "store/dates.h"
 
@@ -88,6 +89,8 @@ QString checkExport(ExportRequest& request)
     }
     if (request.kind == u"detail" && request.id.trimmed().isEmpty())
         return QStringLiteral("Export detailu potřebuje volbu --id.");
+    if (request.kind == u"help")
+        return oneOf(QStringLiteral("--name"), request.name, generhtml::helpPageNames());
     return {};
 }
 

@@ -69,11 +69,6 @@ int exportPage(const QString& dataFolder, const ExportRequest& request, QString*
     if (!store.otevridb(dataFolder, error, Store::Access::ReadOnly))
         return 1;
     const QString page = buildExportedPage(dataFolder, request, store);
-    if (page.isEmpty()) {
-        if (error)
-            *error = QStringLiteral("Stránka nápovědy „%1“ neexistuje.").arg(request.name);
-        return 2;
-    }
     QStringEncoder encoder("windows-1250", QStringEncoder::Flag::Default);
     const QByteArray bytes = encoder(withCharset(page));
     return writeOut(request.out, bytes, error) ? 0 : 1;
