@@ -25,6 +25,13 @@ struct PageContext
     bool showVps = false;
 };
 
+// A statement with its values, as a builder runs it.
+struct Statement
+{
+    QString sql;
+    QVariantList params;
+};
+
 // ---- frame (pageframe.cpp)
 QString pageStart();      // "<HTML><HEAD><TITLE>Televizní program</TITLE>"
 QString metaLine();       // the character-set declaration
@@ -86,6 +93,11 @@ std::vector<Band> clipBands(const QString& fromText, const QString& toText, cons
 // The SQL condition of a type name (" AND (typprg='D') "), empty for "Vše" and the unknown.
 QString typeCondition(const QString& typeName);
 
+// The query of one station and band: for the first band what runs at any moment of it, for
+// the others what starts in it.
+Statement bandStatement(QDate day, const QString& station, const Band& band, bool firstBand,
+                        const QString& typeName);
+
 QString generhlavicku(const QStringList& stations);
 QString genertabulku(const PageContext& context, QDate day, const QString& typeName,
                      const QString& fromText, const QString& toText, const QStringList& stations,
@@ -105,6 +117,8 @@ struct SearchQuery
 };
 // The SQL condition of a station group (" AND (idtv>=1000) "), empty for "Všechny".
 QString groupCondition(const QString& groupName);
+// The whole search query, ordered, before paging.
+Statement searchStatement(const SearchQuery& query);
 QString generhledani(const PageContext& context, const SearchQuery& query);
 
 // ---- detail (detail.cpp)

@@ -50,17 +50,6 @@ QString accusativeDayName(QDate day)
     return QString::fromUtf8(names.at(day.dayOfWeek() - 1));
 }
 
-QString bandQuery(bool firstBand, const QString& typeName)
-{
-    return QStringLiteral(
-               "SELECT program.*,IIf(upozornit.id<>0,upozornit.id,0) AS upozornitid FROM program "
-               "LEFT JOIN upozornit ON program.id = upozornit.id WHERE (datum=DateValue(?)) AND "
-               "(tv=?) AND ((hod1+min1/60.0)<(?+?/60.0)) AND ") +
-           (firstBand ? QStringLiteral("((hod2+(min2/60.0))>(?+?/60.0)) ")
-                      : QStringLiteral("((hod1+(min1/60.0))>=(?+?/60.0)) ")) +
-           typeCondition(typeName) + QStringLiteral(" ORDER BY hod1, min1");
-}
-
 } // namespace
 
 WindowTime fromTime(const QString& text, const QTime& now)
@@ -102,6 +91,22 @@ std::vector<Band> clipBands(const QString& fromText, const QString& toText, cons
     bands.back().endHour = to.hour;
     bands.back().endMinute = to.minute;
     return bands;
+}
+
+Statement bandStatement(QDate day, const QString& station, const Band& band, bool firstBand,
+                        const QString& typeName)
+{
+    const QString sql =
+        QStringLiteral(
+            "SELECT program.*,IIf(upozornit.id<>0,upozornit.id,0) AS upozornitid FROM program "
+            "LEFT JOIN upozornit ON program.id = upozornit.id WHERE (datum=DateValue(?)) AND "
+            "(tv=?) AND ((hod1+min1/60.0)<(?+?/60.0)) AND ") +
+        (firstBand ? QStringLiteral("((hod2+(min2/60.0))>(?+?/60.0)) ")
+                   : QStringLiteral("((hod1+(min1/60.0))>=(?+?/60.0)) ")) +
+        typeCondition(typeName) + QStringLiteral(" ORDER BY hod1, min1");
+    return {sql,
+            {dates::dayText(day), station, band.endHour, band.endMinute, band.startHour,
+             band.startMinute}};
 }
 
 QString typeCondition(const QString& typeName)
@@ -158,10 +163,9 @@ QString genertabulku(const PageContext& context, QDate day, const QString& typeN
     const std::vector<Band> bands = clipBands(fromText, toText, Clock::now().time());
     const QString dayText = dates::dayText(day);
     const auto bandRows = [&](int band, const QString& station) {
-        const Band& b = bands.at(band);
-        return radkyporadu(context, bandQuery(band == 0, typeName),
-                           {dayText, station, b.endHour, b.endMinute, b.startHour, b.startMinute},
-                           print);
+        const Statement statement =
+            bandStatement(day, station, bands.at(band), band == 0, typeName);
+        return radkyporadu(context, statement.sql, statement.params, print);
     };
 
     QString page = pageStart() + listingStyle(false) + metaAndHeadEnd() + standardBody();

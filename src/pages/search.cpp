@@ -93,7 +93,7 @@ QString groupCondition(const QString& groupName)
     return {};
 }
 
-QString generhledani(const PageContext& context, const SearchQuery& query)
+Statement searchStatement(const SearchQuery& query)
 {
     const QDateTime now = Clock::now();
     QString from;
@@ -122,13 +122,18 @@ QString generhledani(const PageContext& context, const SearchQuery& query)
                        "+hod2*3600+min2*60>=?) AND (Instr(LCase(") +
         searched + QStringLiteral("), LCase(?))>0) ") + typeCondition(query.typeName) +
         groupCondition(query.groupName) + QStringLiteral(" ORDER BY datum, hod1, min1, program.tv");
-    const QVariantList params{from, to, dates::isoDate(now.date()),
-                              now.time().msecsSinceStartOfDay() / 1000, query.text};
+    return {sql,
+            {from, to, dates::isoDate(now.date()), now.time().msecsSinceStartOfDay() / 1000,
+             query.text}};
+}
 
+QString generhledani(const PageContext& context, const SearchQuery& query)
+{
+    const Statement statement = searchStatement(query);
     return pageStart() + listingStyle(true) + metaAndHeadEnd() + standardBody() +
            QStringLiteral("<TABLE WIDTH=80% ALIGN=CENTER>") +
-           generradkyhledani(context, sql, params, query.firstRow) + QStringLiteral("</TABLE>") +
-           noticeLine() + pageEnd();
+           generradkyhledani(context, statement.sql, statement.params, query.firstRow) +
+           QStringLiteral("</TABLE>") + noticeLine() + pageEnd();
 }
 
 } // namespace obzorka::generhtml

@@ -43,6 +43,11 @@ bool Application::start()
         return false;
     }
 
+    if (!installFiles(folder, &problem)) {
+        m_notify(problem);
+        return false;
+    }
+
     m_state.data_server = m_options.server;
     m_state.data_serverobr = m_options.imageServer;
     m_window = std::make_unique<MainWindow>(m_state);

@@ -3,6 +3,9 @@
 #include "shell/guidestate.h"
 
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
 
 namespace obzorka {
 
@@ -21,6 +24,46 @@ bool prepareDataFolder(const QString& folder, GuideState& state, QString* error)
                              .arg(QDir::toNativeSeparators(folder + sub));
             return false;
         }
+    }
+    return true;
+}
+
+} // namespace obzorka
+
+namespace obzorka {
+
+bool installFiles(const QString& folder, QString* error)
+{
+    QFile marker(folder + QStringLiteral("/.installed-version"));
+    const QByteArray version = QByteArrayLiteral(OBZORKA_VERSION);
+    if (marker.open(QIODevice::ReadOnly) && marker.readAll() == version)
+        return true;
+    marker.close();
+
+    const QString root = QStringLiteral(":/install/");
+    QDirIterator files(root, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString source = files.next();
+        const QString relative = source.mid(root.size());
+        if (relative == u"schema.sql")
+            continue;
+        const QString target = folder + u'/' + relative;
+        QFile::remove(target);
+        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(source, target) ||
+            !QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                               QFile::ReadOther)) {
+            if (error)
+                *error = QStringLiteral("Soubor „%1“ nelze zapsat.")
+                             .arg(QDir::toNativeSeparators(target));
+            return false;
+        }
+    }
+    if (!marker.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        marker.write(version) != version.size()) {
+        if (error)
+            *error = QStringLiteral("Soubor „%1“ nelze zapsat.")
+                         .arg(QDir::toNativeSeparators(marker.fileName()));
+        return false;
     }
     return true;
 }

@@ -52,8 +52,8 @@ int main(int argc, char* argv[])
         std::printf("obzorka %s\n", OBZORKA_VERSION);
         return 0;
     case obzorka::Options::Action::Error:
-        std::fprintf(stderr, "%s\n%s", qUtf8Printable(options.error),
-                     qUtf8Printable(obzorka::usageText()));
+        std::fprintf(stderr, "%s\nNápovědu vypíše: obzorka --help\n",
+                     qUtf8Printable(options.error));
         return 2;
     case obzorka::Options::Action::Export:
         return runExport(argc, argv, options);

@@ -180,9 +180,7 @@ void instr(sqlite3_context* context, int argc, sqlite3_value** argv)
         }
         start = *given;
     }
-    // Read the needle first: reading the haystack may convert and so invalidate other texts.
-    const std::string needleText(bytesOf(needle));
-    sqlite3_result_int64(context, utf8::find(bytesOf(haystack), needleText, start));
+    sqlite3_result_int64(context, utf8::find(bytesOf(haystack), bytesOf(needle), start));
 }
 
 void lcase(sqlite3_context* context, int, sqlite3_value** argv)
@@ -191,8 +189,14 @@ void lcase(sqlite3_context* context, int, sqlite3_value** argv)
         sqlite3_result_null(context);
         return;
     }
-    const std::string lowered = utf8::lower(bytesOf(argv[0]));
-    sqlite3_result_text(context, lowered.data(), int(lowered.size()), SQLITE_TRANSIENT);
+    const std::string_view text = bytesOf(argv[0]);
+    // SQLite takes the buffer over and frees it: no copy per row.
+    auto* lowered = static_cast<char*>(sqlite3_malloc64(utf8::lowerCapacity(text.size())));
+    if (!lowered) {
+        sqlite3_result_error_nomem(context);
+        return;
+    }
+    sqlite3_result_text64(context, lowered, utf8::lower(text, lowered), sqlite3_free, SQLITE_UTF8);
 }
 
 // Trims blanks only, like the dialect's Trim; tabs and line breaks stay.

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QUrl>
 #include <QtGlobal>
 #include <cstdio>
 #include <cstdlib>
@@ -121,10 +122,15 @@ bool Store::otevridb(const QString& dataFolder, QString* error, Access access)
             return false;
     }
 
+    // A reader with no writer about (no write-ahead log beside the file) takes the file as it
+    // stands, so that not even SQLite's shared-memory index is created next to it.
+    const bool untouched = readOnly && !QFileInfo::exists(path + QStringLiteral("-wal"));
+    const QByteArray name = untouched ? QUrl::fromLocalFile(path).toEncoded() + "?immutable=1"
+                                      : QFile::encodeName(path);
     sqlite3* db = nullptr;
-    const int opened =
-        sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
-                        readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE, nullptr);
+    const int opened = sqlite3_open_v2(
+        name.constData(), &db,
+        (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) | SQLITE_OPEN_URI, nullptr);
     QString problem;
     if (opened != SQLITE_OK)
         problem = db ? engineMessage(db) : QString::fromUtf8(sqlite3_errstr(opened));
@@ -134,6 +140,8 @@ bool Store::otevridb(const QString& dataFolder, QString* error, Access access)
         problem = checkStoreFile(db);
     if (problem.isEmpty()) {
         sqlite3_busy_timeout(db, busyTimeoutMs);
+        // Searches read every stored programme: map the file instead of copying its pages.
+        sqlite3_exec(db, "PRAGMA mmap_size=268435456", nullptr, nullptr, nullptr);
         if (!registerDialect(db) ||
             (!readOnly &&
              sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr) != SQLITE_OK))

@@ -24,35 +24,36 @@ size_t sequenceLength(unsigned char lead)
     return 0;
 }
 
-void append(std::string& out, char32_t code)
+// Writes code as UTF-8 at out and returns the position after it.
+char* append(char* out, char32_t code)
 {
     if (code < 0x80) {
-        out.push_back(char(code));
+        *out++ = char(code);
     } else if (code < 0x800) {
-        out.push_back(char(0xC0 | (code >> 6)));
-        out.push_back(char(0x80 | (code & 0x3F)));
+        *out++ = char(0xC0 | (code >> 6));
+        *out++ = char(0x80 | (code & 0x3F));
     } else if (code < 0x10000) {
-        out.push_back(char(0xE0 | (code >> 12)));
-        out.push_back(char(0x80 | ((code >> 6) & 0x3F)));
-        out.push_back(char(0x80 | (code & 0x3F)));
+        *out++ = char(0xE0 | (code >> 12));
+        *out++ = char(0x80 | ((code >> 6) & 0x3F));
+        *out++ = char(0x80 | (code & 0x3F));
     } else {
-        out.push_back(char(0xF0 | (code >> 18)));
-        out.push_back(char(0x80 | ((code >> 12) & 0x3F)));
-        out.push_back(char(0x80 | ((code >> 6) & 0x3F)));
-        out.push_back(char(0x80 | (code & 0x3F)));
+        *out++ = char(0xF0 | (code >> 18));
+        *out++ = char(0x80 | ((code >> 12) & 0x3F));
+        *out++ = char(0x80 | ((code >> 6) & 0x3F));
+        *out++ = char(0x80 | (code & 0x3F));
     }
+    return out;
 }
 
 } // namespace
 
-std::string lower(std::string_view text)
+size_t lower(std::string_view text, char* out)
 {
-    std::string out;
-    out.reserve(text.size());
+    char* write = out;
     for (size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
         if (lead < 0x80) {
-            out.push_back(lead >= 'A' && lead <= 'Z' ? char(lead + ('a' - 'A')) : char(lead));
+            *write++ = lead >= 'A' && lead <= 'Z' ? char(lead + ('a' - 'A')) : char(lead);
             ++i;
             continue;
         }
@@ -61,17 +62,17 @@ std::string lower(std::string_view text)
         for (size_t k = 1; valid && k < length; ++k)
             valid = isContinuation(static_cast<unsigned char>(text[i + k]));
         if (!valid) {
-            out.push_back(char(lead)); // not UTF-8: kept as it is
+            *write++ = char(lead); // not UTF-8: kept as it is
             ++i;
             continue;
         }
         char32_t code = lead & (0x7F >> length);
         for (size_t k = 1; k < length; ++k)
             code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        append(out, QChar::toLower(code));
+        write = append(write, QChar::toLower(code));
         i += length;
     }
-    return out;
+    return size_t(write - out);
 }
 
 long long find(std::string_view text, std::string_view needle, long long start)

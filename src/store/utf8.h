@@ -7,8 +7,15 @@
 // runs these once for every stored programme, so they must not allocate per character.
 namespace obzorka::utf8 {
 
-// Every letter in lower case (Unicode simple case mapping, so "ZPRÁVY" becomes "zprávy").
-std::string lower(std::string_view text);
+// Every letter in lower case (Unicode simple case mapping, so "ZPRÁVY" becomes "zprávy"),
+// written to out, which must hold lowerCapacity(text.size()) bytes; returns the length.
+size_t lower(std::string_view text, char* out);
+constexpr size_t lowerCapacity(size_t length)
+{
+    // A lower-case letter takes at most one byte more than its capital (two bytes become
+    // three at worst), so half as much again always suffices.
+    return length + length / 2 + 4;
+}
 
 // The 1-based position, in characters, of needle in text at or after character start
 // (1-based), or 0 when it does not occur there.

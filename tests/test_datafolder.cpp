@@ -1,0 +1,56 @@
+#include "shell/datafolder.h"
+#include "shell/guidestate.h"
+
+#include "support/teststore.h"
+#include <QFile>
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace obzorka;
+
+namespace {
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+TEST(DataFolder, MadeWithItsSubfoldersAndPathsRecorded)
+{
+    QTemporaryDir dir;
+    GuideState state;
+    QString error;
+    ASSERT_TRUE(prepareDataFolder(dir.path() + "/nová složka", state, &error));
+    EXPECT_EQ(state.adr_bmp, QString(dir.path() + "/nová složka/bmp"));
+    EXPECT_TRUE(QFile::exists(state.adr_bmp + "/obr"));
+    EXPECT_TRUE(QFile::exists(state.adr_bmp + "/banner"));
+    EXPECT_TRUE(QFile::exists(state.adr_htmltemp));
+}
+
+TEST(DataFolder, PicturesAreCopiedOncePerVersion)
+{
+    QTemporaryDir dir;
+    QString error;
+    ASSERT_TRUE(installFiles(dir.path(), &error)) << error.toStdString();
+    const QString icon = dir.path() + "/bmp/film.gif";
+    const QByteArray original = contentOf(":/install/bmp/film.gif");
+    ASSERT_TRUE(original.startsWith("GIF8"));
+    EXPECT_EQ(contentOf(icon), original);
+    EXPECT_FALSE(QFile::exists(dir.path() + "/schema.sql"));
+
+    QFile changed(icon);
+    ASSERT_TRUE(changed.open(QIODevice::WriteOnly));
+    changed.write("upraveno");
+    changed.close();
+    ASSERT_TRUE(installFiles(dir.path(), &error));
+    EXPECT_EQ(contentOf(icon), QByteArray("upraveno")); // same version: left alone
+
+    QFile marker(dir.path() + "/.installed-version");
+    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+    marker.write("0.0.1");
+    marker.close();
+    ASSERT_TRUE(installFiles(dir.path(), &error));
+    EXPECT_EQ(contentOf(icon), original); // another version: replaced
+}
