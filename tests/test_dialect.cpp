@@ -114,3 +114,13 @@ TEST_F(Dialect, FirstTakesTheFirstRowOfEachGroup)
     EXPECT_EQ(rows[1].text(u"k"), "b");
     EXPECT_EQ(rows[1].number(u"v"), 5);
 }
+
+TEST_F(Dialect, ContainsTextIsInstrOfTheLowerCasedJoin)
+{
+    EXPECT_EQ(eval("ContainsText(LCase('ZPRÁVY'), 'Večerní zprávy', NULL)"), "1");
+    EXPECT_EQ(eval("ContainsText('ní zp', 'Večer', 'NÍ ZPRÁVY')"), "1"); // across the join
+    EXPECT_EQ(eval("ContainsText('x', NULL, NULL)"), "0");
+    EXPECT_EQ(eval("ContainsText('', NULL)"), "1");
+    EXPECT_EQ(eval("ContainsText(LCase('Šíp'), 'KAREL ŠÍP')"),
+              eval("Instr(LCase('KAREL ŠÍP'), LCase('Šíp'))>0"));
+}

@@ -143,3 +143,19 @@ TEST(StoreOpening, StoreOfANewerProgramIsRefused)
     EXPECT_FALSE(store.otevridb(dir.path(), &error));
     EXPECT_TRUE(error.contains("novější verze")) << error.toStdString();
 }
+
+TEST_F(StoreFile, KeptStatementsRunAgainWithNewValuesAndAfterAFailure)
+{
+    const QString insert = "INSERT INTO nastaveni (polozka, hodnota) VALUES (?, ?)";
+    const QString select = "SELECT hodnota AS v FROM nastaveni WHERE polozka=?";
+    for (int i = 0; i < 3; ++i)
+        store.provedsql(insert, {QString("k%1").arg(i), QString("hodnota %1").arg(i)});
+    EXPECT_EQ(one(select, {"k2"}), "hodnota 2");
+    EXPECT_EQ(one(select, {"k0"}), "hodnota 0");
+    EXPECT_EQ(one(select, {"k9"}), "<no row>");
+    EXPECT_THROW(store.provedsql(insert, {QVariant(), "bez klíče"}), SqlError); // NOT NULL
+    EXPECT_NO_THROW(store.provedsql(insert, {"k3", "znovu"}));
+    EXPECT_EQ(one(select, {"k3"}), "znovu");
+    store.zavridb();
+    EXPECT_THROW(store.provedsql(select, {"k3"}), SqlError);
+}

@@ -106,10 +106,8 @@ Statement searchStatement(const SearchQuery& query)
         const auto day = chooseritems::dateOfItem(query.dayText);
         from = to = day ? dates::isoDate(*day) : QString();
     }
-    const QString searched = query.titleOnly
-                                 ? QStringLiteral("IFNULL(nazev,'')")
-                                 : QStringLiteral("IFNULL(nazev,'') || IFNULL(info1,'') || "
-                                                  "IFNULL(info2,'')");
+    const QString searched =
+        query.titleOnly ? QStringLiteral("nazev") : QStringLiteral("nazev, info1, info2");
     // Programmes that have ended are never found: their end (day, hours, minutes) lies before
     // now, counted in seconds from the start of today.
     const QString sql =
@@ -119,8 +117,8 @@ Statement searchStatement(const SearchQuery& query)
                        "(datum>=DateValue(?)) ") +
         (query.markedOnly ? QStringLiteral(" AND (upozornit.id<>0) ") : QString()) +
         QStringLiteral(" AND (datum<=DateValue(?)) AND ((julianday(datum)-julianday(?))*86400"
-                       "+hod2*3600+min2*60>=?) AND (Instr(LCase(") +
-        searched + QStringLiteral("), LCase(?))>0) ") + typeCondition(query.typeName) +
+                       "+hod2*3600+min2*60>=?) AND (ContainsText(LCase(?), ") +
+        searched + QStringLiteral(")) ") + typeCondition(query.typeName) +
         groupCondition(query.groupName) + QStringLiteral(" ORDER BY datum, hod1, min1, program.tv");
     return {sql,
             {from, to, dates::isoDate(now.date()), now.time().msecsSinceStartOfDay() / 1000,

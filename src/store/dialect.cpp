@@ -199,6 +199,26 @@ void lcase(sqlite3_context* context, int, sqlite3_value** argv)
     sqlite3_result_text64(context, lowered, utf8::lower(text, lowered), sqlite3_free, SQLITE_UTF8);
 }
 
+// ContainsText(needle, text, ...): whether the texts joined together, in lower case, contain
+// the needle (given in lower case); NULL texts count as empty. The same as
+// Instr(LCase(a || b || c), needle) > 0, in one pass and without allocating for each row,
+// because a search asks it of every stored programme.
+void containsText(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
+    thread_local std::string folded;
+    folded.clear();
+    for (int i = 1; i < argc; ++i) {
+        if (isNull(argv[i]))
+            continue;
+        const std::string_view text = bytesOf(argv[i]);
+        const size_t at = folded.size();
+        folded.resize(at + utf8::lowerCapacity(text.size()));
+        folded.resize(at + utf8::lower(text, folded.data() + at));
+    }
+    const std::string_view needle = isNull(argv[0]) ? std::string_view() : bytesOf(argv[0]);
+    sqlite3_result_int(context, folded.find(needle) != std::string::npos ? 1 : 0);
+}
+
 // Trims blanks only, like the dialect's Trim; tabs and line breaks stay.
 void trim(sqlite3_context* context, int, sqlite3_value** argv)
 {
@@ -254,6 +274,7 @@ bool registerDialect(sqlite3* db)
         {"Instr", 3, true, instr},
         {"LCase", 1, true, lcase},
         {"Trim", 1, true, trim},
+        {"ContainsText", -1, true, containsText},
     };
     for (const Scalar& scalar : scalars) {
         const int flags = SQLITE_UTF8 | (scalar.deterministic ? SQLITE_DETERMINISTIC : 0);

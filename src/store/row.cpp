@@ -9,6 +9,10 @@ Row::Row(std::shared_ptr<const QStringList> columns, QVariantList values)
 
 QVariant Row::value(QStringView column) const
 {
+    // Callers mostly name a column as the statement spells it: try that first, cheaply.
+    const qsizetype exact = m_columns->indexOf(column);
+    if (exact >= 0)
+        return m_values.at(exact);
     for (qsizetype i = 0; i < m_columns->size(); ++i) {
         if (column.compare(m_columns->at(i), Qt::CaseInsensitive) == 0)
             return m_values.at(i);

@@ -157,51 +157,76 @@ bool Store::otevridb(const QString& dataFolder, QString* error, Access access)
     return true;
 }
 
-Rows Store::provedsql(const QString& sql, const QVariantList& params)
+Store::Prepared* Store::prepared(const QString& sql, QString* problem)
 {
-    Rows rows;
+    if (const auto found = m_statements.find(sql); found != m_statements.end())
+        return &found->second;
     const QByteArray utf8 = sql.toUtf8();
     sqlite3_stmt* statement = nullptr;
     const char* tail = nullptr;
-    int status =
-        m_db ? sqlite3_prepare_v2(m_db, utf8.constData(), int(utf8.size()), &statement, &tail)
-             : SQLITE_MISUSE;
-    QString message;
-    if (status == SQLITE_OK && tail && !QByteArray(tail).trimmed().isEmpty()) {
-        // One statement at a time: a second one would silently not run.
-        status = SQLITE_ERROR;
-        message = QStringLiteral("více než jeden příkaz");
+    if (sqlite3_prepare_v3(m_db, utf8.constData(), int(utf8.size()), SQLITE_PREPARE_PERSISTENT,
+                           &statement, &tail) != SQLITE_OK) {
+        *problem = engineMessage(m_db);
+        return nullptr;
     }
-    if (status == SQLITE_OK && !statement)
-        return rows; // nothing but blanks or a comment
+    if (tail && !QByteArray(tail).trimmed().isEmpty()) {
+        // One statement at a time: a second one would silently not run.
+        sqlite3_finalize(statement);
+        *problem = QStringLiteral("více než jeden příkaz");
+        return nullptr;
+    }
+    if (!statement)
+        return nullptr; // nothing but blanks or a comment
+    // The program sends a few dozen distinct statements; anything beyond is not worth keeping.
+    if (m_statements.size() >= maxKeptStatements)
+        forgetStatements();
+    auto columns = std::make_shared<QStringList>();
+    for (int c = 0; c < sqlite3_column_count(statement); ++c)
+        columns->append(QString::fromUtf8(sqlite3_column_name(statement, c)));
+    return &m_statements.emplace(sql, Prepared{statement, std::move(columns)}).first->second;
+}
+
+void Store::forgetStatements()
+{
+    for (auto& [sql, kept] : m_statements)
+        sqlite3_finalize(kept.statement);
+    m_statements.clear();
+}
+
+Rows Store::provedsql(const QString& sql, const QVariantList& params)
+{
+    Rows rows;
+    QString problem = m_db ? QString() : QStringLiteral("databáze není otevřena");
+    Prepared* kept = m_db ? prepared(sql, &problem) : nullptr;
+    if (!kept && problem.isEmpty())
+        return rows;
+    int status = kept ? SQLITE_OK : SQLITE_ERROR;
+    sqlite3_stmt* statement = kept ? kept->statement : nullptr;
     for (int i = 0; status == SQLITE_OK && i < params.size(); ++i)
         status = bind(statement, i + 1, params.at(i));
 
-    if (status == SQLITE_OK && statement) {
+    if (status == SQLITE_OK) {
         const bool select = isSelect(sql);
-        std::shared_ptr<QStringList> columns;
-        if (select && statement) {
-            auto names = std::make_shared<QStringList>();
-            for (int c = 0; c < sqlite3_column_count(statement); ++c)
-                names->append(QString::fromUtf8(sqlite3_column_name(statement, c)));
-            columns = std::move(names);
-        }
         while ((status = sqlite3_step(statement)) == SQLITE_ROW) {
             if (!select)
                 continue;
             QVariantList values;
-            for (int c = 0; c < columns->size(); ++c)
+            values.reserve(kept->columns->size());
+            for (int c = 0; c < kept->columns->size(); ++c)
                 values.append(columnValue(statement, c));
-            rows.emplace_back(columns, std::move(values));
+            rows.emplace_back(kept->columns, std::move(values));
         }
         if (status == SQLITE_DONE)
             status = SQLITE_OK;
     }
-    if (message.isEmpty())
-        message = m_db ? engineMessage(m_db) : QStringLiteral("databáze není otevřena");
-    sqlite3_finalize(statement);
+    if (status != SQLITE_OK && problem.isEmpty())
+        problem = engineMessage(m_db);
+    if (statement) {
+        sqlite3_reset(statement);
+        sqlite3_clear_bindings(statement);
+    }
     if (status != SQLITE_OK) {
-        fatalHandler()(QStringLiteral("Chyba sql: ") + message + QStringLiteral("\r\nSQL dotaz: ") +
+        fatalHandler()(QStringLiteral("Chyba sql: ") + problem + QStringLiteral("\r\nSQL dotaz: ") +
                        sql);
         return {};
     }
@@ -210,6 +235,7 @@ Rows Store::provedsql(const QString& sql, const QVariantList& params)
 
 void Store::zavridb()
 {
+    forgetStatements();
     if (m_db)
         sqlite3_close_v2(m_db);
     m_db = nullptr;

@@ -5,8 +5,11 @@
 #include <QString>
 #include <QVariantList>
 #include <functional>
+#include <memory>
+#include <unordered_map>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 namespace obzorka {
 
@@ -51,7 +54,21 @@ public:
     bool isOpen() const { return m_db != nullptr; }
 
 private:
+    // A prepared statement kept for the next time the same text is run, with its columns.
+    struct Prepared
+    {
+        sqlite3_stmt* statement;
+        std::shared_ptr<const QStringList> columns;
+    };
+    static constexpr size_t maxKeptStatements = 200;
+
+    // The kept statement for sql, prepared now if need be; null with a problem when it cannot
+    // be prepared, null without one when sql holds no statement.
+    Prepared* prepared(const QString& sql, QString* problem);
+    void forgetStatements();
+
     sqlite3* m_db = nullptr;
+    std::unordered_map<QString, Prepared> m_statements;
 };
 
 } // namespace obzorka
