@@ -111,21 +111,19 @@ Statement bandStatement(QDate day, const QString& station, const Band& band, boo
 
 QString typeCondition(const QString& typeName)
 {
-    if (typeName == u"Dokumenty")
-        return QStringLiteral(" AND (typprg='D') ");
-    if (typeName == u"Filmy")
-        return QStringLiteral(" AND (typprg='F' OR typprg='T' OR typprg='K' OR typprg='W' OR "
-                              "typprg='P' OR typprg='H') ");
-    if (typeName == u"Dětem")
-        return QStringLiteral(" AND (typprg='Q') ");
-    if (typeName == u"Seriály")
-        return QStringLiteral(" AND (typprg='S') ");
-    if (typeName == u"Zábava")
-        return QStringLiteral(" AND (typprg='L') ");
-    if (typeName == u"Zprávy")
-        return QStringLiteral(" AND (typprg='Z') ");
-    if (typeName == u"Sport")
-        return QStringLiteral(" AND (typprg='O') ");
+    static const std::array<std::pair<const char*, const char*>, 7> conditions{
+        {{"Dokumenty", " AND (typprg='D') "},
+         {"Filmy", " AND (typprg='F' OR typprg='T' OR typprg='K' OR typprg='W' OR typprg='P' OR "
+                   "typprg='H') "},
+         {"Dětem", " AND (typprg='Q') "},
+         {"Seriály", " AND (typprg='S') "},
+         {"Zábava", " AND (typprg='L') "},
+         {"Zprávy", " AND (typprg='Z') "},
+         {"Sport", " AND (typprg='O') "}}};
+    for (const auto& [name, condition] : conditions) {
+        if (typeName == QString::fromUtf8(name))
+            return QString::fromLatin1(condition);
+    }
     return {};
 }
 

@@ -6,6 +6,8 @@
 #include "store/dates.h"
 #include "store/store.h"
 
+#include <array>
+
 namespace obzorka::generhtml {
 namespace {
 
@@ -74,22 +76,20 @@ QString generradkyhledani(const PageContext& context, const QString& sql, QVaria
 
 QString groupCondition(const QString& groupName)
 {
-    if (groupName == u"Základní české")
-        return QStringLiteral(" AND (idtv>=1) AND (idtv<=4) ");
-    if (groupName == u"České")
-        return QStringLiteral(" AND (idtv>=1) AND (idtv<=999) ");
-    if (groupName == u"Zahraniční")
-        return QStringLiteral(" AND (idtv>=1000) ");
-    if (groupName == u"Slovenské")
-        return QStringLiteral(" AND (idtv>=1000) AND (idtv<=1999) ");
-    if (groupName == u"Polské")
-        return QStringLiteral(" AND (idtv>=2000) AND (idtv<=2999) ");
-    if (groupName == u"Německé")
-        return QStringLiteral(" AND (idtv>=3000) AND (idtv<=3999) ");
-    if (groupName == u"Anglické")
-        return QStringLiteral(" AND (idtv>=4000) AND (idtv<=4999) ");
-    if (groupName == u"Jiné zahraniční")
-        return QStringLiteral(" AND (idtv>=5000) ");
+    // Each group is a range of the station numbers; "Zahraniční" spans all foreign ones.
+    static const std::array<std::pair<const char*, const char*>, 8> conditions{
+        {{"Základní české", " AND (idtv>=1) AND (idtv<=4) "},
+         {"České", " AND (idtv>=1) AND (idtv<=999) "},
+         {"Zahraniční", " AND (idtv>=1000) "},
+         {"Slovenské", " AND (idtv>=1000) AND (idtv<=1999) "},
+         {"Polské", " AND (idtv>=2000) AND (idtv<=2999) "},
+         {"Německé", " AND (idtv>=3000) AND (idtv<=3999) "},
+         {"Anglické", " AND (idtv>=4000) AND (idtv<=4999) "},
+         {"Jiné zahraniční", " AND (idtv>=5000) "}}};
+    for (const auto& [name, condition] : conditions) {
+        if (groupName == QString::fromUtf8(name))
+            return QString::fromLatin1(condition);
+    }
     return {};
 }
 

@@ -24,26 +24,33 @@ bool isHostAndPort(const QString& text)
     return colon > 0 && ok && port > 0 && port < 65536;
 }
 
-// The export options and the pages each belongs to.
-const std::map<QString, QStringList>& exportOptionKinds()
+// An export option: the pages it belongs to and, for a text, the field it fills.
+struct ExportOption
 {
-    static const std::map<QString, QStringList> kinds{
-        {QStringLiteral("--day"), {QStringLiteral("grid"), QStringLiteral("search")}},
-        {QStringLiteral("--from"), {QStringLiteral("grid")}},
-        {QStringLiteral("--to"), {QStringLiteral("grid")}},
-        {QStringLiteral("--type"), {QStringLiteral("grid"), QStringLiteral("search")}},
-        {QStringLiteral("--page"), {QStringLiteral("grid")}},
-        {QStringLiteral("--text"), {QStringLiteral("search")}},
-        {QStringLiteral("--group"), {QStringLiteral("search")}},
-        {QStringLiteral("--title-only"), {QStringLiteral("search")}},
-        {QStringLiteral("--marked-only"), {QStringLiteral("search")}},
-        {QStringLiteral("--first"), {QStringLiteral("search")}},
-        {QStringLiteral("--id"), {QStringLiteral("detail")}},
-        {QStringLiteral("--name"), {QStringLiteral("help")}},
+    QStringList pages;
+    QString ExportRequest::*text = nullptr;
+};
+
+const std::map<QString, ExportOption>& exportOptionTable()
+{
+    const QString grid = QStringLiteral("grid");
+    const QString search = QStringLiteral("search");
+    static const std::map<QString, ExportOption> table{
+        {QStringLiteral("--day"), {{grid, search}, &ExportRequest::day}},
+        {QStringLiteral("--from"), {{grid}, &ExportRequest::from}},
+        {QStringLiteral("--to"), {{grid}, &ExportRequest::to}},
+        {QStringLiteral("--type"), {{grid, search}, &ExportRequest::type}},
+        {QStringLiteral("--page"), {{grid}}},
+        {QStringLiteral("--text"), {{search}, &ExportRequest::text}},
+        {QStringLiteral("--group"), {{search}, &ExportRequest::group}},
+        {QStringLiteral("--title-only"), {{search}}},
+        {QStringLiteral("--marked-only"), {{search}}},
+        {QStringLiteral("--first"), {{search}}},
+        {QStringLiteral("--id"), {{QStringLiteral("detail")}, &ExportRequest::id}},
+        {QStringLiteral("--name"), {{QStringLiteral("help")}, &ExportRequest::name}},
         {QStringLiteral("--out"),
-         {QStringLiteral("grid"), QStringLiteral("search"), QStringLiteral("detail"),
-          QStringLiteral("help")}}};
-    return kinds;
+         {{grid, search, QStringLiteral("detail"), QStringLiteral("help")}, &ExportRequest::out}}};
+    return table;
 }
 
 QString oneOf(const QString& option, const QString& value, const QStringList& allowed)
@@ -126,7 +133,7 @@ Options parseOptions(const QStringList& arguments)
         }
         const bool known = argument == u"--data-dir" || argument == u"--server" ||
                            argument == u"--image-server" || argument == u"--export" ||
-                           exportOptionKinds().count(argument) > 0;
+                           exportOptionTable().count(argument) > 0;
         if (!known)
             return fail(QStringLiteral("Neznámá volba „%1“.").arg(argument));
         if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty())
@@ -146,27 +153,11 @@ Options parseOptions(const QStringList& arguments)
         } else {
             exportOptions << argument;
             bool ok = true;
-            if (argument == u"--day")
-                request.day = value;
-            else if (argument == u"--from")
-                request.from = value;
-            else if (argument == u"--to")
-                request.to = value;
-            else if (argument == u"--type")
-                request.type = value;
-            else if (argument == u"--group")
-                request.group = value;
-            else if (argument == u"--text")
-                request.text = value;
-            else if (argument == u"--id")
-                request.id = value;
-            else if (argument == u"--name")
-                request.name = value;
-            else if (argument == u"--out")
-                request.out = value;
+            if (const auto text = exportOptionTable().at(argument).text)
+                request.*text = value;
             else if (argument == u"--page")
                 request.page = value.toInt(&ok);
-            else if (argument == u"--first")
+            else
                 request.first = value.toLongLong(&ok);
             if (!ok)
                 return fail(QStringLiteral("Volba %1 čeká číslo, ne „%2“.").arg(argument, value));
@@ -184,7 +175,7 @@ Options parseOptions(const QStringList& arguments)
         return fail(QStringLiteral("Volba --export čeká grid, search, detail nebo help, ne „%1“.")
                         .arg(request.kind));
     for (const QString& option : exportOptions) {
-        if (!exportOptionKinds().at(option).contains(request.kind))
+        if (!exportOptionTable().at(option).pages.contains(request.kind))
             return fail(QStringLiteral("Volba %1 k exportu %2 nepatří.").arg(option, request.kind));
     }
     if (const QString problem = checkExport(request); !problem.isEmpty())
