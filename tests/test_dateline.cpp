@@ -83,3 +83,20 @@ TEST(Choosers, TimeListsTellNightHoursByALeadingBlank)
               "Vše,Dokumenty,Filmy,Dětem,Seriály,Sport,Zábava,Zprávy");
     EXPECT_EQ(chooseritems::stationGroups().size(), 9);
 }
+
+TEST(Choosers, ChoosingADaySwitchesTheWindowStart)
+{
+    const QDate today(2026, 12, 7);
+    const auto choose = [&](QDate previous, const QString& item, const QString& from) -> QString {
+        const chooseritems::DayChoice choice =
+            chooseritems::chooseDay(previous, item, today, from, "22:00");
+        return choice.day.toString("d.M.") + ' ' + choice.from + '-' + choice.to;
+    };
+    EXPECT_EQ(choose(today, "Úterý 8.12.2026", "Teď"), "8.12. Začátku-22:00");
+    EXPECT_EQ(choose(today.addDays(1), "Pondělí 7.12.2026", "Začátku"), "7.12. Teď-22:00");
+    EXPECT_EQ(choose(today, "Pondělí 7.12.2026", "20:00"), "7.12. 20:00-22:00");
+    EXPECT_EQ(choose(today, "Noční_pořady-Neděle 6.12.2026", "Teď"), "6.12.  0:00-Konce");
+    // Back from the night programmes the window starts now again.
+    EXPECT_EQ(choose(today.addDays(-1), "Pondělí 7.12.2026", " 0:00"), "7.12. Teď-22:00");
+    EXPECT_EQ(choose(today.addDays(-1), "Středa 9.12.2026", " 0:00"), "9.12. Začátku-22:00");
+}

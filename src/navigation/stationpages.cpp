@@ -42,3 +42,19 @@ StationPages readStationPages(Store& store)
 }
 
 } // namespace obzorka
+
+namespace obzorka {
+
+void swapSlots(Store& store, int target, int source)
+{
+    // The target's station waits on slot -1 while the source's takes its place; not on 0,
+    // where a station without a free slot may be, which must not move.
+    Store::Transaction swap(store);
+    store.provedsql(QStringLiteral("UPDATE televize SET pozice=-1 WHERE pozice=?"), {target});
+    store.provedsql(QStringLiteral("UPDATE televize SET pozice=? WHERE pozice=?"),
+                    {target, source});
+    store.provedsql(QStringLiteral("UPDATE televize SET pozice=? WHERE pozice=-1"), {source});
+    swap.commit();
+}
+
+} // namespace obzorka

@@ -36,4 +36,8 @@ struct StationPages
 // Reads televize. Stations whose slot lies outside 1..96 have no slot.
 StationPages readStationPages(Store& store);
 
+// Swaps the stations of two slots (a slot dropped on another); an empty slot simply
+// receives the station, and a slot dropped on itself changes nothing.
+void swapSlots(Store& store, int target, int source);
+
 } // namespace obzorka

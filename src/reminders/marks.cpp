@@ -1,8 +1,36 @@
 #include "reminders/marks.h"
 
+#include "store/clock.h"
+#include "store/dates.h"
+#include "store/programmeid.h"
 #include "store/store.h"
 
 namespace obzorka {
+
+void prepniupozorneni(Store& store, const QString& id)
+{
+    const bool found =
+        !store.provedsql(QStringLiteral("SELECT * FROM upozornit") + whereIdIs, {id}).empty();
+    if (found)
+        store.provedsql(QStringLiteral("DELETE FROM upozornit") + whereIdIs, {id});
+    else
+        store.provedsql(QStringLiteral("INSERT INTO upozornit (id) VALUES (trim(?))"), {id});
+}
+
+bool toggleReminder(Store& store, const QString& id)
+{
+    const Rows rows = store.provedsql(QStringLiteral("SELECT * FROM program") + whereIdIs, {id});
+    if (rows.empty() || rows.front().text(u"nazev").isEmpty())
+        return false;
+    const Row& programme = rows.front();
+    const QDateTime start =
+        dates::naive(dates::parseDate(programme.text(u"datum")).value_or(QDate()))
+            .addSecs(programme.number(u"hod1") * 3600 + programme.number(u"min1") * 60);
+    if (dates::minuteBoundaries(start, Clock::now()) > 0)
+        return false;
+    prepniupozorneni(store, id);
+    return true;
+}
 
 void purgeEndedMarks(Store& store)
 {

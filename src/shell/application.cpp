@@ -5,19 +5,22 @@
 #include "pages/generhtml.h"
 #include "reminders/marks.h"
 #include "shell/datafolder.h"
+#include "shell/guideview.h"
 #include "shell/mainwindow.h"
 #include "shell/pane.h"
+#include "shell/tray.h"
 #include "store/clock.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 
 namespace obzorka {
 
-Application::Application(const Options& options, Notifier notify)
-    : m_options(options), m_notify(std::move(notify))
+Application::Application(const Options& options, Notifier notify, Notifier inform)
+    : m_options(options), m_notify(std::move(notify)), m_inform(std::move(inform))
 {
 }
 
@@ -42,7 +45,6 @@ bool Application::start()
                            .arg(QDir::toNativeSeparators(folder)));
         return false;
     }
-
     if (!installFiles(folder, &problem)) {
         m_notify(problem);
         return false;
@@ -52,7 +54,7 @@ bool Application::start()
     m_state.data_serverobr = m_options.imageServer;
     m_window = std::make_unique<MainWindow>(m_state);
     connect(m_window.get(), &MainWindow::shutdownRequested, this, &Application::shutdown);
-    wireSettingsControls();
+    connect(m_window.get(), &MainWindow::minimised, this, &Application::windowMinimised);
     m_window->form1caption();
 
     if (!m_store.otevridb(folder, &problem)) {
@@ -65,18 +67,29 @@ bool Application::start()
 
     m_host.timer1div_pln = 1;
     m_state.zvoleno4 = -1;
+    m_view = std::make_unique<GuideView>(*m_window, m_store, m_state, m_settings, m_host);
+    connect(m_view.get(), &GuideView::quitRequested, m_window.get(), &QWidget::close);
     loadSettingsIntoControls();
     m_window->setDateLine(dateLine(Clock::today(), nameDayAtStartup(m_store)));
     m_window->fillChoosers(Clock::today());
+    m_view->nastav_rychle4tv();
     m_window->fillDayChooser(Clock::today());
+    m_view->dayChosen();
     m_window->mainPane()->showPage(generhtml::generzprava(QString()));
 
     m_window->show();
 
+    m_tray = std::make_unique<Tray>();
+    connect(m_tray.get(), &Tray::openRequested, this, &Application::mnuOpen_Click);
+    connect(m_tray.get(), &Tray::pauseToggled, this, &Application::mnuData_Click);
+    connect(m_tray.get(), &Tray::exitRequested, m_window.get(), &QWidget::close);
+    if (!zmenikonu(QStringLiteral("tv.ico")))
+        return false;
+    m_tray->pridejikonu(m_tray->iconFile());
+
     // Every run starts with downloading allowed, whatever the last run stored.
     m_settings.remove(settingkeys::povolenoStahovani);
-    m_state.povoleno_stahovani = m_settings.downloadAllowed();
-    m_host.timer1div_pln = 1;
+    nastavstahovani();
     m_host.enableTimer1();
 
     purgeEndedMarks(m_store);
@@ -84,7 +97,7 @@ bool Application::start()
 
     m_state.zvoleno4 = 0;
     m_host.Timer1_Timer();
-    return true;
+    return m_store.isOpen();
 }
 
 void Application::logIn()
@@ -101,6 +114,8 @@ void Application::logIn()
         connect(&dialog, &AccountDialog::postponed, this, [this] {
             // No download run starts under this name until the next start.
             applyAccount({QStringLiteral("anonymous"), QStringLiteral("anonymous")});
+            if (m_tray)
+                zmenikonu(QStringLiteral("tv.ico"));
         });
         dialog.exec();
         if (m_state.hasAccount())
@@ -129,37 +144,68 @@ void Application::loadSettingsIntoControls()
     m_window->noImagesBox()->setChecked(m_settings.readFlag(settingkeys::nestahovatObrazky));
 }
 
-void Application::wireSettingsControls()
+bool Application::zmenikonu(const QString& name)
 {
-    // While start-up fills the boxes from the settings nothing is written back.
-    connect(m_window.get(), &MainWindow::vpsToggled, this, [this](bool on) {
-        if (!m_state.starting())
-            m_settings.writeFlag(settingkeys::vps, on);
-    });
-    connect(m_window.get(), &MainWindow::noImagesToggled, this, [this](bool on) {
-        if (m_state.starting())
-            return;
-        m_settings.writeFlag(settingkeys::nestahovatObrazky, on);
-        m_host.timer1div_pln = 1; // the next tick may start a run that honours the choice
-    });
-    connect(m_window.get(), &MainWindow::leadMinutesEdited, this, [this](const QString& text) {
-        QLineEdit* box = m_window->leadMinutesBox();
-        const auto minutes = m_settings.writeLeadMinutes(text);
-        if (!minutes) {
-            box->setText(QStringLiteral("0")); // not a number: shown as 0, nothing stored
-            return;
-        }
-        box->setText(QString::number(*minutes));
-        m_state.upozornit_minutpredem = *minutes;
-    });
+    const QString path = m_state.adr_icon + u'/' + name;
+    if (!QFile::exists(path)) {
+        m_notify(QStringLiteral("Nemohu nalézt soubor '") + QDir::toNativeSeparators(path) +
+                 QStringLiteral("'!"));
+        shutdown();
+        return false;
+    }
+    m_tray->zmenikonu(path);
+    return true;
+}
+
+void Application::nastavstahovani()
+{
+    m_state.povoleno_stahovani = m_settings.downloadAllowed();
+    m_tray->setDownloadAllowed(m_state.povoleno_stahovani);
+    if (m_state.povoleno_stahovani) {
+        zmenikonu(QStringLiteral("nacit0.ico"));
+        m_host.timer1div_pln = 1; // a run at the next tick
+    } else {
+        zmenikonu(QStringLiteral("nacitzru.ico"));
+        m_host.pln_ukonci = true; // a run in progress stops at its next check
+    }
+}
+
+void Application::mnuData_Click()
+{
+    m_settings.writeFlag(settingkeys::povolenoStahovani, !m_state.povoleno_stahovani);
+    nastavstahovani();
+}
+
+void Application::mnuOpen_Click()
+{
+    m_window->showMaximized();
+    m_view->showToday();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+void Application::windowMinimised()
+{
+    // Without a notification area a hidden window could not be brought back.
+    if (Tray::available()) {
+        m_window->hide();
+        return;
+    }
+    if (!m_saidNoTray) {
+        m_saidNoTray = true;
+        m_inform(QStringLiteral("Pracovní plocha nemá oznamovací oblast, proto Obzorka zůstane "
+                                "na hlavním panelu jako běžné okno."));
+    }
 }
 
 void Application::shutdown()
 {
     // A box that loses the focus as the window goes must not write to the closed store.
-    m_window->disconnect(this);
+    m_view.reset();
     m_host.pln_ukonci = true;
     m_store.zavridb();
+    if (m_tray)
+        m_tray->smazikonu();
     QCoreApplication::quit();
 }
 

@@ -13,47 +13,66 @@
 
 namespace obzorka {
 
+class GuideView;
 class MainWindow;
+class Tray;
 
-// The running guide: owns the store, the state of the main window, the main window and the
-// hidden download host, runs the start-up sequence in its order and the shutdown.
+// The running guide: owns the store, the state of the main window, the main window with its
+// controller, the tray icon and the hidden download host; runs the start-up sequence in its
+// order and the shutdown.
 class Application : public QObject
 {
     Q_OBJECT
 
 public:
-    // Shows a message that ends the program (second instance, unusable store).
+    // Shows a message that ends the program (second instance, unusable store); messages
+    // that do not end it go to inform.
     using Notifier = std::function<void(const QString& message)>;
 
-    explicit Application(const Options& options, Notifier notify);
+    Application(const Options& options, Notifier notify, Notifier inform);
     ~Application() override;
 
     // The start-up sequence. False when the program must end at once; the reason has been
     // shown through the notifier.
     bool start();
 
-    // Stops the downloader, closes the store and ends the event loop. Never refused.
+    // Stops the downloader, closes the store, removes the tray icon and ends the event loop.
+    // Never refused.
     void shutdown();
 
     GuideState& state() { return m_state; }
     Store& store() { return m_store; }
     MainWindow* mainWindow() const { return m_window.get(); }
+    GuideView* view() const { return m_view.get(); }
+    Tray* tray() const { return m_tray.get(); }
     DownloadHost& downloadHost() { return m_host; }
+
+    // The tray menu's items.
+    void mnuOpen_Click();
+    void mnuData_Click();
 
 private:
     void logIn();
     void applyAccount(const Account& account);
     void loadSettingsIntoControls();
-    void wireSettingsControls();
+    void nastavstahovani();
+    void windowMinimised();
+    // Shows an icon file of the icon folder in the tray; false (and the program ends) when
+    // the file is missing.
+    bool zmenikonu(const QString& name);
 
     Options m_options;
     Notifier m_notify;
+    Notifier m_inform;
     GuideState m_state;
     Store m_store;
     Settings m_settings{m_store};
     DownloadHost m_host;
     std::unique_ptr<QLockFile> m_lock;
     std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<GuideView> m_view;
+    std::unique_ptr<Tray> m_tray;
+    bool m_saidNoTray = false;
 };
 
 } // namespace obzorka

@@ -33,6 +33,24 @@ std::optional<QDate> dateOfItem(const QString& item)
     return dates::parseDate(words.at(1));
 }
 
+DayChoice chooseDay(QDate previous, const QString& item, QDate today, const QString& from,
+                    const QString& to)
+{
+    const QDate yesterday = today.addDays(-1);
+    DayChoice choice{dateOfItem(item).value_or(QDate()), from, to};
+    if (previous.isValid() && previous == yesterday)
+        choice.from = QStringLiteral("Teď");
+    if (choice.day != today && choice.from == u"Teď")
+        choice.from = QStringLiteral("Začátku");
+    else if (choice.day == today && choice.from == u"Začátku")
+        choice.from = QStringLiteral("Teď");
+    if (choice.day == yesterday) {
+        choice.from = QStringLiteral(" 0:00");
+        choice.to = QStringLiteral("Konce");
+    }
+    return choice;
+}
+
 QStringList gridDays(QDate today)
 {
     QStringList items;

@@ -14,6 +14,18 @@ QString dateItem(QDate day);
 // The date an item names (the word after the first blank), with or without the night prefix.
 std::optional<QDate> dateOfItem(const QString& item);
 
+// What choosing a day in the grid's day chooser does to the time window: away from today
+// "Teď" becomes "Začátku" and back on today the other way round; yesterday's night
+// programmes show from " 0:00" to "Konce"; leaving yesterday starts again from "Teď".
+struct DayChoice
+{
+    QDate day;
+    QString from;
+    QString to;
+};
+DayChoice chooseDay(QDate previous, const QString& item, QDate today, const QString& from,
+                    const QString& to);
+
 // Yesterday (with the night prefix) to today + 12.
 QStringList gridDays(QDate today);
 // "Kdykoliv", then today to today + 12.

@@ -14,6 +14,11 @@ void showCritical(const QString& message)
     QMessageBox::critical(nullptr, QStringLiteral("Obzorka"), message);
 }
 
+void showInformation(const QString& message)
+{
+    QMessageBox::information(nullptr, QStringLiteral("Obzorka"), message);
+}
+
 void installFatalSqlHandler()
 {
     Store::setFatalHandler([](const QString& message) {

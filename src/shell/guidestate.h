@@ -1,7 +1,10 @@
 #pragma once
 
+#include "pages/generhtml.h"
+
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 namespace obzorka {
 
@@ -28,6 +31,19 @@ struct GuideState
     int upozornit_minutpredem = 5;
     bool povoleno_stahovani = true;
     QDate zvolenedatum;
+
+    // The grid last built (type, from, to, the four stations), for its print version.
+    QString genervypiscombo4;
+    QString genervypiscombo2;
+    QString genervypiscombo3;
+    QStringList genervypisgenertv;
+    // The search last shown, for paging, "Zpět" and its print version; no search yet while
+    // hledejod is empty.
+    generhtml::SearchQuery hledej;
+    QString hledejod;
+    // Where the grid and the search results were scrolled when a detail page was opened.
+    int bodyscrollposltop = 0;
+    int bodyhledejscrollposltop = 0;
 
     bool starting() const { return zvoleno4 < 0; }
     bool hasAccount() const { return !data_jmeno.isEmpty() && !data_heslo.isEmpty(); }

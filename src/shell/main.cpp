@@ -17,7 +17,7 @@ int runWindow(int argc, char* argv[], const obzorka::Options& options)
     QApplication::setQuitOnLastWindowClosed(false);
 
     obzorka::installFatalSqlHandler();
-    obzorka::Application guide(options, obzorka::showCritical);
+    obzorka::Application guide(options, obzorka::showCritical, obzorka::showInformation);
     if (!guide.start())
         return 1;
     return QApplication::exec();

@@ -1,35 +1,29 @@
 #include "shell/mainwindow.h"
 
 #include "shell/chooseritems.h"
+#include "shell/classicpanel.h"
 #include "shell/guidestate.h"
 #include "shell/pane.h"
+#include "shell/searchpanel.h"
+#include "shell/settingspanel.h"
+#include "shell/widgets.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace obzorka {
+
+using widgets::named;
+
 namespace {
-
-template <typename Widget> Widget* named(Widget* widget, const QString& objectName)
-{
-    widget->setObjectName(objectName);
-    return widget;
-}
-
-QComboBox* chooser(const QString& objectName, QWidget* parent)
-{
-    auto* combo = named(new QComboBox(parent), objectName);
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    return combo;
-}
 
 void fill(QComboBox* combo, const QStringList& items, int selected)
 {
@@ -38,12 +32,25 @@ void fill(QComboBox* combo, const QStringList& items, int selected)
     combo->setCurrentIndex(selected);
 }
 
+// The minimise picture: a bar at the bottom of a small frame.
+QPixmap minimisePicture()
+{
+    QPixmap picture(18, 18);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setPen(QColor(0x50, 0x50, 0x70));
+    painter.setBrush(QColor(0xe8, 0xe8, 0xf0));
+    painter.drawRect(0, 0, 17, 17);
+    painter.fillRect(4, 11, 10, 3, QColor(0x00, 0x00, 0x50));
+    return picture;
+}
+
 } // namespace
 
 MainWindow::MainWindow(GuideState& state, QWidget* parent) : QWidget(parent), m_state(state)
 {
     setObjectName(QStringLiteral("Form1"));
-    resize(1000, 700);
+    resize(1100, 760);
 
     auto* tabRow = new QHBoxLayout;
     const QStringList tabCaptions{QStringLiteral("Klasické zobrazení"), QStringLiteral("Vyhledat"),
@@ -51,115 +58,112 @@ MainWindow::MainWindow(GuideState& state, QWidget* parent) : QWidget(parent), m_
     for (int i = 0; i < tabCaptions.size(); ++i) {
         auto* tab =
             named(new QPushButton(tabCaptions.at(i), this), QStringLiteral("Command12_%1").arg(i));
-        connect(tab, &QPushButton::clicked, this, [this, i] { showPanel(i); });
+        tab->setAutoFillBackground(true);
+        connect(tab, &QPushButton::clicked, this, [this, i] { emit tabClicked(i); });
         m_tabs.append(tab);
         tabRow->addWidget(tab);
     }
     tabRow->addStretch();
+    m_bannerPane = new Pane(QStringLiteral("WebBrowser3"), this);
+    m_bannerPane->setFixedSize(400, 52);
+    m_bannerPane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_bannerPane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_bannerPane->hide();
+    tabRow->addWidget(m_bannerPane);
+    tabRow->addSpacing(32); // room for the minimise picture
 
     m_mainPane = new Pane(QStringLiteral("WebBrowser1"), this);
+    m_classic = new ClassicPanel(this);
+    m_search = new SearchPanel(this);
+    m_settings = new SettingsPanel(this);
     m_panels = named(new QStackedWidget(this), QStringLiteral("Frame7"));
-    m_panels->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
-    m_panels->addWidget(buildGridPanel());
-    m_panels->addWidget(buildSearchPanel());
-    m_panels->addWidget(buildSettingsPanel());
-    m_panels->addWidget(named(new QWidget(this), QStringLiteral("Frame7_3")));
+    m_panels->addWidget(m_classic);
+    m_panels->addWidget(m_search);
+    m_panels->addWidget(m_settings);
+    m_panels->addWidget(
+        buildPagePanel(QStringLiteral("Frame7_3"), QStringLiteral("Frame4_3"), nullptr));
+
+    auto* printTitle = named(new QLabel(QStringLiteral("Tisk"), this), QStringLiteral("Label22"));
+    auto* print = named(new QPushButton(QStringLiteral("Tisk"), this), QStringLiteral("Command13"));
+    connect(print, &QPushButton::clicked, this, &MainWindow::printRequested);
+    auto* printRow = new QWidget(this);
+    auto* printLayout = new QHBoxLayout(printRow);
+    printLayout->setContentsMargins(0, 0, 0, 0);
+    printLayout->addWidget(printTitle);
+    printLayout->addStretch();
+    printLayout->addWidget(print);
+    m_panels->addWidget(
+        buildPagePanel(QStringLiteral("Frame7_4"), QStringLiteral("Frame4_4"), printRow));
+    m_pageAreas = {m_classic->pageArea(), m_search->pageArea(), nullptr,
+                   m_panels->widget(Help)->findChild<QWidget*>(QStringLiteral("Frame4_3")),
+                   m_panels->widget(Print)->findChild<QWidget*>(QStringLiteral("Frame4_4"))};
+
+    m_minimise = named(new QLabel(this), QStringLiteral("Picture2"));
+    m_minimise->setPixmap(minimisePicture());
+    m_minimise->setFixedSize(18, 18);
+    m_minimise->setCursor(Qt::PointingHandCursor);
+    m_minimise->setToolTip(QStringLiteral("Minimalizovat do oznamovací oblasti"));
+    m_minimise->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(tabRow);
-    layout->addWidget(m_panels);
-    layout->addWidget(m_mainPane, 1);
-    showPanel(0);
+    layout->addWidget(m_panels, 1);
+    attachMainPane(Classic);
+    showPanel(Classic);
 }
 
-QWidget* MainWindow::buildGridPanel()
+QWidget* MainWindow::buildPagePanel(const QString& panelName, const QString& areaName, QWidget* top)
 {
-    auto* panel = named(new QWidget(this), QStringLiteral("Frame7_0"));
-    m_day = chooser(QStringLiteral("Combo1"), panel);
-    m_from = chooser(QStringLiteral("Combo2"), panel);
-    m_to = chooser(QStringLiteral("Combo3"), panel);
-    m_type = chooser(QStringLiteral("Combo4"), panel);
-    m_dateLine = named(new QLabel(QStringLiteral("Dnes je"), panel), QStringLiteral("Label9"));
-
-    auto* row = new QHBoxLayout(panel);
-    row->addWidget(m_day);
-    row->addWidget(new QLabel(QStringLiteral("Od:"), panel));
-    row->addWidget(m_from);
-    row->addWidget(new QLabel(QStringLiteral("Do:"), panel));
-    row->addWidget(m_to);
-    row->addStretch();
-    row->addWidget(
-        named(new QLabel(QStringLiteral("Typ pořadu:"), panel), QStringLiteral("Label5")));
-    row->addWidget(m_type);
-    row->addWidget(m_dateLine);
-    return panel;
-}
-
-QWidget* MainWindow::buildSearchPanel()
-{
-    auto* panel = named(new QWidget(this), QStringLiteral("Frame7_1"));
-    auto* text = named(new QLineEdit(panel), QStringLiteral("Text2"));
-    m_searchDay = chooser(QStringLiteral("Combo5"), panel);
-    m_searchType = chooser(QStringLiteral("Combo6"), panel);
-    m_searchGroup = chooser(QStringLiteral("Combo7"), panel);
-    auto* titleOnly = named(new QCheckBox(QStringLiteral("Pouze v názvu pořadu"), panel),
-                            QStringLiteral("Check3"));
-    auto* markedOnly = named(new QCheckBox(QStringLiteral("Pouze pořady na upozornění"), panel),
-                             QStringLiteral("Check7"));
-    auto* search =
-        named(new QPushButton(QStringLiteral("Hledej"), panel), QStringLiteral("Command3"));
-
-    auto* row = new QHBoxLayout(panel);
-    row->addWidget(new QLabel(QStringLiteral("Vyhledat:"), panel));
-    row->addWidget(text, 1);
-    row->addWidget(new QLabel(QStringLiteral("Datum:"), panel));
-    row->addWidget(m_searchDay);
-    row->addWidget(new QLabel(QStringLiteral("Typ pořadu:"), panel));
-    row->addWidget(m_searchType);
-    row->addWidget(new QLabel(QStringLiteral("Stanice:"), panel));
-    row->addWidget(m_searchGroup);
-    row->addWidget(titleOnly);
-    row->addWidget(markedOnly);
-    row->addWidget(search);
-    return panel;
-}
-
-QWidget* MainWindow::buildSettingsPanel()
-{
-    auto* panel = named(new QWidget(this), QStringLiteral("Frame7_2"));
-    m_leadMinutes = named(new QLineEdit(panel), QStringLiteral("Text1"));
-    m_leadMinutes->setMaximumWidth(60);
-    m_vps = named(new QCheckBox(QStringLiteral("Zobrazovat VPS (pouze ČT1, ČT2)"), panel),
-                  QStringLiteral("Check1"));
-    m_noImages =
-        named(new QCheckBox(QStringLiteral("Nestahovat obrázky"), panel), QStringLiteral("Check2"));
-
-    connect(m_vps, &QCheckBox::toggled, this, &MainWindow::vpsToggled);
-    connect(m_noImages, &QCheckBox::toggled, this, &MainWindow::noImagesToggled);
-    connect(m_leadMinutes, &QLineEdit::editingFinished, this,
-            [this] { emit leadMinutesEdited(m_leadMinutes->text()); });
-
-    auto* minutes = new QHBoxLayout;
-    minutes->addWidget(new QLabel(QStringLiteral("Upozornit na vybraný pořad"), panel));
-    minutes->addWidget(m_leadMinutes);
-    minutes->addWidget(
-        named(new QLabel(QStringLiteral("minut předem."), panel), QStringLiteral("Label8")));
-    minutes->addStretch();
+    auto* panel = named(new QWidget(this), panelName);
+    auto* area = named(new QWidget(panel), areaName);
+    auto* areaLayout = new QVBoxLayout(area);
+    areaLayout->setContentsMargins(0, 0, 0, 0);
     auto* column = new QVBoxLayout(panel);
-    column->addWidget(
-        named(new QLabel(QStringLiteral("Nastavení"), panel), QStringLiteral("Label15")));
-    column->addLayout(minutes);
-    column->addWidget(m_vps);
-    column->addWidget(m_noImages);
+    column->setContentsMargins(0, 0, 0, 0);
+    if (top)
+        column->addWidget(top);
+    column->addWidget(area, 1);
     return panel;
 }
 
-void MainWindow::showPanel(int index)
+void MainWindow::showPanel(Panel panel)
 {
-    for (int i = 0; i < m_tabs.size(); ++i)
-        m_tabs.at(i)->setStyleSheet(i == index ? QStringLiteral("background-color: white;")
-                                               : QString());
-    m_panels->setCurrentIndex(index);
+    for (int i = 0; i < m_tabs.size(); ++i) {
+        QPalette colours = m_tabs.at(i)->palette();
+        colours.setColor(QPalette::Button,
+                         i == panel ? QColor(Qt::white) : palette().color(QPalette::Button));
+        m_tabs.at(i)->setPalette(colours);
+    }
+    m_panels->setCurrentIndex(panel);
+}
+
+MainWindow::Panel MainWindow::currentPanel() const
+{
+    return Panel(m_panels->currentIndex());
+}
+
+void MainWindow::attachMainPane(Panel panel)
+{
+    QWidget* area = m_pageAreas.at(panel);
+    if (!area || m_mainPane->parentWidget() == area)
+        return;
+    area->layout()->addWidget(m_mainPane);
+    m_mainPane->show();
+}
+
+QLineEdit* MainWindow::leadMinutesBox() const
+{
+    return m_settings->leadMinutes();
+}
+
+QCheckBox* MainWindow::vpsBox() const
+{
+    return m_settings->vps();
+}
+
+QCheckBox* MainWindow::noImagesBox() const
+{
+    return m_settings->noImages();
 }
 
 void MainWindow::form1caption()
@@ -169,31 +173,54 @@ void MainWindow::form1caption()
 
 void MainWindow::fillChoosers(QDate today)
 {
-    fill(m_searchDay, chooseritems::searchDays(today), 0);
-    fill(m_type, chooseritems::programmeTypes(), 0);
-    fill(m_searchType, chooseritems::programmeTypes(), 0);
-    fill(m_searchGroup, chooseritems::stationGroups(), 0);
-    fill(m_from, chooseritems::fromTimes(), 0);
+    fill(m_search->day(), chooseritems::searchDays(today), 0);
+    fill(m_classic->type(), chooseritems::programmeTypes(), 0);
+    fill(m_search->type(), chooseritems::programmeTypes(), 0);
+    fill(m_search->group(), chooseritems::stationGroups(), 0);
+    fill(m_classic->from(), chooseritems::fromTimes(), 0);
     const QStringList toTimes = chooseritems::toTimes();
-    fill(m_to, toTimes, int(toTimes.size() - 1));
+    fill(m_classic->to(), toTimes, int(toTimes.size() - 1));
 }
 
 void MainWindow::fillDayChooser(QDate today)
 {
-    fill(m_day, chooseritems::gridDays(today), 1);
-    m_state.zvolenedatum = today;
+    fill(m_classic->day(), chooseritems::gridDays(today), 1);
 }
 
 void MainWindow::setDateLine(const QString& line)
 {
     // The line is kept with CR LF; a label breaks lines at LF alone.
-    m_dateLine->setText(QString(line).remove(QLatin1Char('\r')));
+    m_classic->dateLine()->setText(QString(line).remove(QLatin1Char('\r')));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     event->accept();
     emit shutdownRequested();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && isVisible())
+        emit minimised();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // Top right, 10 pixels in from the edge and 3 down, in front of everything.
+    m_minimise->move(width() - m_minimise->width() - 10, 3);
+    m_minimise->raise();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_minimise && event->type() == QEvent::MouseButtonRelease) {
+        showMinimized();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace obzorka

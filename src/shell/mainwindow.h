@@ -3,7 +3,6 @@
 #include <QWidget>
 
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -11,17 +10,31 @@ class QStackedWidget;
 
 namespace obzorka {
 
+class ClassicPanel;
 class Pane;
+class SearchPanel;
+class SettingsPanel;
 struct GuideState;
 
-// The main window "Form1": the four tab buttons, the stacked panels with their choosers and
-// boxes, and the main page pane. It owns and wires the widgets; the work is done elsewhere.
-// Closing it asks the owner to shut the program down (shutdownRequested) and is never refused.
+// The main window "Form1": the four tab buttons, the minimise picture, the banner pane and
+// the five stacked panels (classic view, search, settings, help, print preview) with the main
+// page pane, which moves into the page area of the panel in front. It owns and lays out the
+// widgets; what they do is wired by the guide's controller. Closing it asks the owner to shut
+// the program down (shutdownRequested) and is never refused.
 class MainWindow : public QWidget
 {
     Q_OBJECT
 
 public:
+    enum Panel
+    {
+        Classic = 0,
+        Search = 1,
+        Settings = 2,
+        Help = 3,
+        Print = 4
+    };
+
     explicit MainWindow(GuideState& state, QWidget* parent = nullptr);
 
     // Sets the caption from the current login name.
@@ -32,43 +45,48 @@ public:
     void fillDayChooser(QDate today);
     void setDateLine(const QString& line);
 
+    // Brings a panel to the front; its tab button (none for the print preview) turns white.
+    void showPanel(Panel panel);
+    Panel currentPanel() const;
+    // Moves the main pane into the page area of a panel.
+    void attachMainPane(Panel panel);
+
+    ClassicPanel* classic() const { return m_classic; }
+    SearchPanel* search() const { return m_search; }
+    SettingsPanel* settings() const { return m_settings; }
     Pane* mainPane() const { return m_mainPane; }
-    QLineEdit* leadMinutesBox() const { return m_leadMinutes; }
-    QCheckBox* vpsBox() const { return m_vps; }
-    QCheckBox* noImagesBox() const { return m_noImages; }
+    Pane* bannerPane() const { return m_bannerPane; }
+    QPushButton* tab(int index) const { return m_tabs.at(index); }
+    QLineEdit* leadMinutesBox() const;
+    QCheckBox* vpsBox() const;
+    QCheckBox* noImagesBox() const;
 
 signals:
     void shutdownRequested();
-    // The settings boxes changed, by the user or by start-up filling them.
-    void vpsToggled(bool on);
-    void noImagesToggled(bool on);
-    // The lead-minutes box was left or confirmed with Enter.
-    void leadMinutesEdited(const QString& text);
+    void tabClicked(int index);
+    void printRequested();
+    // The window was minimised (by its picture or by the desktop).
+    void minimised();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWidget* buildGridPanel();
-    QWidget* buildSearchPanel();
-    QWidget* buildSettingsPanel();
-    void showPanel(int index);
+    QWidget* buildPagePanel(const QString& panelName, const QString& areaName, QWidget* top);
 
     GuideState& m_state;
-    QStackedWidget* m_panels;
     QList<QPushButton*> m_tabs;
+    QStackedWidget* m_panels;
+    ClassicPanel* m_classic;
+    SearchPanel* m_search;
+    SettingsPanel* m_settings;
+    QList<QWidget*> m_pageAreas; // by panel; none for the settings
     Pane* m_mainPane;
-    QLabel* m_dateLine;
-    QComboBox* m_day;
-    QComboBox* m_from;
-    QComboBox* m_to;
-    QComboBox* m_type;
-    QComboBox* m_searchDay;
-    QComboBox* m_searchType;
-    QComboBox* m_searchGroup;
-    QLineEdit* m_leadMinutes;
-    QCheckBox* m_vps;
-    QCheckBox* m_noImages;
+    Pane* m_bannerPane;
+    QLabel* m_minimise;
 };
 
 } // namespace obzorka

@@ -233,6 +233,23 @@ Rows Store::provedsql(const QString& sql, const QVariantList& params)
     return rows;
 }
 
+Store::Transaction::Transaction(Store& store) : m_store(store)
+{
+    m_store.provedsql(QStringLiteral("BEGIN IMMEDIATE"));
+}
+
+Store::Transaction::~Transaction()
+{
+    if (m_open && m_store.m_db)
+        sqlite3_exec(m_store.m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+}
+
+void Store::Transaction::commit()
+{
+    m_store.provedsql(QStringLiteral("COMMIT"));
+    m_open = false;
+}
+
 void Store::zavridb()
 {
     forgetStatements();

@@ -53,6 +53,22 @@ public:
 
     bool isOpen() const { return m_db != nullptr; }
 
+    // Statements that take effect together or not at all: begun on construction, undone on
+    // destruction unless committed.
+    class Transaction
+    {
+    public:
+        explicit Transaction(Store& store);
+        ~Transaction();
+        Transaction(const Transaction&) = delete;
+        Transaction& operator=(const Transaction&) = delete;
+        void commit();
+
+    private:
+        Store& m_store;
+        bool m_open = true;
+    };
+
 private:
     // A prepared statement kept for the next time the same text is run, with its columns.
     struct Prepared

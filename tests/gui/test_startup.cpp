@@ -76,7 +76,8 @@ protected:
     std::unique_ptr<Application> application()
     {
         return std::make_unique<Application>(
-            options, [this](const QString& message) { messages << message; });
+            options, [this](const QString& message) { messages << message; },
+            [this](const QString& message) { information << message; });
     }
 
     // A store that already holds an account, so that start-up needs no dialog.
@@ -91,6 +92,7 @@ protected:
     QTemporaryDir folder;
     Options options;
     QStringList messages;
+    QStringList information;
 };
 
 } // namespace

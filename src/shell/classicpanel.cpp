@@ -1,0 +1,81 @@
+#include "shell/classicpanel.h"
+
+#include "shell/pane.h"
+#include "shell/widgets.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace obzorka {
+
+using widgets::chooser;
+using widgets::named;
+
+namespace {
+
+// The page buttons lie in three rows of eight, each the size of the design's template.
+constexpr int pageButtonWidth = 25;
+constexpr int pageButtonHeight = 17;
+
+} // namespace
+
+ClassicPanel::ClassicPanel(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Frame7_0"));
+    m_day = chooser(QStringLiteral("Combo1"), this);
+    m_from = chooser(QStringLiteral("Combo2"), this);
+    m_to = chooser(QStringLiteral("Combo3"), this);
+    m_type = chooser(QStringLiteral("Combo4"), this);
+    m_dateLine = named(new QLabel(QStringLiteral("Dnes je"), this), QStringLiteral("Label9"));
+    m_dateLine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_print = named(new QPushButton(QStringLiteral("Tisk"), this), QStringLiteral("Command7"));
+
+    auto* pages = named(new QWidget(this), QStringLiteral("PageButtons"));
+    pages->setFixedSize(8 * pageButtonWidth, 3 * pageButtonHeight);
+    for (int k = 1; k <= pageButtonCount; ++k) {
+        auto* button =
+            named(new QPushButton(QString::number(k), pages), QStringLiteral("Command1_%1").arg(k));
+        button->setGeometry(((k - 1) % 8) * pageButtonWidth, ((k - 1) / 8) * pageButtonHeight,
+                            pageButtonWidth, pageButtonHeight);
+        button->setFlat(false);
+        button->setAutoFillBackground(true);
+        button->hide();
+        connect(button, &QPushButton::clicked, this, [this, k] { emit pageButtonClicked(k); });
+        m_pageButtons.append(button);
+    }
+
+    m_header = new Pane(QStringLiteral("WebBrowser2"), this);
+    m_header->setFixedHeight(48);
+    m_header->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_pageArea = named(new QWidget(this), QStringLiteral("Frame4_0"));
+    auto* area = new QVBoxLayout(m_pageArea);
+    area->setContentsMargins(0, 0, 0, 0);
+    area->setSpacing(0);
+    area->addWidget(m_header);
+
+    auto* choosers = new QHBoxLayout;
+    choosers->addWidget(m_day);
+    choosers->addWidget(new QLabel(QStringLiteral("Od:"), this));
+    choosers->addWidget(m_from);
+    choosers->addWidget(new QLabel(QStringLiteral("Do:"), this));
+    choosers->addWidget(m_to);
+    choosers->addSpacing(12);
+    choosers->addWidget(pages);
+    choosers->addStretch();
+    choosers->addWidget(
+        named(new QLabel(QStringLiteral("Typ pořadu:"), this), QStringLiteral("Label5")));
+    choosers->addWidget(m_type);
+    choosers->addWidget(m_print);
+    choosers->addWidget(m_dateLine);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addLayout(choosers);
+    column->addWidget(m_pageArea, 1);
+}
+
+} // namespace obzorka

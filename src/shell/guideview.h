@@ -1,0 +1,73 @@
+#pragma once
+
+#include "navigation/stationpages.h"
+#include "pages/generhtml.h"
+
+#include <QObject>
+
+class QPrinter;
+
+namespace obzorka {
+
+class DownloadHost;
+class MainWindow;
+class Pane;
+class Settings;
+class Store;
+struct GuideState;
+
+// What the main window's controls and the clicks inside its pages do: the classic view and
+// its choosers, the tabs, the search, the link protocol of the pages, the station pages and
+// slots, the settings boxes and the print preview. Works on the window it is given; the
+// pages come from the page builders.
+class GuideView : public QObject
+{
+    Q_OBJECT
+
+public:
+    GuideView(MainWindow& window, Store& store, GuideState& state, Settings& settings,
+              DownloadHost& host, QObject* parent = nullptr);
+
+    generhtml::PageContext pageContext() const;
+
+    // Refreshes the slot buttons and page buttons from the stations.
+    void nastav_rychle4tv();
+    // The day chooser's rules for the time window, then the grid.
+    void dayChosen();
+    // Builds the header strip and the grid for the current choosers and station page.
+    void generedit1frame();
+    // A tab button: its panel in front, its page in the main pane.
+    void switchTab(int index);
+    // "Hledej" or Enter in the search box.
+    void startSearch();
+    // A click on a link in the main pane or the header strip.
+    void dispatch(const QString& target);
+    // A station page button, 1 to 24.
+    void choosePage(int k);
+    // Today's classic view from the start of the window, as the tray's "Otevřít" shows it.
+    void showToday();
+    // The print preview of the grid or of the search results.
+    void previewGrid();
+    void previewSearch();
+    // Prints the previewed page.
+    void printTo(QPrinter& printer);
+
+signals:
+    // "Změnit stanice pro stahování": the program ends once the page is open.
+    void quitRequested();
+
+private:
+    void wireSettingsBoxes();
+    void showPreview(const QString& page);
+    void showSearchPage(const generhtml::SearchQuery& query, int scrollTop);
+    void toggleReminder(const QString& target, const QString& id, bool timeCell);
+
+    MainWindow& m_window;
+    Store& m_store;
+    GuideState& m_state;
+    Settings& m_settings;
+    DownloadHost& m_host;
+    StationPages m_pages;
+};
+
+} // namespace obzorka

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "navigation/stationpages.h"
+
+#include <QPushButton>
+#include <QWidget>
+
+namespace obzorka {
+
+// One of the 96 station slots ("Command2_n"): shows its station, bold when received and
+// italic when only offered, and can be dragged onto another slot.
+class SlotButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    SlotButton(int slot, QWidget* parent);
+    int slot() const { return m_slot; }
+
+signals:
+    // A slot button was dropped on this one.
+    void slotDropped(int target, int source);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    int m_slot;
+    QPoint m_pressedAt;
+};
+
+// The 96 slots in two blocks of twelve rows of four, as the design places them.
+class StationSlots : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr const char* mimeType = "application/x-obzorka-slot";
+
+    explicit StationSlots(QWidget* parent = nullptr);
+    void showStations(const StationPages& pages);
+    SlotButton* slotButton(int slot) const { return m_buttons.at(slot - 1); }
+
+signals:
+    void slotDropped(int target, int source);
+
+private:
+    QList<SlotButton*> m_buttons;
+};
+
+} // namespace obzorka

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QMenu>
+#include <QObject>
+#include <QSystemTrayIcon>
+
+namespace obzorka {
+
+// The icon in the notification area with its tip "Obzorka": a left click asks to open the
+// main window, a right click shows the menu "Otevřít", "Pozastavit stahování" or "Povolit
+// stahování", "Konec". Where the desktop has no notification area it stays hidden.
+class Tray : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Tray(QObject* parent = nullptr);
+
+    static bool available();
+    // Shows the icon file (a path to an .ico) in the notification area.
+    void pridejikonu(const QString& iconFile);
+    void zmenikonu(const QString& iconFile);
+    void smazikonu();
+    // The pause item names what a click does: pause while downloading is allowed.
+    void setDownloadAllowed(bool allowed);
+
+    QMenu* menu() { return &m_menu; }
+    QAction* openAction() const { return m_open; }
+    QAction* pauseAction() const { return m_pause; }
+    QAction* exitAction() const { return m_exit; }
+    const QString& iconFile() const { return m_iconFile; }
+
+signals:
+    void openRequested();
+    void pauseToggled();
+    void exitRequested();
+
+private:
+    QSystemTrayIcon m_icon;
+    QMenu m_menu;
+    QAction* m_open;
+    QAction* m_pause;
+    QAction* m_exit;
+    QString m_iconFile;
+};
+
+} // namespace obzorka
