@@ -33,3 +33,14 @@ TEST(MessagePage, IsTheFrameAroundTheCentredText)
               "<BODY BGCOLOR=\"#000050\" TEXT=\"gold\" LEFTMARGIN=0 RIGHTMARGIN=0 TOPMARGIN=0 "
               "BOTTOMMARGIN=0><BR><BR><CENTER>Čekejte...</CENTER></BODY></HTML>");
 }
+
+TEST(RichTextPage, LooseTableMarkupGetsWhatQtNeeds)
+{
+    EXPECT_EQ(adaptForRichText("<TD><TABLE WIDTH=100%><TD></TD></TABLE></TD>").html.toStdString(),
+              "<TD><TABLE WIDTH=100%><TR><TD></TD></TABLE></TD>");
+    EXPECT_EQ(adaptForRichText("<TABLE><TR><TD><TABLE><TR><TD>a</TD></TD><TD></TR></TABLE>")
+                  .html.toStdString(),
+              "<TABLE><TR><TD><TABLE><TR><TD>a</TD><TD></TR></TABLE>");
+    const QString header = generhtml::generhlavicku({"ČT1", "ČT2", "", "Nova"});
+    EXPECT_FALSE(adaptForRichText(header).html.contains("</TD></TD>"));
+}

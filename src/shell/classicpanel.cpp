@@ -1,5 +1,6 @@
 #include "shell/classicpanel.h"
 
+#include "pages/generhtml.h"
 #include "shell/pane.h"
 #include "shell/widgets.h"
 
@@ -41,15 +42,14 @@ ClassicPanel::ClassicPanel(QWidget* parent) : QWidget(parent)
             named(new QPushButton(QString::number(k), pages), QStringLiteral("Command1_%1").arg(k));
         button->setGeometry(((k - 1) % 8) * pageButtonWidth, ((k - 1) / 8) * pageButtonHeight,
                             pageButtonWidth, pageButtonHeight);
-        button->setFlat(false);
-        button->setAutoFillBackground(true);
         button->hide();
         connect(button, &QPushButton::clicked, this, [this, k] { emit pageButtonClicked(k); });
         m_pageButtons.append(button);
     }
 
     m_header = new Pane(QStringLiteral("WebBrowser2"), this);
-    m_header->setFixedHeight(48);
+    m_header->setFixedHeight(44);
+    m_header->showPage(generhtml::generzprava(QString()));
     m_header->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pageArea = named(new QWidget(this), QStringLiteral("Frame4_0"));
     auto* area = new QVBoxLayout(m_pageArea);

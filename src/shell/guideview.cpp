@@ -12,6 +12,7 @@
 #include "shell/searchpanel.h"
 #include "shell/settingspanel.h"
 #include "shell/stationslots.h"
+#include "shell/widgets.h"
 #include "store/clock.h"
 #include "store/numbers.h"
 #include "store/settings.h"
@@ -32,13 +33,6 @@ void select(QComboBox* combo, const QString& text)
 {
     const QSignalBlocker quiet(combo);
     combo->setCurrentIndex(combo->findText(text));
-}
-
-void paintButton(QPushButton* button, const QColor& colour)
-{
-    QPalette colours = button->palette();
-    colours.setColor(QPalette::Button, colour);
-    button->setPalette(colours);
 }
 
 } // namespace
@@ -129,15 +123,14 @@ void GuideView::nastav_rychle4tv()
     }
     const int current = m_state.starting() ? 1 : m_state.zvoleno4 + 1;
     if (current >= 1 && current <= m_pages.pageCount)
-        paintButton(classic->pageButton(current), Qt::white);
+        widgets::highlight(classic->pageButton(current), true);
 }
 
 void GuideView::choosePage(int k)
 {
     ClassicPanel* classic = m_window.classic();
     for (int i = 1; i <= ClassicPanel::pageButtonCount; ++i)
-        paintButton(classic->pageButton(i),
-                    i == k ? QColor(Qt::white) : m_window.palette().color(QPalette::Button));
+        widgets::highlight(classic->pageButton(i), i == k);
     m_state.zvoleno4 = k - 1;
     generedit1frame();
 }

@@ -58,7 +58,6 @@ MainWindow::MainWindow(GuideState& state, QWidget* parent) : QWidget(parent), m_
     for (int i = 0; i < tabCaptions.size(); ++i) {
         auto* tab =
             named(new QPushButton(tabCaptions.at(i), this), QStringLiteral("Command12_%1").arg(i));
-        tab->setAutoFillBackground(true);
         connect(tab, &QPushButton::clicked, this, [this, i] { emit tabClicked(i); });
         m_tabs.append(tab);
         tabRow->addWidget(tab);
@@ -128,12 +127,8 @@ QWidget* MainWindow::buildPagePanel(const QString& panelName, const QString& are
 
 void MainWindow::showPanel(Panel panel)
 {
-    for (int i = 0; i < m_tabs.size(); ++i) {
-        QPalette colours = m_tabs.at(i)->palette();
-        colours.setColor(QPalette::Button,
-                         i == panel ? QColor(Qt::white) : palette().color(QPalette::Button));
-        m_tabs.at(i)->setPalette(colours);
-    }
+    for (int i = 0; i < m_tabs.size(); ++i)
+        widgets::highlight(m_tabs.at(i), i == panel);
     m_panels->setCurrentIndex(panel);
 }
 

@@ -28,6 +28,12 @@ RichTextPage adaptForRichText(const QString& page)
     }
     adapted.html += QStringView(page).mid(copied);
 
+    static const QRegularExpression cellWithoutRow(QStringLiteral("(<TABLE\\b[^>]*>)(\\s*<TD\\b)"),
+                                                   QRegularExpression::CaseInsensitiveOption);
+    adapted.html.replace(cellWithoutRow, QStringLiteral("\\1<TR>\\2"));
+    adapted.html.replace(QStringLiteral("</TD></TD>"), QStringLiteral("</TD>"),
+                         Qt::CaseInsensitive);
+
     if (const auto match = bodyText.match(page); match.hasMatch())
         adapted.textColour = match.captured(1);
     return adapted;

@@ -13,6 +13,12 @@ template <typename Widget> Widget* named(Widget* widget, const QString& objectNa
     return widget;
 }
 
+// White marks the tab or page shown; the others keep the window's colour.
+inline void highlight(QWidget* button, bool on)
+{
+    button->setStyleSheet(on ? QStringLiteral("background-color: white;") : QString());
+}
+
 inline QComboBox* chooser(const QString& objectName, QWidget* parent)
 {
     auto* combo = named(new QComboBox(parent), objectName);
