@@ -128,6 +128,21 @@ TEST_F(EntryRows, RowPiecesInTheirOrder)
                   "false\">Rock'n'roll <I>živě</I></A></B><BR>/P/ koncert</TD></TR>");
 }
 
+TEST_F(EntryRows, FlagIconsInTheirOrder)
+{
+    test::insert(store, {.id = 1,
+                         .day = day,
+                         .stereo = true,
+                         .titulky = true,
+                         .dual = true,
+                         .znakRec = true,
+                         .cb = true});
+    const QString bmp = folder() + "/bmp/";
+    EXPECT_TRUE(rows().contains("</A><IMG SRC=\"" + bmp + "s.gif\"><IMG SRC=\"" + bmp +
+                                "t.gif\"><IMG SRC=\"" + bmp + "d.gif\"><IMG SRC=\"" + bmp +
+                                "z.gif\"><IMG SRC=\"" + bmp + "cb.gif\"></TD>"));
+}
+
 TEST_F(EntryRows, EmptyResultIsEmptyText)
 {
     EXPECT_EQ(rows(), "");

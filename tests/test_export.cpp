@@ -92,6 +92,18 @@ TEST_F(Export, PagesAreWrittenInTheirCharacterSetAndTheFolderIsLeftAlone)
     EXPECT_EQ(snapshot(), before);
 }
 
+TEST_F(Export, GridWindowDefaultsFollowTheDayAsTheChooserSetsThem)
+{
+    // Tomorrow starts at the start of the day; today would start now.
+    const QString tomorrow = QDate::currentDate().addDays(1).toString("d.M.yyyy");
+    const QString page = QStringDecoder("windows-1250")(
+        run({"--export", "grid", "--day", tomorrow, "--page", "1"}).out);
+    EXPECT_TRUE(page.contains("vypisinf.htm?id=8\""));
+    const QString yesterday = QDate::currentDate().addDays(-1).toString("d.M.yyyy");
+    const Run night = run({"--export", "grid", "--day", yesterday});
+    EXPECT_EQ(night.status, 0);
+}
+
 TEST_F(Export, SearchFindsAsTheWindowWould)
 {
     const QString page =

@@ -144,3 +144,35 @@ TEST(Header, StationNamesWithTheJumpToEightInTheFirstColumn)
     EXPECT_TRUE(page.contains("          <TD WIDTH=25% ALIGN=CENTER></TD>"));
     EXPECT_TRUE(page.contains("BGCOLOR=#151534>          <FONT COLOR=white SIZE=+2><B>Prima</B>"));
 }
+
+TEST(Header, WholePageForOneStation)
+{
+    EXPECT_EQ(generhlavicku({"ČT1", "", "", ""}).toStdString(),
+              "<HTML><HEAD><TITLE>Televizní program</TITLE><META HTTP-EQUIV=\"content-type\" "
+              "CONTENT=\"text/html;charset=windows-1250\"></HEAD><BODY BGCOLOR=\"#000050\" "
+              "TEXT=\"gold\" LEFTMARGIN=0 RIGHTMARGIN=0 TOPMARGIN=0 BOTTOMMARGIN=0>  <TABLE "
+              "ALIGN=CENTER WIDTH=100% CELLSPACING=0 CELLPADDING=0>  <TR>          <TD WIDTH=25% "
+              "ALIGN=CENTER BGCOLOR=#151520><TABLE ALIGN=CENTER WIDTH=100%><TR><TD ALIGN=LEFT "
+              "WIDTH=33%><A HREF=\"vypishod20.htm\" STYLE=\"text-decoration: none; color: #00FF00; "
+              "font-weight: bold; font-size: 10\" ONCLICK=\"return false;\">20</A><TD ALIGN=CENTER "
+              "WIDTH=34%>          <FONT COLOR=white SIZE=+2><B>ČT1</B></FONT></TD></TD><TD "
+              "WIDTH=33%></TR></TABLE>          <TD WIDTH=25% ALIGN=CENTER></TD>          <TD "
+              "WIDTH=25% ALIGN=CENTER></TD>          <TD WIDTH=25% ALIGN=CENTER></TD>  </TR>  "
+              "</TABLE></BODY></HTML>");
+}
+
+TEST_F(Grid, BandEdgesListEachProgrammeWhereItBelongs)
+{
+    Clock::setFixed(QDateTime(day, QTime(19, 45)));
+    test::insert(store, {.id = 1, .tv = "ČT1", .day = day, .hod1 = 19, .hod2 = 19, .min2 = 45});
+    test::insert(store, {.id = 2, .tv = "ČT1", .day = day, .hod1 = 19, .hod2 = 19, .min2 = 46});
+    test::insert(store, {.id = 3, .tv = "ČT1", .day = day, .hod1 = 20, .hod2 = 21});
+    const QString page = grid("Teď", "Konce");
+    EXPECT_FALSE(page.contains("vypisinf.htm?id=1\"")); // ended as the window starts
+    EXPECT_EQ(page.count("vypisinf.htm?id=2\""), 1);
+    EXPECT_EQ(page.count("vypisinf.htm?id=3\""), 1); // starts at the end of the first band
+    // 20:00 opens the second band: the first band row holds only programme 2.
+    const qsizetype secondBand = page.indexOf(QString(32, ' ') + "WIDTH=25% VALIGN=TOP>");
+    EXPECT_LT(page.indexOf("id=2\""), secondBand);
+    EXPECT_GT(page.indexOf("vypisinf.htm?id=3\""), secondBand);
+}

@@ -127,6 +127,14 @@ TEST_F(Search, DayRangeGroupsTypesAndMarks)
     EXPECT_TRUE(search(SearchQuery{.markedOnly = true}).contains("CLASS=caszvol><A HREF"));
 }
 
+TEST_F(Search, AStoredDayThatIsNoDateDoesNotBreakThePage)
+{
+    store.provedsql("INSERT INTO program (id, tv, datum, hod1, min1, hod2, min2, nazev) VALUES "
+                    "(1, 'ČT1', '2027-02-30', 20, 0, 21, 0, 'Divný den')");
+    EXPECT_TRUE(search("divný").contains(
+        "<B>ČT1</B></FONT></TD><TD VALIGN=TOP WIDTH=150 CLASS=datum> </TD>"));
+}
+
 TEST_F(Search, NothingFoundShowsTheRedRow)
 {
     const QString page = search("nic takového");

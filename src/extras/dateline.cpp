@@ -15,13 +15,14 @@ QString nazevdne(QDate day)
         QStringLiteral("pondělí"), QStringLiteral("úterý"), QStringLiteral("středa"),
         QStringLiteral("čtvrtek"), QStringLiteral("pátek"), QStringLiteral("sobota"),
         QStringLiteral("neděle")};
-    return names.at(day.dayOfWeek() - 1);
+    return day.isValid() ? names.at(day.dayOfWeek() - 1) : QString();
 }
 
 QString capitalisedDayName(QDate day)
 {
     QString name = nazevdne(day);
-    name[0] = name.at(0).toUpper();
+    if (!name.isEmpty())
+        name[0] = name.at(0).toUpper();
     return name;
 }
 

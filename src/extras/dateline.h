@@ -7,7 +7,8 @@ namespace obzorka {
 
 class Store;
 
-// The lower-case Czech name of the day's weekday: "neděle", "pondělí", …
+// The lower-case Czech name of the day's weekday: "neděle", "pondělí", …; empty for a day
+// that is no date.
 QString nazevdne(QDate day);
 
 // The same with a capital first letter, as the day choosers show it.

@@ -1,5 +1,6 @@
 #include "navigation/stationpages.h"
 
+#include "store/blanks.h"
 #include "store/store.h"
 
 namespace obzorka {
@@ -36,7 +37,7 @@ StationPages readStationPages(Store& store)
         if (tag.isEmpty())
             continue;
         QString& tooltip = pages.tooltips.at((slot - 1) / StationPages::pageSize + 1);
-        tooltip = QString(tooltip + u' ' + tag).trimmed();
+        tooltip = trimBlanks(tooltip + u' ' + tag);
     }
     return pages;
 }

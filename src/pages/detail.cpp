@@ -1,5 +1,6 @@
 #include "pages/generhtml.h"
 
+#include "store/blanks.h"
 #include "store/clock.h"
 #include "store/dates.h"
 #include "store/programmeid.h"
@@ -7,8 +8,6 @@
 
 namespace obzorka::generhtml {
 namespace {
-
-const QString notLoaded = QStringLiteral("<FONT COLOR=yellow>--Tento obr. není načten.--</FONT>");
 
 QString reminderState(const QString& id, const Row& programme, bool marked)
 {
@@ -54,21 +53,21 @@ QString leftColumn(const PageContext& context, const Row& programme)
         column += QStringLiteral("<B>Typ pořadu:</B> ") + typeIcon + QStringLiteral("<BR>");
 
     const QString icons = flagIcons(
-        context, programme, !programme.text(u"info2").trimmed().isEmpty(), QStringLiteral(" "));
+        context, programme, !trimBlanks(programme.text(u"info2")).isEmpty(), QStringLiteral(" "));
     if (!icons.isEmpty())
         column += QStringLiteral("<B>Doplňující informace:</B> ") + icons + QStringLiteral("<BR>");
 
-    const QString info1 = programme.text(u"info1").trimmed();
+    const QString info1 = trimBlanks(programme.text(u"info1"));
     if (!info1.isEmpty())
         column += QStringLiteral("<BR><B>Krátká informace:</B> <FONT COLOR=\"#D0D0FF\">") + info1 +
                   QStringLiteral("</FONT><BR>");
 
-    const QString picture = programme.text(u"obr").trimmed();
+    const QString picture = trimBlanks(programme.text(u"obr"));
     if (!picture.isEmpty()) {
         const QString path = context.imageFolder + QStringLiteral("/obr/") + picture;
         column += souborexistuje(path)
                       ? QString(QStringLiteral("<BR><IMG SRC=\"") + path + QStringLiteral("\">"))
-                      : QString(QStringLiteral("<BR>") + notLoaded);
+                      : QString(QStringLiteral("<BR>") + notLoaded());
     }
     return column;
 }
@@ -77,14 +76,14 @@ QString middleColumn(const PageContext& context, const QString& id, const Row& p
                      bool marked)
 {
     QString column = reminderState(id, programme, marked);
-    const QString picture = programme.text(u"obr2").trimmed();
+    const QString picture = trimBlanks(programme.text(u"obr2"));
     if (!picture.isEmpty()) {
         const QString path = context.imageFolder + QStringLiteral("/obr/") + picture;
         column += souborexistuje(path) ? QString(QStringLiteral("<IMG SRC=\"") + path +
                                                  QStringLiteral("\" ALIGN=\"RIGHT\">"))
-                                       : QString(notLoaded + QStringLiteral("<BR>"));
+                                       : QString(notLoaded() + QStringLiteral("<BR>"));
     }
-    const QString info2 = programme.text(u"info2").trimmed();
+    const QString info2 = trimBlanks(programme.text(u"info2"));
     if (!info2.isEmpty())
         column += QStringLiteral("<BR><B>Rozšířená informace:</B> <FONT COLOR=\"#D0D0FF\">") +
                   info2 + QStringLiteral("</FONT><BR>");

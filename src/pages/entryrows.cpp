@@ -123,6 +123,11 @@ QString vpsLine(const PageContext& context, const Row& programme)
                           : QStringLiteral("<DIV CLASS=vps>VPS:") + code + QStringLiteral("</DIV>");
 }
 
+QString notLoaded()
+{
+    return QStringLiteral("<FONT COLOR=yellow>--Tento obr. není načten.--</FONT>");
+}
+
 QString illustration(const PageContext& context, const Row& programme)
 {
     const QString name = programme.text(u"obr");
@@ -131,7 +136,7 @@ QString illustration(const PageContext& context, const Row& programme)
     const QString path = context.imageFolder + QStringLiteral("/obr/") + name;
     if (souborexistuje(path))
         return QStringLiteral("<BR><IMG SRC=\"") + path + QStringLiteral("\" WIDTH=137>");
-    return QStringLiteral("<BR><FONT COLOR=yellow>--Tento obr. není načten.--</FONT>");
+    return QStringLiteral("<BR>") + notLoaded();
 }
 
 QString radkyporadu(const PageContext& context, const QString& sql, const QVariantList& params,

@@ -64,6 +64,8 @@ QString flagIcons(const PageContext& context, const Row& programme, bool extende
 QString flagIcons(const PageContext& context, const Row& programme);
 // "<BR>" and the short information, or nothing.
 QString shortInfo(const Row& programme);
+// The yellow line shown where an illustration has not been fetched yet.
+QString notLoaded();
 // The VPS line of a row (when shown) and the illustration or its placeholder.
 QString vpsLine(const PageContext& context, const Row& programme);
 QString illustration(const PageContext& context, const Row& programme);

@@ -47,7 +47,7 @@ QString accusativeDayName(QDate day)
 {
     static const std::array<const char*, 7> names{"PONDĚLÍ", "ÚTERÝ",  "STŘEDU", "ČTVRTEK",
                                                   "PÁTEK",   "SOBOTU", "NEDĚLI"};
-    return QString::fromUtf8(names.at(day.dayOfWeek() - 1));
+    return day.isValid() ? QString::fromUtf8(names.at(day.dayOfWeek() - 1)) : QString();
 }
 
 } // namespace

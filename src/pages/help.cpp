@@ -99,7 +99,7 @@ QString generhelpindex(const PageContext&)
 {
     return helpStart(QStringLiteral(
                "<CENTER><H1><B>Nápověda k programu Obzorka (POBZ)</B></H1></CENTER>")) +
-           QStringLiteral("<CENTER><BR><BR><BR><BR><TABLE BORDER=0>") +
+           QStringLiteral("<CENTER><BR><BR><TABLE BORDER=0>") +
            navigation(QStringLiteral("helpindex.html")) + QStringLiteral("</TABLE></CENTER>") +
            pageEnd();
 }
@@ -110,7 +110,7 @@ QString generhelpklasicke(const PageContext& context)
                      QStringLiteral("<CENTER><H1><B>Nápověda k programu Obzorka (POBZ)<BR>Klasické "
                                     "zobrazení</B></H1></CENTER>"),
                      screenshot(context, QStringLiteral("map.gif")),
-                     numberedRows(helptexts::classicViewItems()));
+                     numberedRows(helptexts::classicViewItems(context.imageFolder)));
 }
 
 QString generhelpnastaveni(const PageContext& context)

@@ -23,9 +23,13 @@ QString supportAddress()
     return QStringLiteral("podpora@obzorka.cz");
 }
 
-const std::vector<Item>& classicViewItems()
+std::vector<Item> classicViewItems(const QString& imageFolder)
 {
-    static const std::vector<Item> items = {
+    const auto icon = [&](const char* name) {
+        return QString(QStringLiteral("<IMG SRC=\"") + imageFolder + u'/' + QLatin1String(name) +
+                       QStringLiteral("\">"));
+    };
+    return {
         {QStringLiteral("Klasické&nbsp;zobrazení"),
          QStringLiteral("Hlavní stránka programu, na které se zobrazuje televizní program "
                         "vybraných stanic.")},
@@ -76,12 +80,15 @@ const std::vector<Item>& classicViewItems()
          QStringLiteral("Konec zobrazeného časového úseku, tedy zvolená hodina, stejně jako "
                         "u položky (16).")},
         {QStringLiteral("Info&nbsp;2"),
-         QStringLiteral("Ikona info znamená, že k pořadu je k dispozici rozšířená informace. "
-                        "Zobrazíte ji kliknutím na název pořadu.")},
+         QStringLiteral("Ikona info ") + icon("info.gif") +
+             QStringLiteral(" znamená, že k pořadu je k dispozici rozšířená informace. "
+                            "Zobrazíte ji kliknutím na název pořadu.")},
         {QStringLiteral("Doplňující&nbsp;info"),
-         QStringLiteral("Ikony doplňujících informací: <B>d</B> duální zvuk, <B>s</B> stereo, "
-                        "<B>t</B> skryté titulky, <B>z</B> znakový jazyk, <B>čb</B> černobílý "
-                        "pořad.")},
+         QStringLiteral("Ikony doplňujících informací: ") + icon("d.gif") +
+             QStringLiteral(" duální zvuk, ") + icon("s.gif") + QStringLiteral(" stereo, ") +
+             icon("t.gif") + QStringLiteral(" skryté titulky, ") + icon("z.gif") +
+             QStringLiteral(" znakový jazyk, ") + icon("cb.gif") +
+             QStringLiteral(" černobílý pořad.")},
         {QStringLiteral("Název&nbsp;pořadu"),
          QStringLiteral("Název pořadu je odkazem na stránku s podrobnostmi, kde najdete "
                         "přepínač upozornění na pořad a rozšířené informace.")},
@@ -96,8 +103,11 @@ const std::vector<Item>& classicViewItems()
                         "upozorní. Jak dlouho předem upozornění přijde, určíte v nastavení "
                         "(5).")},
         {QStringLiteral("Typ&nbsp;pořadu"),
-         QStringLiteral("Ikony typu pořadu: dětem, dokument, film, seriál, sport, zprávy "
-                        "a zábava.")},
+         QStringLiteral("Ikony typu pořadu: ") + icon("detem.gif") + QStringLiteral(" dětem, ") +
+             icon("dokum.gif") + QStringLiteral(" dokument, ") + icon("film.gif") +
+             QStringLiteral(" film, ") + icon("serial.gif") + QStringLiteral(" seriál, ") +
+             icon("sport.gif") + QStringLiteral(" sport, ") + icon("zpravy.gif") +
+             QStringLiteral(" zprávy a ") + icon("zabava.gif") + QStringLiteral(" zábava.")},
         {QStringLiteral("Upozornění&nbsp;na&nbsp;pořad"),
          QStringLiteral("Zvukové a vizuální upozornění na označený pořad. Zapnete je či "
                         "vypnete kliknutím na čas začátku (23) nebo na stránce s podrobnostmi "
@@ -106,7 +116,6 @@ const std::vector<Item>& classicViewItems()
          QStringLiteral("Ilustrační obrázky k pořadům. Jejich stahování lze vypnout "
                         "v nastavení; obrázky, které už jsou uložené, se zobrazují i nadále.")},
     };
-    return items;
 }
 
 const std::vector<Item>& searchItems()

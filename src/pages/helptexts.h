@@ -18,8 +18,8 @@ struct Item
 // The support address of the mail links.
 QString supportAddress();
 
-// The 26 items of the classic view, in order.
-const std::vector<Item>& classicViewItems();
+// The 26 items of the classic view, in order; the icons they show follow the image folder.
+std::vector<Item> classicViewItems(const QString& imageFolder);
 // The 10 items of the search, in order.
 const std::vector<Item>& searchItems();
 // The four rows of the settings page: "NASTAVENÍ", "Obecné", "Klasické&nbsp;zobrazení",

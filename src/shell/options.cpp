@@ -69,8 +69,10 @@ QString checkExport(ExportRequest& request)
             return QStringLiteral("„%1“ není den ve tvaru D.M.RRRR.").arg(request.day);
         if (request.page < 1 || request.page > 24)
             return QStringLiteral("Volba --page čeká číslo stránky od 1 do 24.");
-        QString problem = oneOf(QStringLiteral("--from"), request.from, chooseritems::fromTimes());
-        if (problem.isEmpty())
+        QString problem;
+        if (!request.from.isEmpty())
+            problem = oneOf(QStringLiteral("--from"), request.from, chooseritems::fromTimes());
+        if (problem.isEmpty() && !request.to.isEmpty())
             problem = oneOf(QStringLiteral("--to"), request.to, chooseritems::toTimes());
         if (problem.isEmpty())
             problem = oneOf(QStringLiteral("--type"), request.type, chooseritems::programmeTypes());

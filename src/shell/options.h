@@ -10,8 +10,8 @@ struct ExportRequest
 {
     QString kind; // "grid", "search", "detail" or "help"
     QString day;  // grid: a day "4.12.2026" (empty: today); search: "Kdykoliv" or a day
-    QString from = QStringLiteral("Teď");
-    QString to = QStringLiteral("Konce");
+    QString from; // empty: as the day chooser sets it for the day
+    QString to;
     QString type = QStringLiteral("Vše");
     QString group = QStringLiteral("Všechny");
     QString text;

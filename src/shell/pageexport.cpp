@@ -2,6 +2,7 @@
 
 #include "navigation/stationpages.h"
 #include "pages/generhtml.h"
+#include "shell/chooseritems.h"
 #include "store/clock.h"
 #include "store/dates.h"
 #include "store/settings.h"
@@ -15,12 +16,11 @@ namespace obzorka {
 namespace {
 
 // The detail page declares no character set; a file on its own needs one.
-QString withCharset(const QString& page)
+QString withCharset(const QString& kind, QString page)
 {
-    if (page.contains(QStringLiteral("charset="), Qt::CaseInsensitive))
-        return page;
-    QString declared = page;
-    return declared.insert(QStringLiteral("<HTML>").size(), generhtml::metaLine());
+    if (kind == u"detail")
+        page.insert(QStringLiteral("<HTML>").size(), generhtml::metaLine());
+    return page;
 }
 
 bool writeOut(const QString& path, const QByteArray& bytes, QString* error)
@@ -50,9 +50,14 @@ QString buildExportedPage(const QString& dataFolder, const ExportRequest& reques
     if (request.kind == u"grid") {
         const QDate day = request.day.isEmpty() ? Clock::today()
                                                 : dates::parseDate(request.day).value_or(QDate());
+        // Without --from and --to the window starts as the day chooser would set it.
+        const chooseritems::DayChoice window =
+            chooseritems::chooseDay(QDate(), chooseritems::dateItem(day), Clock::today(),
+                                    QStringLiteral("Teď"), QStringLiteral("Konce"));
         const QStringList stations = readStationPages(store).stationsOfPage(request.page - 1);
-        return generhtml::genertabulku(context, day, request.type, request.from, request.to,
-                                       stations, false);
+        return generhtml::genertabulku(
+            context, day, request.type, request.from.isEmpty() ? window.from : request.from,
+            request.to.isEmpty() ? window.to : request.to, stations, false);
     }
     if (request.kind == u"search")
         return generhtml::generhledani(context,
@@ -70,7 +75,7 @@ int exportPage(const QString& dataFolder, const ExportRequest& request, QString*
         return 1;
     const QString page = buildExportedPage(dataFolder, request, store);
     QStringEncoder encoder("windows-1250", QStringEncoder::Flag::Default);
-    const QByteArray bytes = encoder(withCharset(page));
+    const QByteArray bytes = encoder(withCharset(request.kind, page));
     return writeOut(request.out, bytes, error) ? 0 : 1;
 }
 

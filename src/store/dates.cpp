@@ -29,6 +29,8 @@ std::optional<QTime> parseTime(const QString& text)
 
 QString dayText(QDate day)
 {
+    if (!day.isValid())
+        return {};
     return QStringLiteral("%1.%2.%3").arg(day.day()).arg(day.month()).arg(day.year());
 }
 

@@ -9,7 +9,8 @@
 // (kept in a UTC-spec QDateTime so that arithmetic never jumps at a daylight-saving change).
 namespace obzorka::dates {
 
-// "4.12.2026": the day text shown to the user, sent to the server and kept in posl_datum.
+// "4.12.2026": the day text shown to the user, sent to the server and kept in posl_datum;
+// empty for a day that is no date.
 QString dayText(QDate day);
 
 // "d.m.yyyy" (blanks after the points allowed, anything after a blank ignored) or ISO

@@ -18,6 +18,14 @@ namespace {
 
 constexpr int busyTimeoutMs = 5000;
 
+std::shared_ptr<const QStringList> columnsOf(sqlite3_stmt* statement)
+{
+    auto columns = std::make_shared<QStringList>();
+    for (int c = 0; c < sqlite3_column_count(statement); ++c)
+        columns->append(QString::fromUtf8(sqlite3_column_name(statement, c)));
+    return columns;
+}
+
 void defaultFatalHandler(const QString& message)
 {
     std::fprintf(stderr, "%s\n", qUtf8Printable(message));
@@ -180,10 +188,7 @@ Store::Prepared* Store::prepared(const QString& sql, QString* problem)
     // The program sends a few dozen distinct statements; anything beyond is not worth keeping.
     if (m_statements.size() >= maxKeptStatements)
         forgetStatements();
-    auto columns = std::make_shared<QStringList>();
-    for (int c = 0; c < sqlite3_column_count(statement); ++c)
-        columns->append(QString::fromUtf8(sqlite3_column_name(statement, c)));
-    return &m_statements.emplace(sql, Prepared{statement, std::move(columns)}).first->second;
+    return &m_statements.emplace(sql, Prepared{statement, columnsOf(statement)}).first->second;
 }
 
 void Store::forgetStatements()
@@ -206,6 +211,10 @@ Rows Store::provedsql(const QString& sql, const QVariantList& params)
         status = bind(statement, i + 1, params.at(i));
 
     if (status == SQLITE_OK) {
+        // SQLite prepares a kept statement again after the schema changed: "*" may name
+        // other columns then.
+        if (sqlite3_column_count(statement) != kept->columns->size())
+            kept->columns = columnsOf(statement);
         const bool select = isSelect(sql);
         while ((status = sqlite3_step(statement)) == SQLITE_ROW) {
             if (!select)
