@@ -296,6 +296,17 @@ TEST_F(Window, TrayMenuPausesOpensAndQuits)
     EXPECT_FALSE(guide->store().isOpen());
 }
 
+TEST_F(Window, MinimisePictureStaysAtTheTopRight)
+{
+    auto* picture = child<QLabel>("Picture2");
+    for (const QSize size : {QSize(900, 600), QSize(1300, 850)}) {
+        window->resize(size);
+        QApplication::processEvents();
+        EXPECT_EQ(picture->geometry().right(), window->width() - 11);
+        EXPECT_EQ(picture->y(), 3);
+    }
+}
+
 TEST_F(Window, WithoutATrayMinimisingKeepsTheWindowAndSaysSoOnce)
 {
     ASSERT_FALSE(Tray::available()); // offscreen has none

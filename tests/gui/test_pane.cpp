@@ -1,9 +1,13 @@
+#include "extras/messagewindow.h"
 #include "pages/generhtml.h"
 #include "shell/pane.h"
 #include "support/teststore.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -120,4 +124,21 @@ TEST(Pane, ScrollPositionCanBeSavedAndRestored)
     EXPECT_EQ(pane.scrollTop(), atAnchor);
     pane.showPage(changed);
     EXPECT_EQ(pane.scrollTop(), 0);
+}
+
+TEST(MessageWindow, EachMessageInItsOwnWindowClosedByOk)
+{
+    QPointer<MessageWindow> first =
+        MessageWindow::napln("Vítejte v Obzorce!\nNové stanice: ČT sport.");
+    QPointer<MessageWindow> second = MessageWindow::napln("Druhá zpráva");
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_EQ(first->windowTitle(), "Zpráva");
+    EXPECT_EQ(first->findChild<QPlainTextEdit*>("Text1")->toPlainText(),
+              "Vítejte v Obzorce!\nNové stanice: ČT sport.");
+    QTest::mouseClick(first->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    EXPECT_TRUE(second->isVisible());
+    second->close();
 }
