@@ -16,7 +16,10 @@ template <typename Widget> Widget* named(Widget* widget, const QString& objectNa
 // White marks the tab or page shown; the others keep the window's colour.
 inline void highlight(QWidget* button, bool on)
 {
-    button->setStyleSheet(on ? QStringLiteral("background-color: white;") : QString());
+    // A border of its own lets the style paint the background at all.
+    button->setStyleSheet(on ? QStringLiteral("background-color: white; border: 1px solid #707070; "
+                                              "border-radius: 2px; padding: 3px 8px;")
+                             : QString());
 }
 
 inline QComboBox* chooser(const QString& objectName, QWidget* parent)
