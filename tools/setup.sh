@@ -7,7 +7,7 @@ build="$root/build"
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev libsqlite3-dev
+    qt6-base-dev libsqlite3-dev libcpp-httplib-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
 )

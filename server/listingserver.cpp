@@ -1,0 +1,215 @@
+#include "listingserver.h"
+
+#include "protocol.h"
+#include "webpages.h"
+
+#include <QDate>
+#include <httplib.h>
+
+namespace obzorka::server {
+namespace {
+
+const char* const textType = "text/html";
+
+QString guideValue(const httplib::Request& request, const char* key)
+{
+    // The guide sends its values percent-encoded from windows-1250.
+    return protocol::decode(QByteArray::fromStdString(request.get_param_value(key)));
+}
+
+QString webValue(const httplib::Request& request, const char* key)
+{
+    return QString::fromStdString(request.get_param_value(key));
+}
+
+void reply(httplib::Response& response, const QByteArray& body)
+{
+    response.set_content(body.toStdString(), textType);
+}
+
+// A file name from a request must be a plain name: no folders, no way out of one.
+bool isPlainName(const QString& name)
+{
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) &&
+           !name.contains(QLatin1Char('\\')) && !name.contains(QStringLiteral("..")) &&
+           !name.contains(QLatin1Char(':'));
+}
+
+} // namespace
+
+ListingServer::ListingServer(Listings served, Accounts& accounts)
+    : m_listings(std::move(served)), m_index(m_listings.programmes), m_accounts(accounts),
+      m_http(std::make_unique<httplib::Server>())
+{
+    using httplib::Request;
+    using httplib::Response;
+    m_http->Get("/program/tvdost.php", [this](const Request& q, Response& r) { login(q, r); });
+    m_http->Get("/program/gener.php",
+                [this](const Request& q, Response& r) { listings(q, r, false); });
+    m_http->Get("/program/generzme.php",
+                [this](const Request& q, Response& r) { listings(q, r, true); });
+    m_http->Get(R"(/program/banner/([^/]+)/([^/]+))",
+                [this](const Request& q, Response& r) { bannerFile(q, r); });
+    m_http->Get("/program", [this](const Request& q, Response& r) { stationChoice(q, r); });
+    m_http->Post("/program", [this](const Request& q, Response& r) { stationChoice(q, r); });
+    m_http->Get("/proguziv/program", [this](const Request& q, Response& r) { accountPage(q, r); });
+    m_http->Get(R"(/([^/]+))", [this](const Request& q, Response& r) { image(q, r); });
+    m_http->set_error_handler([](const Request&, Response& r) {
+        if (r.body.empty())
+            r.set_content(
+                QStringLiteral("<HTML><BODY>Chyba %1</BODY></HTML>").arg(r.status).toStdString(),
+                "text/html; charset=utf-8");
+    });
+}
+
+ListingServer::~ListingServer() = default;
+
+bool ListingServer::bind(const QString& address, int port)
+{
+    if (port == 0)
+        m_port = m_http->bind_to_any_port(address.toStdString());
+    else if (m_http->bind_to_port(address.toStdString(), port))
+        m_port = port;
+    return m_port > 0;
+}
+
+void ListingServer::run()
+{
+    m_http->listen_after_bind();
+}
+
+void ListingServer::stop()
+{
+    m_http->stop();
+}
+
+std::optional<QStringList> ListingServer::checkGuide(const httplib::Request& request,
+                                                     httplib::Response& response)
+{
+    if (guideValue(request, "verze") != u"0.3") {
+        reply(response, protocol::error(QStringLiteral("Špatná verze programu!")));
+        return std::nullopt;
+    }
+    const auto stations =
+        m_accounts.logIn(guideValue(request, "jmeno"), guideValue(request, "heslo"));
+    if (!stations)
+        reply(response, protocol::error(QStringLiteral("Špatné přístupové jméno nebo heslo!")));
+    return stations;
+}
+
+void ListingServer::login(const httplib::Request& request, httplib::Response& response)
+{
+    const auto received = checkGuide(request, response);
+    if (!received)
+        return;
+    protocol::LoginReply login;
+    login.stations = m_listings.stations;
+    login.received = *received;
+    // The guide drops the entries of stations the user no longer receives.
+    for (const Station& station : m_listings.stations)
+        if (!received->contains(station.name))
+            login.deleted << station.name;
+    login.message = m_listings.message;
+    login.clearBanners = true;
+    const QDate today = QDate::currentDate();
+    for (const Banner& banner : m_listings.banners)
+        if (banner.lastDay >= today)
+            login.banners << banner;
+    reply(response, protocol::ok(protocol::loginBody(login)));
+}
+
+void ListingServer::listings(const httplib::Request& request, httplib::Response& response,
+                             bool changes)
+{
+    const auto received = checkGuide(request, response);
+    if (!received)
+        return;
+    // posl: "station,day;" for each station the guide already holds days of.
+    QMap<QString, QDate> held;
+    for (const QString& pair :
+         guideValue(request, "posl").split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const qsizetype comma = pair.lastIndexOf(QLatin1Char(','));
+        const QDate day = comma > 0 ? protocol::parseDay(pair.mid(comma + 1)) : QDate();
+        if (!day.isValid()) {
+            reply(response,
+                  protocol::error(QStringLiteral("Chybný parametr posl: „%1“.").arg(pair)));
+            return;
+        }
+        held.insert(pair.left(comma).trimmed(), day);
+    }
+    if (!changes) {
+        const QDate yesterday = QDate::currentDate().addDays(-1);
+        reply(response,
+              protocol::ok(protocol::records(m_index.nextDays(*received, held, yesterday))));
+        return;
+    }
+    QList<Programme> changed;
+    for (const Programme& programme : m_listings.changes)
+        if (received->contains(programme.station))
+            changed << programme;
+    reply(response, protocol::ok(protocol::records(changed)));
+}
+
+void ListingServer::bannerFile(const httplib::Request& request, httplib::Response& response)
+{
+    const QString id = QString::fromStdString(request.matches[1]);
+    const QString name = QString::fromStdString(request.matches[2]);
+    for (const Banner& banner : m_listings.banners) {
+        if (banner.id != id || !isPlainName(name))
+            continue;
+        if (name == u"index.html") {
+            response.set_content(banner.indexHtml.toStdString(), "text/html; charset=utf-8");
+            return;
+        }
+        const QByteArray bytes =
+            name == u"banner.gif" ? banner.bannerGif : banner.otherFiles.value(name);
+        if (!bytes.isEmpty()) {
+            response.set_content(bytes.toStdString(),
+                                 name.endsWith(QStringLiteral(".gif")) ? "image/gif" : "image/png");
+            return;
+        }
+    }
+    response.status = 404;
+}
+
+void ListingServer::image(const httplib::Request& request, httplib::Response& response)
+{
+    const QString name = QString::fromStdString(request.matches[1]);
+    const auto found = m_listings.images.constFind(name);
+    if (!isPlainName(name) || found == m_listings.images.constEnd()) {
+        response.status = 404;
+        return;
+    }
+    response.set_content(found->toStdString(), "image/png");
+}
+
+void ListingServer::stationChoice(const httplib::Request& request, httplib::Response& response)
+{
+    const QString name = webValue(request, "jmeno");
+    const QString password = webValue(request, "heslo");
+    QString page;
+    if (name.isEmpty()) {
+        page = webpages::loginForm();
+    } else if (request.method == "POST") {
+        QStringList chosen;
+        for (const Station& station : m_listings.stations)
+            if (request.has_param(QStringLiteral("s%1").arg(station.number).toStdString()))
+                chosen << station.name;
+        QString problem;
+        page = m_accounts.setStations(name, password, chosen, &problem)
+                   ? webpages::saved(chosen)
+                   : webpages::message(problem);
+    } else if (const auto received = m_accounts.logIn(name, password)) {
+        page = webpages::choiceForm(name, password, m_listings.stations, *received);
+    } else {
+        page = webpages::message(QStringLiteral("Špatné přístupové jméno nebo heslo!"));
+    }
+    response.set_content(page.toStdString(), "text/html; charset=utf-8");
+}
+
+void ListingServer::accountPage(const httplib::Request&, httplib::Response& response)
+{
+    response.set_content(webpages::accountPage().toStdString(), "text/html; charset=utf-8");
+}
+
+} // namespace obzorka::server

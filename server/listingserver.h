@@ -1,0 +1,51 @@
+#pragma once
+
+#include "accounts.h"
+#include "listing.h"
+#include "paging.h"
+
+#include <memory>
+
+namespace httplib {
+class Server;
+struct Request;
+struct Response;
+} // namespace httplib
+
+namespace obzorka::server {
+
+// The listing server's HTTP side: the guide's three endpoints under /program, the banner
+// files, the illustrations at the root, and the station choice and account web pages. It
+// serves the listings it is given; the accounts decide who may fetch them.
+class ListingServer
+{
+public:
+    ListingServer(Listings listings, Accounts& accounts);
+    ~ListingServer();
+
+    // Binds to the address; port 0 picks a free one. False when the address cannot be used.
+    bool bind(const QString& address, int port);
+    int port() const { return m_port; }
+    // Serves until stop() is called (from another thread or a signal handler).
+    void run();
+    void stop();
+
+private:
+    void login(const httplib::Request& request, httplib::Response& response);
+    void listings(const httplib::Request& request, httplib::Response& response, bool changes);
+    void bannerFile(const httplib::Request& request, httplib::Response& response);
+    void image(const httplib::Request& request, httplib::Response& response);
+    void stationChoice(const httplib::Request& request, httplib::Response& response);
+    void accountPage(const httplib::Request& request, httplib::Response& response);
+    // The account's stations, or nothing after writing the error reply for the guide.
+    std::optional<QStringList> checkGuide(const httplib::Request& request,
+                                          httplib::Response& response);
+
+    Listings m_listings;
+    ListingIndex m_index;
+    Accounts& m_accounts;
+    std::unique_ptr<httplib::Server> m_http;
+    int m_port = 0;
+};
+
+} // namespace obzorka::server
