@@ -89,7 +89,8 @@ bool Application::start()
 
     // Every run starts with downloading allowed, whatever the last run stored.
     m_settings.remove(settingkeys::povolenoStahovani);
-    nastavstahovani();
+    if (!nastavstahovani())
+        return false;
     m_host.enableTimer1();
 
     purgeEndedMarks(m_store);
@@ -157,17 +158,16 @@ bool Application::zmenikonu(const QString& name)
     return true;
 }
 
-void Application::nastavstahovani()
+bool Application::nastavstahovani()
 {
     m_state.povoleno_stahovani = m_settings.downloadAllowed();
     m_tray->setDownloadAllowed(m_state.povoleno_stahovani);
     if (m_state.povoleno_stahovani) {
-        zmenikonu(QStringLiteral("nacit0.ico"));
         m_host.timer1div_pln = 1; // a run at the next tick
-    } else {
-        zmenikonu(QStringLiteral("nacitzru.ico"));
-        m_host.pln_ukonci = true; // a run in progress stops at its next check
+        return zmenikonu(QStringLiteral("nacit0.ico"));
     }
+    m_host.pln_ukonci = true; // a run in progress stops at its next check
+    return zmenikonu(QStringLiteral("nacitzru.ico"));
 }
 
 void Application::mnuData_Click()
@@ -186,8 +186,8 @@ void Application::mnuOpen_Click()
 
 void Application::windowMinimised()
 {
-    // Without a notification area a hidden window could not be brought back.
-    if (Tray::available()) {
+    // Without an icon in a notification area a hidden window could not be brought back.
+    if (m_tray && m_tray->shown()) {
         m_window->hide();
         return;
     }
@@ -200,8 +200,11 @@ void Application::windowMinimised()
 
 void Application::shutdown()
 {
-    // A box that loses the focus as the window goes must not write to the closed store.
+    // A box that loses the focus as the window goes must not write to the closed store, and
+    // the tray's items have nothing left to act on.
     m_view.reset();
+    if (m_tray)
+        m_tray->disconnect(this);
     m_host.pln_ukonci = true;
     m_store.zavridb();
     if (m_tray)

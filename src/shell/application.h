@@ -55,7 +55,8 @@ private:
     void logIn();
     void applyAccount(const Account& account);
     void loadSettingsIntoControls();
-    void nastavstahovani();
+    // Applies the stored pause state; false (and the program ends) when an icon is missing.
+    bool nastavstahovani();
     void windowMinimised();
     // Shows an icon file of the icon folder in the tray; false (and the program ends) when
     // the file is missing.

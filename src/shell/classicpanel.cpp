@@ -34,6 +34,10 @@ ClassicPanel::ClassicPanel(QWidget* parent) : QWidget(parent)
     m_dateLine = named(new QLabel(QStringLiteral("Dnes je"), this), QStringLiteral("Label9"));
     m_dateLine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_print = named(new QPushButton(QStringLiteral("Tisk"), this), QStringLiteral("Command7"));
+    // Hidden while a detail page shows; the choosers beside it must not move meanwhile.
+    QSizePolicy keepsPlace = m_print->sizePolicy();
+    keepsPlace.setRetainSizeWhenHidden(true);
+    m_print->setSizePolicy(keepsPlace);
 
     auto* pages = named(new QWidget(this), QStringLiteral("PageButtons"));
     pages->setFixedSize(8 * pageButtonWidth, 3 * pageButtonHeight);
@@ -43,6 +47,7 @@ ClassicPanel::ClassicPanel(QWidget* parent) : QWidget(parent)
         button->setGeometry(((k - 1) % 8) * pageButtonWidth, ((k - 1) / 8) * pageButtonHeight,
                             pageButtonWidth, pageButtonHeight);
         button->hide();
+        widgets::highlight(button, false, true);
         connect(button, &QPushButton::clicked, this, [this, k] { emit pageButtonClicked(k); });
         m_pageButtons.append(button);
     }

@@ -89,11 +89,11 @@ generhtml::PageContext GuideView::pageContext() const
 void GuideView::wireSettingsBoxes()
 {
     // While start-up fills the boxes from the settings nothing is written back.
-    connect(m_window.vpsBox(), &QCheckBox::toggled, this, [this](bool on) {
+    connect(m_window.vpsBox(), &QCheckBox::clicked, this, [this](bool on) {
         if (!m_state.starting())
             m_settings.writeFlag(settingkeys::vps, on);
     });
-    connect(m_window.noImagesBox(), &QCheckBox::toggled, this, [this](bool on) {
+    connect(m_window.noImagesBox(), &QCheckBox::clicked, this, [this](bool on) {
         if (m_state.starting())
             return;
         m_settings.writeFlag(settingkeys::nestahovatObrazky, on);
@@ -123,14 +123,14 @@ void GuideView::nastav_rychle4tv()
     }
     const int current = m_state.starting() ? 1 : m_state.zvoleno4 + 1;
     if (current >= 1 && current <= m_pages.pageCount)
-        widgets::highlight(classic->pageButton(current), true);
+        widgets::highlight(classic->pageButton(current), true, true);
 }
 
 void GuideView::choosePage(int k)
 {
     ClassicPanel* classic = m_window.classic();
     for (int i = 1; i <= ClassicPanel::pageButtonCount; ++i)
-        widgets::highlight(classic->pageButton(i), i == k);
+        widgets::highlight(classic->pageButton(i), i == k, true);
     m_state.zvoleno4 = k - 1;
     generedit1frame();
 }
@@ -245,7 +245,7 @@ void GuideView::dispatch(const QString& target)
         break;
     case Kind::ToggleTimeCell:
     case Kind::ToggleDetailLink:
-        toggleReminder(link.target, link.id, link.kind == Kind::ToggleTimeCell);
+        toggleAndRedraw(link.target, link.id, link.kind == Kind::ToggleTimeCell);
         break;
     case Kind::Help:
         pane->showPage(generhtml::helpPage(pageContext(), link.name));
@@ -258,7 +258,7 @@ void GuideView::dispatch(const QString& target)
     }
 }
 
-void GuideView::toggleReminder(const QString& target, const QString& id, bool timeCell)
+void GuideView::toggleAndRedraw(const QString& target, const QString& id, bool timeCell)
 {
     if (!obzorka::toggleReminder(m_store, id))
         return;

@@ -60,7 +60,7 @@ private:
     void wireSettingsBoxes();
     void showPreview(const QString& page);
     void showSearchPage(const generhtml::SearchQuery& query, int scrollTop);
-    void toggleReminder(const QString& target, const QString& id, bool timeCell);
+    void toggleAndRedraw(const QString& target, const QString& id, bool timeCell);
 
     MainWindow& m_window;
     Store& m_store;

@@ -58,6 +58,7 @@ MainWindow::MainWindow(GuideState& state, QWidget* parent) : QWidget(parent), m_
     for (int i = 0; i < tabCaptions.size(); ++i) {
         auto* tab =
             named(new QPushButton(tabCaptions.at(i), this), QStringLiteral("Command12_%1").arg(i));
+        widgets::highlight(tab, false);
         connect(tab, &QPushButton::clicked, this, [this, i] { emit tabClicked(i); });
         m_tabs.append(tab);
         tabRow->addWidget(tab);

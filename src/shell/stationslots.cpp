@@ -12,9 +12,19 @@ namespace {
 constexpr int slotWidth = 73;
 constexpr int slotHeight = 25;
 
-QByteArray encodeSlot(int slot)
+// The drag names the slot and the slots it comes from: only a slot of the same window may
+// be dropped here, not one dragged from another window or program.
+QByteArray encodeSlot(const QWidget* owner, int slot)
 {
-    return QByteArray::number(slot);
+    return QByteArray::number(quintptr(owner)) + ':' + QByteArray::number(slot);
+}
+
+int decodeSlot(const QWidget* owner, const QByteArray& data)
+{
+    const QList<QByteArray> parts = data.split(':');
+    bool ok = parts.size() == 2 && parts.at(0) == QByteArray::number(quintptr(owner));
+    const int slot = ok ? parts.at(1).toInt(&ok) : 0;
+    return ok && slot >= 1 && slot <= StationPages::slotCount ? slot : 0;
 }
 
 } // namespace
@@ -41,7 +51,7 @@ void SlotButton::mouseMoveEvent(QMouseEvent* event)
     }
     setDown(false);
     auto* data = new QMimeData;
-    data->setData(QString::fromLatin1(StationSlots::mimeType), encodeSlot(m_slot));
+    data->setData(QString::fromLatin1(StationSlots::mimeType), encodeSlot(parentWidget(), m_slot));
     auto* drag = new QDrag(this);
     drag->setMimeData(data);
     drag->setPixmap(grab());
@@ -50,16 +60,16 @@ void SlotButton::mouseMoveEvent(QMouseEvent* event)
 
 void SlotButton::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasFormat(QString::fromLatin1(StationSlots::mimeType)))
+    if (decodeSlot(parentWidget(),
+                   event->mimeData()->data(QString::fromLatin1(StationSlots::mimeType))) > 0)
         event->acceptProposedAction();
 }
 
 void SlotButton::dropEvent(QDropEvent* event)
 {
-    bool ok = false;
-    const int source =
-        event->mimeData()->data(QString::fromLatin1(StationSlots::mimeType)).toInt(&ok);
-    if (!ok || source < 1 || source > StationPages::slotCount)
+    const int source = decodeSlot(
+        parentWidget(), event->mimeData()->data(QString::fromLatin1(StationSlots::mimeType)));
+    if (source == 0)
         return;
     event->acceptProposedAction();
     emit slotDropped(m_slot, source);

@@ -38,6 +38,7 @@ class StationSlots : public QWidget
     Q_OBJECT
 
 public:
+    // The drag data: the slots' own address and the slot number, "address:slot".
     static constexpr const char* mimeType = "application/x-obzorka-slot";
 
     explicit StationSlots(QWidget* parent = nullptr);

@@ -38,14 +38,18 @@ bool Tray::available()
 void Tray::pridejikonu(const QString& iconFile)
 {
     zmenikonu(iconFile);
-    if (available())
-        m_icon.show();
+    m_icon.show();
 }
 
 void Tray::zmenikonu(const QString& iconFile)
 {
     m_iconFile = iconFile;
     m_icon.setIcon(QIcon(iconFile));
+}
+
+bool Tray::shown() const
+{
+    return available() && m_icon.isVisible();
 }
 
 void Tray::smazikonu()

@@ -17,7 +17,9 @@ public:
     explicit Tray(QObject* parent = nullptr);
 
     static bool available();
-    // Shows the icon file (a path to an .ico) in the notification area.
+    // Whether the icon is in a notification area now, so that a hidden window can come back.
+    bool shown() const;
+    // Shows the icon file (a path to an .ico) in the notification area, once there is one.
     void pridejikonu(const QString& iconFile);
     void zmenikonu(const QString& iconFile);
     void smazikonu();
@@ -36,8 +38,8 @@ signals:
     void exitRequested();
 
 private:
+    QMenu m_menu; // outlives the icon that shows it
     QSystemTrayIcon m_icon;
-    QMenu m_menu;
     QAction* m_open;
     QAction* m_pause;
     QAction* m_exit;

@@ -13,13 +13,16 @@ template <typename Widget> Widget* named(Widget* widget, const QString& objectNa
     return widget;
 }
 
-// White marks the tab or page shown; the others keep the window's colour.
-inline void highlight(QWidget* button, bool on)
+// White marks the tab or page shown; the others keep the window's colour. Every button of a
+// row gets the same frame (the style paints a background only with a border of its own), so
+// nothing moves when the highlight does; small buttons get no padding.
+inline void highlight(QWidget* button, bool on, bool small = false)
 {
-    // A border of its own lets the style paint the background at all.
-    button->setStyleSheet(on ? QStringLiteral("background-color: white; border: 1px solid #707070; "
-                                              "border-radius: 2px; padding: 3px 8px;")
-                             : QString());
+    button->setStyleSheet(
+        QStringLiteral("background-color: %1; border: 1px solid #707070; border-radius: 2px; "
+                       "padding: %2;")
+            .arg(on ? QStringLiteral("white") : QStringLiteral("palette(button)"),
+                 small ? QStringLiteral("0px") : QStringLiteral("3px 8px")));
 }
 
 inline QComboBox* chooser(const QString& objectName, QWidget* parent)

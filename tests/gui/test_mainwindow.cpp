@@ -147,6 +147,7 @@ TEST_F(Window, SettingsChoiceSubPanelsAndBack)
 
 TEST_F(Window, PageButtonsShowTheirStations)
 {
+    EXPECT_TRUE(child<QPushButton>("Command1_1")->styleSheet().contains("white"));
     auto* second = child<QPushButton>("Command1_2");
     EXPECT_TRUE(second->isVisible());
     EXPECT_EQ(second->toolTip(), "ČT24 Markíza ZDF BBC World");
@@ -166,7 +167,14 @@ TEST_F(Window, DroppingASlotOnAnotherSwapsTheStations)
     EXPECT_TRUE(source->font().bold());
     EXPECT_TRUE(window->settings()->stationSlots()->slotButton(96)->font().italic());
     QMimeData data;
-    data.setData(StationSlots::mimeType, "2");
+    StationSlots* slots_ = window->settings()->stationSlots();
+    data.setData(StationSlots::mimeType, QByteArray::number(quintptr(slots_)) + ":2");
+    QMimeData foreign;
+    foreign.setData(StationSlots::mimeType, "12345:2");
+    QDragEnterEvent stranger(QPoint(5, 5), Qt::MoveAction, &foreign, Qt::LeftButton,
+                             Qt::NoModifier);
+    QApplication::sendEvent(target, &stranger);
+    EXPECT_FALSE(stranger.isAccepted());
     QDragEnterEvent enter(QPoint(5, 5), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &enter);
     EXPECT_TRUE(enter.isAccepted());
@@ -264,7 +272,8 @@ TEST_F(Window, NightProgrammesAndTypeChooserRules)
     type->setCurrentIndex(2);
     emit type->activated(2);
     EXPECT_TRUE(type->styleSheet().contains("red"));
-    EXPECT_FALSE(page().contains("typprg"));
+    EXPECT_TRUE(page().contains("/film.gif"));
+    EXPECT_FALSE(page().contains("/zpravy.gif"));
     type->setCurrentIndex(0);
     emit type->activated(0);
     EXPECT_FALSE(type->styleSheet().contains("red"));
@@ -285,10 +294,22 @@ TEST_F(Window, TrayMenuPausesOpensAndQuits)
     EXPECT_EQ(Settings(guide->store()).read(settingkeys::povolenoStahovani), "True");
 
     click("Command12_2");
+    window->classic()->day()->setCurrentIndex(4);
+    window->classic()->from()->setCurrentText("8:00");
+    window->classic()->to()->setCurrentText("12:00");
+    window->classic()->type()->setCurrentIndex(2);
+    emit window->classic()->type()->activated(2);
+    window->hide();
     tray->openAction()->trigger();
     EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->isMaximized());
     EXPECT_EQ(window->currentPanel(), MainWindow::Classic);
     EXPECT_EQ(window->classic()->day()->currentIndex(), 1);
+    EXPECT_EQ(window->classic()->from()->currentText(), "Teď");
+    EXPECT_EQ(window->classic()->to()->currentText(), "Konce");
+    EXPECT_EQ(window->classic()->type()->currentText(), "Vše");
+    EXPECT_FALSE(window->classic()->type()->styleSheet().contains("red"));
+    EXPECT_EQ(guide->state().zvolenedatum, today);
     EXPECT_TRUE(page().contains("vypisinf.htm?id="));
     EXPECT_TRUE(tray->menu()->defaultAction() == tray->openAction());
 

@@ -261,7 +261,7 @@ TEST_F(Startup, SettingsBoxesStoreOnlyOnceStartupIsOver)
     QTest::mouseClick(window->findChild<QCheckBox*>("Check1"), Qt::LeftButton);
     EXPECT_EQ(settings.read(settingkeys::vps), "False");
     guide->downloadHost().timer1div_pln = 4320;
-    window->findChild<QCheckBox*>("Check2")->setChecked(false);
+    QTest::mouseClick(window->findChild<QCheckBox*>("Check2"), Qt::LeftButton);
     EXPECT_EQ(settings.read(settingkeys::nestahovatObrazky), "False");
     EXPECT_EQ(guide->downloadHost().timer1div_pln, 1);
 }
