@@ -1,0 +1,147 @@
+// A full pull from the reference server (40 stations, 14 days, every round of the guide's
+// listing loop over loopback HTTP) against the same rounds' replies built without HTTP, in
+// one run: what the server adds on top of making its replies.
+#include "accounts.h"
+#include "demolistings.h"
+#include "listingserver.h"
+#include "paging.h"
+#include "protocol.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <httplib.h>
+#include <thread>
+
+namespace {
+
+using namespace obzorka::server;
+
+// The demo's 19 stations, and 21 copies of them under other names: 40 stations.
+Listings fortyStations()
+{
+    Listings listings = demoListings(QDate::currentDate(), 3);
+    const QList<Station> original = listings.stations;
+    const QList<Programme> programmes = listings.programmes;
+    for (int copy = 0; listings.stations.size() < 40; ++copy) {
+        const Station& station = original.at(copy % original.size());
+        const QString name = station.name + QStringLiteral(" %1").arg(copy + 2);
+        listings.stations << Station{name, 6000 + copy};
+        for (const Programme& programme : programmes) {
+            if (programme.station != station.name)
+                continue;
+            Programme renamed = programme;
+            renamed.station = name;
+            renamed.id += qint64(copy + 1) << 32;
+            listings.programmes << renamed;
+        }
+    }
+    return listings;
+}
+
+struct Fixture
+{
+    Fixture()
+        : listings(fortyStations()),
+          accounts(folder.path() + QStringLiteral("/accounts.json"), true, allStations()),
+          server(listings, accounts), index(listings.programmes)
+    {
+        server.bind(QStringLiteral("127.0.0.1"), 0);
+        serving = std::thread([this] { server.run(); });
+    }
+    ~Fixture()
+    {
+        server.stop();
+        serving.join();
+    }
+    QStringList allStations() const
+    {
+        QStringList names;
+        for (const Station& station : listings.stations)
+            names << station.name;
+        return names;
+    }
+
+    QTemporaryDir folder;
+    Listings listings;
+    Accounts accounts;
+    ListingServer server;
+    ListingIndex index;
+    std::thread serving;
+};
+
+Fixture& fixture()
+{
+    static Fixture shared;
+    return shared;
+}
+
+// The posl the guide sends after a reply: every station with the last day it got.
+QString nextPosl(const QList<Programme>& received, QMap<QString, QString>& held)
+{
+    for (const Programme& programme : received)
+        held[programme.station] = protocol::dayText(programme.day);
+    QString posl;
+    for (auto it = held.constBegin(); it != held.constEnd(); ++it)
+        posl += it.key() + u',' + it.value() + u';';
+    return posl;
+}
+
+void BM_FullPullOverHttp(benchmark::State& state)
+{
+    httplib::Client client("127.0.0.1", fixture().server.port());
+    qint64 records = 0;
+    double slowest = 0;
+    for (auto _ : state) {
+        QString posl;
+        QMap<QString, QString> held;
+        for (;;) {
+            const std::string path = "/program/gener.php?jmeno=bench&heslo=bench&verze=0.3&posl=" +
+                                     protocol::encode(posl).toPercentEncoding().toStdString();
+            const auto started = std::chrono::steady_clock::now();
+            const auto reply = client.Get(path);
+            slowest = std::max(slowest, std::chrono::duration<double, std::milli>(
+                                            std::chrono::steady_clock::now() - started)
+                                            .count());
+            const QString body =
+                protocol::decode(QByteArray::fromStdString(reply->body)).chopped(4);
+            if (body.isEmpty())
+                break;
+            QList<Programme> received;
+            for (const QString& record : body.split(QChar(protocol::recordSeparator))) {
+                const QStringList fields = record.split(QChar(protocol::fieldSeparator));
+                Programme programme;
+                programme.station = fields.at(1);
+                programme.day = protocol::parseDay(fields.at(2));
+                received << programme;
+                ++records;
+            }
+            posl = nextPosl(received, held);
+        }
+    }
+    state.counters["records"] =
+        benchmark::Counter(double(records), benchmark::Counter::kAvgIterations);
+    state.counters["slowest_ms"] = slowest;
+}
+BENCHMARK(BM_FullPullOverHttp)->Unit(benchmark::kMillisecond);
+
+void BM_FullPullRepliesOnly(benchmark::State& state)
+{
+    const QStringList stations = fixture().allStations();
+    const QDate yesterday = QDate::currentDate().addDays(-1);
+    for (auto _ : state) {
+        QMap<QString, QDate> held;
+        for (;;) {
+            const QList<Programme> round = fixture().index.nextDays(stations, held, yesterday);
+            benchmark::DoNotOptimize(protocol::ok(protocol::records(round)));
+            if (round.isEmpty())
+                break;
+            for (const Programme& programme : round)
+                held[programme.station] = programme.day;
+        }
+    }
+}
+BENCHMARK(BM_FullPullRepliesOnly)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
