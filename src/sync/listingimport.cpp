@@ -1,0 +1,165 @@
+#include "sync/listingimport.h"
+
+#include "store/clock.h"
+#include "store/dates.h"
+#include "store/store.h"
+
+#include <QSet>
+
+namespace obzorka::sync {
+namespace {
+
+constexpr QChar recordSeparator(19);
+constexpr QChar fieldSeparator(18);
+constexpr int fieldCount = 16;
+
+// Takes every black-and-white marker out of the text; true when there was one.
+bool takeBlackAndWhite(QString& text)
+{
+    const qsizetype before = text.size();
+    text.remove(QStringLiteral("(cb)"));
+    text.remove(QStringLiteral("(čb)"));
+    return text.size() != before;
+}
+
+std::optional<qint64> wholeNumber(const QString& field)
+{
+    bool ok = false;
+    const qint64 number = field.trimmed().toLongLong(&ok);
+    return ok ? std::optional(number) : std::nullopt;
+}
+
+const QString stageStatement = QStringLiteral(
+    "INSERT INTO propridani(id, tv, datum, hod1, min1, hod2, min2, nazev, info1, info2, stereo, "
+    "titulky, dual, znak_rec, cb, showview, obr, obr2, link, typprg) VALUES (?, ?, ?, ?, ?, ?, ?, "
+    "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+
+void stage(Store& store, const Records& records)
+{
+    store.provedsql(QStringLiteral("DELETE FROM propridani"));
+    for (const QVariantList& row : records.rows)
+        store.provedsql(stageStatement, row);
+}
+
+void queueImages(Store& store)
+{
+    store.provedsql(QStringLiteral(
+        "INSERT INTO obrpronacteni (obr,datum) SELECT obr,datum FROM propridani WHERE obr<>''"));
+    store.provedsql(QStringLiteral(
+        "INSERT INTO obrpronacteni (obr,datum) SELECT obr2,datum FROM propridani WHERE obr2<>''"));
+}
+
+int count(Store& store, const QString& sql)
+{
+    return int(store.provedsql(sql).front().number(u"n"));
+}
+
+} // namespace
+
+QDate recordDay(const QString& field)
+{
+    const QStringList parts = field.trimmed().split(QLatin1Char('.'));
+    if (parts.size() != 3)
+        return {};
+    const auto day = wholeNumber(parts.at(0));
+    const auto month = wholeNumber(parts.at(1));
+    const auto year = wholeNumber(parts.at(2));
+    if (!day || !month || !year || *year < 1900 || *year > 9999)
+        return {};
+    // 1 January 2000 plus the years, months and days, so a day past a month's end rolls on.
+    return QDate(2000, 1, 1)
+        .addYears(int(*year - 2000))
+        .addMonths(int(*month - 1))
+        .addDays(*day - 1);
+}
+
+Records parseRecords(const QString& body)
+{
+    Records records;
+    QSet<QString> seen;
+    for (const QString& record : body.split(recordSeparator)) {
+        if (record.trimmed().isEmpty())
+            continue;
+        QStringList fields = record.split(fieldSeparator);
+        const QDate day = fields.size() >= fieldCount ? recordDay(fields.at(2)) : QDate();
+        std::optional<qint64> numbers[5];
+        for (int i = 0; i < 5 && fields.size() >= fieldCount; ++i)
+            numbers[i] = wholeNumber(fields.at(i == 0 ? 0 : i + 2));
+        const bool complete = fields.size() >= fieldCount && day.isValid() &&
+                              !fields.at(10).isEmpty() &&
+                              std::all_of(std::begin(numbers), std::end(numbers),
+                                          [](const auto& n) { return n.has_value(); });
+        if (!complete) {
+            ++records.skipped;
+            continue;
+        }
+        for (QString& field : fields)
+            field.remove(QLatin1Char('|'));
+        const bool blackAndWhite = takeBlackAndWhite(fields[7]) | takeBlackAndWhite(fields[8]);
+        const int flags = std::max(0, fields.at(10).at(0).unicode() - u'A');
+        const QString station = fields.at(1).trimmed();
+        records.rows.append(
+            {*numbers[0],      station,          dates::isoDate(day), *numbers[1],
+             *numbers[2],      *numbers[3],      *numbers[4],         fields.at(7),
+             fields.at(8),     fields.at(9),     (flags & 1) != 0,    (flags & 2) != 0,
+             (flags & 4) != 0, (flags & 8) != 0, blackAndWhite,       fields.at(11),
+             fields.at(12),    fields.at(13),    fields.at(14),       fields.at(15)});
+        const QString pair = station + u',' + dates::isoDate(day);
+        if (!seen.contains(pair)) {
+            seen.insert(pair);
+            records.stationDays.append({station, day});
+        }
+    }
+    return records;
+}
+
+QString poslParameter(Store& store)
+{
+    QString posl;
+    for (const Row& row : store.provedsql(QStringLiteral("SELECT * FROM televize"))) {
+        const QString day = row.text(u"posl_datum");
+        if (!day.trimmed().isEmpty())
+            posl += row.text(u"tv") + u',' + day + u';';
+    }
+    return posl;
+}
+
+MergeResult mergeListings(Store& store, const Records& records)
+{
+    Store::Transaction round(store);
+    stage(store, records);
+    // An entry already stored is never overwritten by the listing endpoint.
+    store.provedsql(QStringLiteral("DELETE FROM propridani WHERE id IN (SELECT id FROM program)"));
+    MergeResult result;
+    result.added = count(store, QStringLiteral("SELECT count(DISTINCT id) AS n FROM propridani"));
+    // A record repeated within one reply is added once.
+    store.provedsql(QStringLiteral("INSERT OR IGNORE INTO program SELECT * FROM propridani"));
+    for (const auto& [station, day] : records.stationDays)
+        store.provedsql(QStringLiteral("UPDATE televize SET posl_datum=? WHERE "
+                                       "trim(lcase(tv))=trim(lcase(?))"),
+                        {dates::dayText(day), station});
+    store.provedsql(QStringLiteral("DELETE FROM program WHERE datum<=?"),
+                    {dates::isoDate(Clock::today().addDays(-14))});
+    queueImages(store);
+    round.commit();
+    return result;
+}
+
+MergeResult mergeChanges(Store& store, const Records& records)
+{
+    Store::Transaction round(store);
+    stage(store, records);
+    MergeResult result;
+    result.changed = count(store, QStringLiteral("SELECT count(DISTINCT id) AS n FROM propridani "
+                                                 "WHERE id IN (SELECT id FROM program)"));
+    store.provedsql(QStringLiteral(
+        "UPDATE program SET tv=p.tv, datum=p.datum, hod1=p.hod1, min1=p.min1, hod2=p.hod2, "
+        "min2=p.min2, nazev=p.nazev, info1=p.info1, info2=p.info2, stereo=p.stereo, "
+        "titulky=p.titulky, dual=p.dual, znak_rec=p.znak_rec, showview=p.showview, obr=p.obr, "
+        "obr2=p.obr2, link=p.link, typprg=p.typprg FROM propridani AS p WHERE program.id=p.id"));
+    queueImages(store);
+    round.commit();
+    return result;
+}
+
+} // namespace obzorka::sync

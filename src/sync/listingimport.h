@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QVariantList>
+
+namespace obzorka {
+class Store;
+}
+
+// Programme records from the listing server into the store: parsing a reply's records,
+// staging them and merging them into the programmes, one round in one transaction.
+namespace obzorka::sync {
+
+// The records of one reply, ready to stage: each row holds the twenty columns of program in
+// their order. Records that cannot be stored whole are counted, not kept.
+struct Records
+{
+    QList<QVariantList> rows;
+    // The distinct station and day pairs in the order they first appear.
+    QList<std::pair<QString, QDate>> stationDays;
+    int skipped = 0;
+};
+
+// Splits a reply body into records (character 19) and fields (character 18). A record needs
+// its sixteen fields, whole numbers for the id, hours and minutes, a flag character and a day
+// of three numbers ("d.m.yyyy"; a day past the month's end rolls into the next month);
+// otherwise it is skipped. "(cb)" and "(čb)" in the title or the short information mark a
+// black-and-white broadcast and are taken out; every "|" is removed from the texts.
+Records parseRecords(const QString& body);
+
+// The broadcast day of a record's day field, or an invalid date.
+QDate recordDay(const QString& field);
+
+// The posl parameter of a listing request: "station,day;" for each station that holds days.
+QString poslParameter(Store& store);
+
+struct MergeResult
+{
+    int added = 0;   // new programme entries
+    int changed = 0; // entries replaced by changed records
+};
+
+// One listing round: the new entries are added (an entry already stored is never
+// overwritten), each station's last day moves on, entries 14 or more days old go, and the
+// illustrations of the new entries are queued.
+MergeResult mergeListings(Store& store, const Records& records);
+
+// The changed records replace every column but id and cb of the stored entries with their
+// ids; their illustrations are queued.
+MergeResult mergeChanges(Store& store, const Records& records);
+
+} // namespace obzorka::sync
