@@ -46,7 +46,7 @@ struct Fixture
           server(listings, accounts), index(listings.programmes)
     {
         server.bind(QStringLiteral("127.0.0.1"), 0);
-        serving = std::thread([this] { server.run(); });
+        serving = server.runInBackground();
     }
     ~Fixture()
     {

@@ -78,6 +78,14 @@ void ListingServer::run()
     m_http->listen_after_bind();
 }
 
+std::thread ListingServer::runInBackground()
+{
+    std::thread serving([this] { run(); });
+    while (!m_http->is_running())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return serving;
+}
+
 void ListingServer::stop()
 {
     m_http->stop();

@@ -5,6 +5,7 @@
 #include "paging.h"
 
 #include <memory>
+#include <thread>
 
 namespace httplib {
 class Server;
@@ -28,6 +29,9 @@ public:
     int port() const { return m_port; }
     // Serves until stop() is called (from another thread or a signal handler).
     void run();
+    // Serves on a thread of its own until stop(); returns once requests are being taken, so
+    // that a stop right after cannot be missed.
+    std::thread runInBackground();
     void stop();
 
 private:

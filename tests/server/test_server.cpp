@@ -27,7 +27,7 @@ protected:
         ASSERT_TRUE(accounts->load(&error));
         server = std::make_unique<ListingServer>(listings, *accounts);
         ASSERT_TRUE(server->bind("127.0.0.1", 0));
-        serving = std::thread([this] { server->run(); });
+        serving = server->runInBackground();
         client = std::make_unique<httplib::Client>("127.0.0.1", server->port());
         client->set_read_timeout(10, 0);
     }

@@ -1,0 +1,202 @@
+#include "sync/downloadrun.h"
+
+#include "store/clock.h"
+#include "store/dates.h"
+#include "store/store.h"
+#include "sync/fetcher.h"
+#include "sync/listingimport.h"
+#include "sync/login.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace obzorka::sync {
+namespace {
+
+const QString wrongAccount = QStringLiteral("Špatné přístupové jméno nebo heslo!");
+const QString wrongVersion = QStringLiteral("Špatná verze programu!");
+
+// A file name from the server must be a plain name: nothing is written outside its folder.
+bool isPlainName(const QString& name)
+{
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) &&
+           !name.contains(QLatin1Char('\\')) && !name.contains(QStringLiteral("..")) &&
+           !name.contains(QLatin1Char(':'));
+}
+
+class Run
+{
+public:
+    Run(Store& store, Fetcher& fetcher, const std::atomic<bool>& stop, const RunSettings& settings)
+        : m_store(store), m_fetcher(fetcher), m_stop(stop), m_settings(settings)
+    {
+    }
+
+    RunResult go()
+    {
+        const QString reply = ask(QStringLiteral("/tvdost.php"), {});
+        if (!usable(reply))
+            return m_result;
+        const LoginOutcome login = applyLogin(m_store, parseLoginBody(parseReply(reply).body));
+        m_result.newMessage = login.newMessage;
+        m_result.stations = int(m_store.provedsql(QStringLiteral("SELECT * FROM televize")).size());
+        if (!banners(login.bannerEntries) || !listings() || !changes() || !images())
+            return m_result;
+        m_result.end = RunResult::End::Done;
+        m_result.divisor = 4320;
+        return m_result;
+    }
+
+private:
+    QString ask(const QString& script, QList<std::pair<QString, QString>> values)
+    {
+        values.prepend({QStringLiteral("heslo"), m_settings.password});
+        values.prepend({QStringLiteral("jmeno"), m_settings.name});
+        values.append({QStringLiteral("verze"), QStringLiteral("0.3")});
+        return m_fetcher.readUrl(requestUrl(m_settings.server, m_settings.path + script, values));
+    }
+
+    // Whether the run goes on with this answer; an error text ends it with its rules.
+    bool usable(const QString& answer)
+    {
+        if (m_stop)
+            return false;
+        const Reply reply = parseReply(answer);
+        if (reply.kind == Reply::Kind::Error) {
+            m_result.end = RunResult::End::ErrorReply;
+            m_result.wrongPassword = reply.body == wrongAccount;
+            if (!m_result.wrongPassword)
+                m_result.errorText = reply.body;
+            m_result.divisor = reply.body == wrongVersion ? 4320 : 1;
+        }
+        return reply.kind == Reply::Kind::Ok;
+    }
+
+    bool banners(const QString& entries)
+    {
+        for (const QString& entry : entries.split(QLatin1Char(';'))) {
+            const QStringList parts = entry.split(QLatin1Char(':'));
+            const QString id = parts.at(0).trimmed();
+            if (!isPlainName(id))
+                continue;
+            const QString folder = m_settings.imageFolder + QStringLiteral("/banner/") + id;
+            QDir().mkpath(folder);
+            QStringList files;
+            for (const QString& name : parts.value(2).split(QLatin1Char(',')))
+                if (isPlainName(name.trimmed()))
+                    files << name.trimmed();
+            files << QStringLiteral("index.html") << QStringLiteral("banner.gif");
+            for (const QString& name : files) {
+                m_fetcher.readUrl(
+                    requestUrl(m_settings.server,
+                               m_settings.path + QStringLiteral("/banner/") + id + u'/' + name),
+                    folder + u'/' + name);
+                if (m_stop)
+                    return false;
+            }
+            if (m_store.provedsql(QStringLiteral("SELECT * FROM reklama WHERE rekl_id=?"), {id})
+                    .empty())
+                m_store.provedsql(
+                    QStringLiteral("INSERT INTO reklama (rekl_id, datumdo) VALUES (?, ?)"),
+                    {id, parts.value(1)});
+        }
+        return true;
+    }
+
+    bool listings()
+    {
+        for (;;) {
+            if (m_settings.reminderCheck)
+                m_settings.reminderCheck();
+            m_posl = poslParameter(m_store);
+            const QString answer =
+                ask(QStringLiteral("/gener.php"), {{QStringLiteral("posl"), m_posl}});
+            if (!usable(answer))
+                return false;
+            const QString body = parseReply(answer).body;
+            if (body.isEmpty())
+                return true;
+            const Records records = parseRecords(body);
+            if (m_stop)
+                return false;
+            m_result.skipped += records.skipped;
+            m_result.added += mergeListings(m_store, records).added;
+            // A server that keeps sending the same days would never let the loop end.
+            if (poslParameter(m_store) == m_posl)
+                return true;
+        }
+    }
+
+    bool changes()
+    {
+        const QString answer =
+            ask(QStringLiteral("/generzme.php"), {{QStringLiteral("posl"), m_posl}});
+        if (!usable(answer))
+            return false;
+        const QString body = parseReply(answer).body;
+        if (!body.isEmpty()) {
+            const Records records = parseRecords(body);
+            m_result.skipped += records.skipped;
+            m_result.changed += mergeChanges(m_store, records).changed;
+        }
+        return true;
+    }
+
+    bool noImages() const { return m_settings.noImages && m_settings.noImages(); }
+
+    bool images()
+    {
+        const QString today = dates::isoDate(Clock::today());
+        if (noImages()) {
+            m_store.provedsql(QStringLiteral("DELETE FROM obrpronacteni WHERE datum<?"), {today});
+            return true;
+        }
+        QStringList missing;
+        for (const Row& row : m_store.provedsql(
+                 QStringLiteral("SELECT obr FROM obrpronacteni WHERE datum>=? GROUP BY obr ORDER "
+                                "BY First(caspridani)"),
+                 {today})) {
+            const QString name = row.text(u"obr").trimmed();
+            if (!name.isEmpty() &&
+                !QFile::exists(m_settings.imageFolder + QStringLiteral("/obr/") + name))
+                missing << name;
+        }
+        for (const QString& name : missing) {
+            if (m_settings.reminderCheck)
+                m_settings.reminderCheck();
+            if (isPlainName(name)) {
+                m_fetcher.readUrl(requestUrl(m_settings.imageServer, u'/' + name),
+                                  m_settings.imageFolder + QStringLiteral("/obr/") + name);
+                if (m_stop)
+                    return false;
+                m_result.images +=
+                    QFile::exists(m_settings.imageFolder + QStringLiteral("/obr/") + name);
+            }
+            m_store.provedsql(
+                QStringLiteral("DELETE FROM obrpronacteni WHERE trim(lcase(obr))=trim(lcase(?))"),
+                {name});
+            if (noImages())
+                return true;
+        }
+        if (!missing.isEmpty())
+            m_store.provedsql(QStringLiteral("DELETE FROM obrpronacteni"));
+        return true;
+    }
+
+    Store& m_store;
+    Fetcher& m_fetcher;
+    const std::atomic<bool>& m_stop;
+    const RunSettings& m_settings;
+    RunResult m_result;
+    QString m_posl;
+};
+
+} // namespace
+
+RunResult pln(Store& store, Fetcher& fetcher, const std::atomic<bool>& stop,
+              const RunSettings& settings)
+{
+    return Run(store, fetcher, stop, settings).go();
+}
+
+} // namespace obzorka::sync
