@@ -138,6 +138,23 @@ TEST_F(Export, MistakesEndWithStatusTwoAndAClearMessage)
     EXPECT_TRUE(run({"--export", "grid", "--day", "31.2.2026"}).err.contains("31.2.2026"));
 }
 
+TEST(SyncOnce, NeedsAnAccountAndSaysWhenNoServerAnswers)
+{
+    QTemporaryDir folder;
+    QProcess process;
+    process.start(OBZORKA_BINARY, {"--data-dir", folder.path(), "--sync-once"});
+    process.waitForFinished(20000);
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError()).contains("--user"));
+    process.start(OBZORKA_BINARY, {"--data-dir", folder.path(), "--server", "127.0.0.1:1",
+                                   "--sync-once", "--user", "eva", "--password", "x'y"});
+    process.waitForFinished(20000);
+    EXPECT_EQ(process.exitCode(), 2);
+    process.start(OBZORKA_BINARY, {"--data-dir", folder.path(), "--user", "eva"});
+    process.waitForFinished(20000);
+    EXPECT_EQ(process.exitCode(), 2); // --user belongs to --sync-once
+}
+
 TEST(ExportWithoutStore, SaysSoAndCreatesNothing)
 {
     QTemporaryDir empty;

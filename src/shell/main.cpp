@@ -2,6 +2,7 @@
 #include "shell/fatalerror.h"
 #include "shell/options.h"
 #include "shell/pageexport.h"
+#include "sync/synconce.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -36,6 +37,19 @@ int runExport(int argc, char* argv[], const obzorka::Options& options)
     return status;
 }
 
+// One download run, reported in one line; no display needed either.
+int runSyncOnce(int argc, char* argv[], const obzorka::Options& options)
+{
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("obzorka"));
+    QString report;
+    const int status = obzorka::sync::syncOnce(obzorka::resolveDataFolder(options.dataFolder),
+                                                options.server, options.imageServer,
+                                                options.user, options.password, &report);
+    std::fprintf(status == 0 ? stdout : stderr, "%s\n", qUtf8Printable(report));
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -57,6 +71,8 @@ int main(int argc, char* argv[])
         return 2;
     case obzorka::Options::Action::Export:
         return runExport(argc, argv, options);
+    case obzorka::Options::Action::SyncOnce:
+        return runSyncOnce(argc, argv, options);
     case obzorka::Options::Action::Run:
         break;
     }

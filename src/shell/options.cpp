@@ -128,12 +128,17 @@ Options parseOptions(const QStringList& arguments)
             options.action = Options::Action::Version;
             return options;
         }
+        if (argument == u"--sync-once") {
+            options.action = Options::Action::SyncOnce;
+            continue;
+        }
         if (argument == u"--title-only" || argument == u"--marked-only") { // flags without value
             (argument == u"--title-only" ? request.titleOnly : request.markedOnly) = true;
             exportOptions << argument;
             continue;
         }
         const bool known = argument == u"--data-dir" || argument == u"--server" ||
+                           argument == u"--user" || argument == u"--password" ||
                            argument == u"--image-server" || argument == u"--export" ||
                            exportOptionTable().count(argument) > 0;
         if (!known)
@@ -144,6 +149,8 @@ Options parseOptions(const QStringList& arguments)
 
         if (argument == u"--data-dir") {
             options.dataFolder = value;
+        } else if (argument == u"--user" || argument == u"--password") {
+            (argument == u"--user" ? options.user : options.password) = value;
         } else if (argument == u"--server" || argument == u"--image-server") {
             if (!isHostAndPort(value))
                 return fail(QStringLiteral("Volba %1 čeká adresu ve tvaru POČÍTAČ[:PORT], ne „%2“.")
@@ -166,6 +173,9 @@ Options parseOptions(const QStringList& arguments)
         }
     }
 
+    if ((!options.user.isEmpty() || !options.password.isEmpty()) &&
+        options.action != Options::Action::SyncOnce)
+        return fail(QStringLiteral("Volby --user a --password patří k --sync-once."));
     if (options.action != Options::Action::Export) {
         if (!exportOptions.isEmpty())
             return fail(QStringLiteral("Volba %1 patří k --export.").arg(exportOptions.first()));
@@ -197,7 +207,9 @@ QString usageText()
         "  --image-server POČÍTAČ[:PORT]\n"
         "                           server s obrázky (výchozí " OBZORKA_IMAGE_SERVER ")\n"
         "  --help                   vypíše tuto nápovědu\n"
-        "  --version                vypíše verzi programu\n\n"
+        "  --version                vypíše verzi programu\n"
+        "  --sync-once [--user JMÉNO --password HESLO]\n"
+        "                           jednou stáhne programy ze serveru bez okna\n\n"
         "Export stránky do souboru HTML (bez --out na standardní výstup):\n"
         "  grid    --day D.M.RRRR --from TEXT --to TEXT --type TEXT --page N\n"
         "  search  --text TEXT --day Kdykoliv|D.M.RRRR --type TEXT --group TEXT\n"

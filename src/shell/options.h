@@ -31,6 +31,7 @@ struct Options
     {
         Run,
         Export,
+        SyncOnce,
         Help,
         Version,
         Error
@@ -42,6 +43,8 @@ struct Options
     QString imageServer; // host[:port] of the image server
     QString error;       // Czech text for Action::Error
     ExportRequest exportRequest;
+    QString user;     // --sync-once: the account to store first
+    QString password;
 };
 
 Options parseOptions(const QStringList& arguments);

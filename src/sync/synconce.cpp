@@ -1,0 +1,62 @@
+#include "sync/synconce.h"
+
+#include "shell/datafolder.h"
+#include "shell/guidestate.h"
+#include "store/settings.h"
+#include "store/store.h"
+#include "sync/downloadrun.h"
+#include "sync/fetcher.h"
+
+namespace obzorka::sync {
+
+int syncOnce(const QString& dataFolder, const QString& server, const QString& imageServer,
+             const QString& user, const QString& password, QString* report)
+{
+    GuideState state;
+    Store store;
+    if (!prepareDataFolder(dataFolder, state, report) || !store.otevridb(dataFolder, report))
+        return 1;
+    Settings settings(store);
+    if (!user.isEmpty())
+        settings.writeAccount(withoutQuotes(user), password);
+    const Account account = settings.readAccount();
+    if (account.name.isEmpty() || account.password.isEmpty()) {
+        *report = QStringLiteral("Chybí přístupové jméno a heslo: zadejte --user a --password.");
+        return 1;
+    }
+
+    const std::atomic<bool> stop{false};
+    Fetcher fetcher(stop);
+    RunSettings run;
+    run.server = server;
+    run.imageServer = imageServer;
+    run.name = account.name;
+    run.password = account.password;
+    run.imageFolder = state.adr_bmp;
+    run.noImages = [&settings] { return settings.readFlag(settingkeys::nestahovatObrazky); };
+    const RunResult result = pln(store, fetcher, stop, run);
+    if (!result.newMessage.isEmpty())
+        settings.writeServerMessage(result.newMessage);
+
+    switch (result.end) {
+    case RunResult::End::Done:
+        *report = QStringLiteral("Stanice: %1, nové pořady: %2, změněné pořady: %3, obrázky: %4")
+                      .arg(result.stations)
+                      .arg(result.added)
+                      .arg(result.changed)
+                      .arg(result.images);
+        if (result.skipped > 0)
+            *report += QStringLiteral(", vynechané záznamy: %1").arg(result.skipped);
+        return 0;
+    case RunResult::End::ErrorReply:
+        *report = result.wrongPassword ? QStringLiteral("Špatné přístupové jméno nebo heslo!")
+                                       : QStringLiteral("Server odpověděl: ") + result.errorText;
+        return 1;
+    case RunResult::End::Quiet:
+        break;
+    }
+    *report = QStringLiteral("Server %1 nelze zastihnout nebo neodpověděl.").arg(server);
+    return 2;
+}
+
+} // namespace obzorka::sync
