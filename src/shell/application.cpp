@@ -2,6 +2,7 @@
 
 #include "extras/accountdialog.h"
 #include "extras/dateline.h"
+#include "extras/messagewindow.h"
 #include "pages/generhtml.h"
 #include "reminders/marks.h"
 #include "shell/datafolder.h"
@@ -10,6 +11,7 @@
 #include "shell/pane.h"
 #include "shell/tray.h"
 #include "store/clock.h"
+#include "sync/downloadworker.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -24,7 +26,74 @@ Application::Application(const Options& options, Notifier notify, Notifier infor
 {
 }
 
-Application::~Application() = default;
+Application::~Application()
+{
+    // The worker may be in the middle of a fetch; the stop flag ends it within a round.
+    m_host.pln_ukonci = true;
+    m_downloads.quit();
+    m_downloads.wait();
+}
+
+void Application::startWorker()
+{
+    m_worker = new sync::DownloadWorker(m_state.dataFolder, m_host.pln_ukonci);
+    m_worker->moveToThread(&m_downloads);
+    connect(&m_downloads, &QThread::finished, m_worker, &QObject::deleteLater);
+    connect(m_worker, &sync::DownloadWorker::animate, this, [this](int units) {
+        if (const int frame = m_animation.krokanimace(units))
+            zmenikonu(QStringLiteral("nacit%1.ico").arg(frame));
+    });
+    connect(m_worker, &sync::DownloadWorker::finished, this, &Application::runFinished);
+    connect(&m_host, &DownloadHost::downloadDue, this, &Application::pln);
+    m_downloads.start();
+}
+
+void Application::pln()
+{
+    if (!m_state.hasAccount() || m_state.data_jmeno == u"anonymous" || !m_view)
+        return;
+    m_host.timer1div_pln = 1;
+    if (!m_state.povoleno_stahovani || m_pln_bezi)
+        return;
+    m_pln_bezi = true;
+    m_host.pln_ukonci = false;
+    m_animation.reset();
+    if (const int frame = m_animation.krokanimace(1))
+        zmenikonu(QStringLiteral("nacit%1.ico").arg(frame));
+    sync::RunSettings settings;
+    settings.server = m_state.data_server;
+    settings.imageServer = m_state.data_serverobr;
+    settings.path = m_state.data_serverpath;
+    settings.name = m_state.data_jmeno;
+    settings.password = m_state.data_heslo;
+    settings.imageFolder = m_state.adr_bmp;
+    settings.noImages = [this] { return m_noImages.load(); };
+    QMetaObject::invokeMethod(
+        m_worker, [worker = m_worker, settings] { worker->run(settings); }, Qt::QueuedConnection);
+}
+
+void Application::runFinished(const sync::RunResult& result)
+{
+    m_pln_bezi = false;
+    if (!m_view)
+        return; // the window has closed meanwhile
+    m_host.timer1div_pln = result.divisor;
+    zmenikonu(QStringLiteral("tv.ico"));
+    m_view->nastav_rychle4tv();
+    if (!result.newMessage.isEmpty())
+        MessageWindow::napln(result.newMessage);
+    if (!result.errorText.isEmpty())
+        MessageWindow::napln(result.errorText);
+    if (result.wrongPassword) {
+        // The dialog asks again; until it is confirmed each tick retries with the old account.
+        auto* dialog =
+            new AccountDialog(m_settings, QStringLiteral("http://") + m_state.data_server +
+                                              QStringLiteral("/proguziv/program"));
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(dialog, &AccountDialog::accountSaved, this, &Application::applyAccount);
+        dialog->show();
+    }
+}
 
 bool Application::start()
 {
@@ -91,6 +160,7 @@ bool Application::start()
     m_settings.remove(settingkeys::povolenoStahovani);
     if (!nastavstahovani())
         return false;
+    startWorker();
     m_host.enableTimer1();
 
     purgeEndedMarks(m_store);
@@ -143,6 +213,9 @@ void Application::loadSettingsIntoControls()
 
     m_window->vpsBox()->setChecked(m_settings.readFlag(settingkeys::vps));
     m_window->noImagesBox()->setChecked(m_settings.readFlag(settingkeys::nestahovatObrazky));
+    m_noImages = m_window->noImagesBox()->isChecked();
+    connect(m_window->noImagesBox(), &QCheckBox::toggled, this,
+            [this](bool on) { m_noImages = on; });
 }
 
 bool Application::zmenikonu(const QString& name)
@@ -206,6 +279,7 @@ void Application::shutdown()
     if (m_tray)
         m_tray->disconnect(this);
     m_host.pln_ukonci = true;
+    m_downloads.quit();
     m_store.zavridb();
     if (m_tray)
         m_tray->smazikonu();

@@ -6,8 +6,11 @@
 #include "store/settings.h"
 #include "store/store.h"
 
+#include "shell/trayanimation.h"
+
 #include <QLockFile>
 #include <QObject>
+#include <QThread>
 #include <functional>
 #include <memory>
 
@@ -16,6 +19,10 @@ namespace obzorka {
 class GuideView;
 class MainWindow;
 class Tray;
+namespace sync {
+class DownloadWorker;
+struct RunResult;
+} // namespace sync
 
 // The running guide: owns the store, the state of the main window, the main window with its
 // controller, the tray icon and the hidden download host; runs the start-up sequence in its
@@ -50,6 +57,10 @@ public:
     // The tray menu's items.
     void mnuOpen_Click();
     void mnuData_Click();
+    // Starts a download run on the worker when an account is given, downloading is allowed and
+    // no run is going on.
+    void pln();
+    bool downloading() const { return m_pln_bezi; }
 
 private:
     void logIn();
@@ -61,6 +72,8 @@ private:
     // Shows an icon file of the icon folder in the tray; false (and the program ends) when
     // the file is missing.
     bool zmenikonu(const QString& name);
+    void startWorker();
+    void runFinished(const sync::RunResult& result);
 
     Options m_options;
     Notifier m_notify;
@@ -74,6 +87,11 @@ private:
     std::unique_ptr<GuideView> m_view;
     std::unique_ptr<Tray> m_tray;
     bool m_saidNoTray = false;
+    bool m_pln_bezi = false;
+    std::atomic<bool> m_noImages{false};
+    TrayAnimation m_animation;
+    QThread m_downloads;
+    sync::DownloadWorker* m_worker = nullptr; // lives on m_downloads, deleted when it ends
 };
 
 } // namespace obzorka

@@ -34,6 +34,8 @@ public:
 
 signals:
     void reminderCheckDue();
+    // A tick whose count is a multiple of the divisor: time to try a download run.
+    void downloadDue();
 
 private:
     QTimer m_timer1;

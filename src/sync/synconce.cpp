@@ -35,8 +35,6 @@ int syncOnce(const QString& dataFolder, const QString& server, const QString& im
     run.imageFolder = state.adr_bmp;
     run.noImages = [&settings] { return settings.readFlag(settingkeys::nestahovatObrazky); };
     const RunResult result = pln(store, fetcher, stop, run);
-    if (!result.newMessage.isEmpty())
-        settings.writeServerMessage(result.newMessage);
 
     switch (result.end) {
     case RunResult::End::Done:

@@ -283,7 +283,8 @@ TEST_F(Window, TrayMenuPausesOpensAndQuits)
 {
     Tray* tray = guide->tray();
     EXPECT_EQ(tray->pauseAction()->text(), "Pozastavit stahování");
-    EXPECT_TRUE(tray->iconFile().endsWith("/icons/nacit0.ico"));
+    // The first tick of start-up may already have started a run and its animation.
+    EXPECT_TRUE(tray->iconFile().contains("/icons/nacit"));
     tray->pauseAction()->trigger();
     EXPECT_FALSE(guide->state().povoleno_stahovani);
     EXPECT_EQ(tray->pauseAction()->text(), "Povolit stahování");

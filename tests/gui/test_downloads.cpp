@@ -1,0 +1,54 @@
+#include "accounts.h"
+#include "demolistings.h"
+#include "listingserver.h"
+#include "shell/application.h"
+#include "shell/mainwindow.h"
+#include "shell/pane.h"
+#include "support/teststore.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+using namespace obzorka;
+
+TEST(Downloads, TheGuideFillsItselfFromTheServerWhileTheWindowRuns)
+{
+    test::throwOnSqlError();
+    QTemporaryDir serverFolder;
+    QTemporaryDir folder;
+    const server::Listings listings = server::demoListings(QDate::currentDate(), 11);
+    server::Accounts accounts(serverFolder.path() + "/accounts.json", true,
+                              {"ČT1", "ČT2", "Nova", "Prima"});
+    server::ListingServer http(listings, accounts);
+    ASSERT_TRUE(http.bind("127.0.0.1", 0));
+    std::thread serving = http.runInBackground();
+    {
+        Store store;
+        ASSERT_TRUE(store.otevridb(folder.path(), nullptr));
+        Settings(store).writeAccount("eva", "heslo");
+    }
+    Options options;
+    options.dataFolder = folder.path();
+    options.server = options.imageServer = QString("127.0.0.1:%1").arg(http.port());
+    QStringList messages;
+    auto guide = std::make_unique<Application>(
+        options, [&](const QString& m) { messages << m; },
+        [&](const QString& m) { messages << m; });
+    ASSERT_TRUE(guide->start());
+    // The tick at the end of start-up has started a run on the worker.
+    EXPECT_TRUE(guide->downloading());
+    QTRY_VERIFY_WITH_TIMEOUT(!guide->downloading(), 30000);
+    EXPECT_EQ(guide->downloadHost().timer1div_pln, 4320);
+    EXPECT_GT(guide->store().provedsql("SELECT * FROM program").size(), 1000u);
+    QTest::mouseClick(guide->mainWindow()->findChild<QPushButton*>("Command12_0"), Qt::LeftButton);
+    EXPECT_TRUE(guide->mainWindow()->mainPane()->page().contains("vypisinf.htm?id="));
+    EXPECT_TRUE(guide->mainWindow()->findChild<QPushButton*>("Command1_1")->isVisible());
+    EXPECT_TRUE(messages.isEmpty());
+    guide->mainWindow()->close();
+    guide.reset();
+    http.stop();
+    serving.join();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->close(); // the server's message window
+}
