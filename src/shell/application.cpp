@@ -18,6 +18,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QNetworkInformation>
 
 namespace obzorka {
 
@@ -53,7 +54,7 @@ void Application::pln()
     if (!m_state.hasAccount() || m_state.data_jmeno == u"anonymous" || !m_view)
         return;
     m_host.timer1div_pln = 1;
-    if (!m_state.povoleno_stahovani || m_pln_bezi)
+    if (!m_state.povoleno_stahovani || m_pln_bezi || !jepripojen())
         return;
     m_pln_bezi = true;
     m_host.pln_ukonci = false;
@@ -70,6 +71,13 @@ void Application::pln()
     settings.noImages = [this] { return m_noImages.load(); };
     QMetaObject::invokeMethod(
         m_worker, [worker = m_worker, settings] { worker->run(settings); }, Qt::QueuedConnection);
+}
+
+bool Application::jepripojen()
+{
+    // Without a reachability backend on this desktop the computer counts as on line.
+    const QNetworkInformation* network = QNetworkInformation::instance();
+    return !network || network->reachability() != QNetworkInformation::Reachability::Disconnected;
 }
 
 void Application::runFinished(const sync::RunResult& result)
@@ -160,6 +168,7 @@ bool Application::start()
     m_settings.remove(settingkeys::povolenoStahovani);
     if (!nastavstahovani())
         return false;
+    QNetworkInformation::loadDefaultBackend();
     startWorker();
     m_host.enableTimer1();
 

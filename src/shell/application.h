@@ -73,6 +73,7 @@ private:
     // the file is missing.
     bool zmenikonu(const QString& name);
     void startWorker();
+    static bool jepripojen();
     void runFinished(const sync::RunResult& result);
 
     Options m_options;

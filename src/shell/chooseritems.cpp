@@ -51,6 +51,12 @@ DayChoice chooseDay(QDate previous, const QString& item, QDate today, const QStr
     return choice;
 }
 
+bool dayHasChanged(const QString& firstGridItem, QDate today)
+{
+    const auto first = dateOfItem(firstGridItem);
+    return first && first->daysTo(today.addDays(-1)) == 1;
+}
+
 QStringList gridDays(QDate today)
 {
     QStringList items;

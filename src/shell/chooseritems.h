@@ -26,6 +26,11 @@ struct DayChoice
 DayChoice chooseDay(QDate previous, const QString& item, QDate today, const QString& from,
                     const QString& to);
 
+// Whether the grid's day chooser, whose first item is this, was filled the day before today:
+// its first day is exactly two days old. After two or more midnights it no longer matches,
+// and the choosers stay as they are until the next start.
+bool dayHasChanged(const QString& firstGridItem, QDate today);
+
 // Yesterday (with the night prefix) to today + 12.
 QStringList gridDays(QDate today);
 // "Kdykoliv", then today to today + 12.

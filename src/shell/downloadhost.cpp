@@ -26,6 +26,7 @@ void DownloadHost::Timer1_Timer()
     // The count wraps so that it never overflows in a run that lasts for years.
     if (++m_timer1_tiky > 99999)
         m_timer1_tiky = 0;
+    emit dayCheckDue();
     if (m_timer1_tiky % std::max(1, timer1div_pln) == 0)
         emit downloadDue();
 }

@@ -34,6 +34,8 @@ public:
 
 signals:
     void reminderCheckDue();
+    // Every tick, before a run may start: the day choosers move on after midnight.
+    void dayCheckDue();
     // A tick whose count is a multiple of the divisor: time to try a download run.
     void downloadDue();
 

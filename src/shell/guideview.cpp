@@ -1,5 +1,6 @@
 #include "shell/guideview.h"
 
+#include "extras/dateline.h"
 #include "navigation/inplace.h"
 #include "navigation/links.h"
 #include "reminders/marks.h"
@@ -60,6 +61,7 @@ GuideView::GuideView(MainWindow& window, Store& store, GuideState& state, Settin
     connect(m_window.search()->printButton(), &QPushButton::clicked, this,
             &GuideView::previewSearch);
     connect(&m_window, &MainWindow::tabClicked, this, &GuideView::switchTab);
+    connect(&m_host, &DownloadHost::dayCheckDue, this, &GuideView::shiftDaysIfChanged);
     connect(m_window.mainPane(), &Pane::linkClicked, this, &GuideView::dispatch);
     connect(classic->headerPane(), &Pane::linkClicked, this, &GuideView::dispatch);
     connect(m_window.settings()->stationSlots(), &StationSlots::slotDropped, this,
@@ -265,6 +267,27 @@ void GuideView::toggleAndRedraw(const QString& target, const QString& id, bool t
     Pane* pane = m_window.mainPane();
     pane->redraw(timeCell ? inplace::flipTimeCell(pane->page(), target)
                           : inplace::flipReminderLink(pane->page(), target));
+}
+
+void GuideView::shiftDaysIfChanged()
+{
+    QComboBox* day = m_window.classic()->day();
+    const QDate today = Clock::today();
+    if (day->count() == 0 || !chooseritems::dayHasChanged(day->itemText(0), today))
+        return;
+    const QString newDay = chooseritems::dateItem(today.addDays(12));
+    day->removeItem(0);
+    day->addItem(newDay);
+    if (day->currentIndex() < 1)
+        day->setCurrentIndex(1);
+    day->setItemText(0, chooseritems::nightPrefix + day->itemText(0));
+    select(m_window.classic()->from(), m_window.classic()->from()->itemText(0));
+    QComboBox* searchDay = m_window.search()->day();
+    searchDay->removeItem(1);
+    if (searchDay->currentIndex() < 0)
+        searchDay->setCurrentIndex(0);
+    searchDay->addItem(newDay);
+    m_window.setDateLine(dateLine(today, nameDayAtDayChange(m_store)));
 }
 
 void GuideView::showToday()

@@ -44,6 +44,8 @@ public:
     void dispatch(const QString& target);
     // A station page button, 1 to 24.
     void choosePage(int k);
+    // After midnight the day choosers move on by one day, once, and the date line with them.
+    void shiftDaysIfChanged();
     // Today's classic view from the start of the window, as the tray's "Otevřít" shows it.
     void showToday();
     // The print preview of the grid or of the search results.

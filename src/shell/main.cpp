@@ -43,9 +43,9 @@ int runSyncOnce(int argc, char* argv[], const obzorka::Options& options)
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("obzorka"));
     QString report;
-    const int status = obzorka::sync::syncOnce(obzorka::resolveDataFolder(options.dataFolder),
-                                                options.server, options.imageServer,
-                                                options.user, options.password, &report);
+    const int status =
+        obzorka::sync::syncOnce(obzorka::resolveDataFolder(options.dataFolder), options.server,
+                                options.imageServer, options.user, options.password, &report);
     std::fprintf(status == 0 ? stdout : stderr, "%s\n", qUtf8Printable(report));
     return status;
 }

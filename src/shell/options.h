@@ -43,7 +43,7 @@ struct Options
     QString imageServer; // host[:port] of the image server
     QString error;       // Czech text for Action::Error
     ExportRequest exportRequest;
-    QString user;     // --sync-once: the account to store first
+    QString user; // --sync-once: the account to store first
     QString password;
 };
 

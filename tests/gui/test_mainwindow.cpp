@@ -257,6 +257,27 @@ TEST_F(Window, TheTwentyJumpsTheGridToEightPm)
     EXPECT_GT(pane()->scrollTop(), 0);
 }
 
+TEST_F(Window, AfterMidnightTheDayChoosersMoveOnOnce)
+{
+    auto* day = window->classic()->day();
+    auto* searchDay = child<QComboBox>("Combo5");
+    day->setCurrentIndex(3);
+    Clock::setFixed(QDateTime(today.addDays(1), QTime(0, 0, 5)));
+    guide->downloadHost().Timer1_Timer();
+    EXPECT_EQ(day->count(), 14);
+    EXPECT_EQ(day->itemText(0), "Noční_pořady-Pondělí 7.12.2026");
+    EXPECT_EQ(day->itemText(13), "Neděle 20.12.2026");
+    EXPECT_EQ(day->currentText(), "Středa 9.12.2026"); // the chosen day stays chosen
+    EXPECT_EQ(searchDay->itemText(1), "Úterý 8.12.2026");
+    EXPECT_EQ(searchDay->itemText(13), "Neděle 20.12.2026");
+    EXPECT_TRUE(child<QLabel>("Label9")->text().startsWith("Dnes je úterý 8.12.2026."));
+    guide->downloadHost().Timer1_Timer(); // once per midnight
+    EXPECT_EQ(day->itemText(0), "Noční_pořady-Pondělí 7.12.2026");
+    Clock::setFixed(QDateTime(today.addDays(4), QTime(0, 0, 5)));
+    guide->downloadHost().Timer1_Timer(); // slept through midnights: left alone
+    EXPECT_EQ(day->itemText(0), "Noční_pořady-Pondělí 7.12.2026");
+}
+
 TEST_F(Window, NightProgrammesAndTypeChooserRules)
 {
     auto* day = window->classic()->day();
