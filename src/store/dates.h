@@ -6,7 +6,7 @@
 #include <optional>
 
 // Dates as the program writes and reads them. Moments are naive local wall-clock values
-// (kept in a UTC-spec QDateTime so that arithmetic never jumps at a daylight-saving change).
+// (kept as UTC QDateTime values so that arithmetic never jumps at a daylight-saving change).
 namespace obzorka::dates {
 
 // "4.12.2026": the day text shown to the user, sent to the server and kept in posl_datum;
