@@ -54,6 +54,8 @@ ListingServer::ListingServer(Listings served, Accounts& accounts)
     m_http->Post("/program", [this](const Request& q, Response& r) { stationChoice(q, r); });
     m_http->Get("/proguziv/program", [this](const Request& q, Response& r) { accountPage(q, r); });
     m_http->Get(R"(/([^/]+))", [this](const Request& q, Response& r) { image(q, r); });
+    // Replies go out as soon as they are written, not held back for the client's acknowledgement.
+    m_http->set_tcp_nodelay(true);
     m_http->set_error_handler([](const Request&, Response& r) {
         if (r.body.empty())
             r.set_content(
