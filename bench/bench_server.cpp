@@ -3,6 +3,7 @@
 // one run: what the server adds on top of making its replies.
 #include "accounts.h"
 #include "demolistings.h"
+#include "fortystations.h"
 #include "listingserver.h"
 #include "paging.h"
 #include "protocol.h"
@@ -16,33 +17,12 @@ namespace {
 
 using namespace obzorka::server;
 
-// The demo's 19 stations, and 21 copies of them under other names: 40 stations.
-Listings fortyStations()
-{
-    Listings listings = demoListings(QDate::currentDate(), 3);
-    const QList<Station> original = listings.stations;
-    const QList<Programme> programmes = listings.programmes;
-    for (int copy = 0; listings.stations.size() < 40; ++copy) {
-        const Station& station = original.at(copy % original.size());
-        const QString name = station.name + QStringLiteral(" %1").arg(copy + 2);
-        listings.stations << Station{name, 6000 + copy};
-        for (const Programme& programme : programmes) {
-            if (programme.station != station.name)
-                continue;
-            Programme renamed = programme;
-            renamed.station = name;
-            renamed.id += qint64(copy + 1) << 32;
-            listings.programmes << renamed;
-        }
-    }
-    return listings;
-}
-
 struct Fixture
 {
     Fixture()
-        : listings(fortyStations()),
-          accounts(folder.path() + QStringLiteral("/accounts.json"), true, allStations()),
+        : listings(obzorka::bench::fortyStations()),
+          accounts(folder.path() + QStringLiteral("/accounts.json"), true,
+                   obzorka::bench::stationNames(listings)),
           server(listings, accounts), index(listings.programmes)
     {
         server.bind(QStringLiteral("127.0.0.1"), 0);
@@ -53,14 +33,6 @@ struct Fixture
         server.stop();
         serving.join();
     }
-    QStringList allStations() const
-    {
-        QStringList names;
-        for (const Station& station : listings.stations)
-            names << station.name;
-        return names;
-    }
-
     QTemporaryDir folder;
     Listings listings;
     Accounts accounts;
@@ -126,7 +98,7 @@ BENCHMARK(BM_FullPullOverHttp)->Unit(benchmark::kMillisecond);
 
 void BM_FullPullRepliesOnly(benchmark::State& state)
 {
-    const QStringList stations = fixture().allStations();
+    const QStringList stations = obzorka::bench::stationNames(fixture().listings);
     const QDate yesterday = QDate::currentDate().addDays(-1);
     for (auto _ : state) {
         QMap<QString, QDate> held;

@@ -2,7 +2,7 @@
 // the download run the guide uses (over loopback HTTP, staged and merged a round at a time),
 // against a plain insert of the same records into an empty store in one transaction, in one run.
 #include "accounts.h"
-#include "demolistings.h"
+#include "fortystations.h"
 #include "listingserver.h"
 #include "protocol.h"
 #include "store/store.h"
@@ -18,54 +18,37 @@ namespace {
 
 using namespace obzorka;
 
-server::Listings fortyStations()
+// Listings only: illustrations are another matter.
+server::Listings withoutImages(server::Listings listings)
 {
-    server::Listings listings = server::demoListings(QDate::currentDate(), 3);
-    const QList<server::Station> original = listings.stations;
-    const QList<server::Programme> programmes = listings.programmes;
-    for (int copy = 0; listings.stations.size() < 40; ++copy) {
-        const server::Station& station = original.at(copy % original.size());
-        const QString name = station.name + QStringLiteral(" %1").arg(copy + 2);
-        listings.stations << server::Station{name, 6000 + copy};
-        for (const server::Programme& programme : programmes) {
-            if (programme.station != station.name)
-                continue;
-            server::Programme renamed = programme;
-            renamed.station = name;
-            renamed.id += qint64(copy + 1) << 32;
-            listings.programmes << renamed;
-        }
-    }
-    listings.images.clear(); // the pull of listings only: images are another matter
+    listings.images.clear();
     for (server::Programme& programme : listings.programmes)
         programme.image1 = programme.image2 = QString();
     return listings;
 }
 
-QStringList stationNames(const server::Listings& listings)
+// A fresh empty store, made outside the timed part.
+void freshStore(benchmark::State& state, QTemporaryDir& folder, Store& store)
 {
-    QStringList names;
-    for (const server::Station& station : listings.stations)
-        names << station.name;
-    return names;
+    state.PauseTiming();
+    store.otevridb(folder.path(), nullptr);
+    state.ResumeTiming();
 }
 
 void BM_FullPullThroughTheDownloadRun(benchmark::State& state)
 {
-    const server::Listings listings = fortyStations();
+    const server::Listings listings = withoutImages(bench::fortyStations());
     QTemporaryDir serverFolder;
     server::Accounts accounts(serverFolder.path() + QStringLiteral("/accounts.json"), true,
-                              stationNames(listings));
+                              bench::stationNames(listings));
     server::ListingServer http(listings, accounts);
     http.bind(QStringLiteral("127.0.0.1"), 0);
     std::thread serving = http.runInBackground();
     qint64 records = 0;
     for (auto _ : state) {
-        state.PauseTiming();
         QTemporaryDir folder;
         Store store;
-        store.otevridb(folder.path(), nullptr);
-        state.ResumeTiming();
+        freshStore(state, folder, store);
         const std::atomic<bool> stop{false};
         sync::Fetcher fetcher(stop);
         sync::RunSettings settings;
@@ -85,18 +68,16 @@ BENCHMARK(BM_FullPullThroughTheDownloadRun)->Unit(benchmark::kMillisecond)->Iter
 
 void BM_PlainInsertOfTheSameRecords(benchmark::State& state)
 {
-    const server::Listings listings = fortyStations();
+    const server::Listings listings = withoutImages(bench::fortyStations());
     QList<server::Programme> pulled;
     for (const server::Programme& programme : listings.programmes)
         if (programme.day >= QDate::currentDate().addDays(-1))
             pulled << programme;
     const sync::Records records = sync::parseRecords(server::protocol::records(pulled));
     for (auto _ : state) {
-        state.PauseTiming();
         QTemporaryDir folder;
         Store store;
-        store.otevridb(folder.path(), nullptr);
-        state.ResumeTiming();
+        freshStore(state, folder, store);
         Store::Transaction plain(store);
         for (const QVariantList& row : records.rows)
             store.provedsql(

@@ -1,0 +1,40 @@
+#pragma once
+
+// The listings of the benchmarks that need a full pull: the demo's 19 stations and 21 copies
+// of them under other names, 40 stations over 14 days.
+#include "demolistings.h"
+
+#include <QStringList>
+
+namespace obzorka::bench {
+
+inline server::Listings fortyStations()
+{
+    server::Listings listings = server::demoListings(QDate::currentDate(), 3);
+    const QList<server::Station> original = listings.stations;
+    const QList<server::Programme> programmes = listings.programmes;
+    for (int copy = 0; listings.stations.size() < 40; ++copy) {
+        const server::Station& station = original.at(copy % original.size());
+        const QString name = station.name + QStringLiteral(" %1").arg(copy + 2);
+        listings.stations << server::Station{name, 6000 + copy};
+        for (const server::Programme& programme : programmes) {
+            if (programme.station != station.name)
+                continue;
+            server::Programme renamed = programme;
+            renamed.station = name;
+            renamed.id += qint64(copy + 1) << 32;
+            listings.programmes << renamed;
+        }
+    }
+    return listings;
+}
+
+inline QStringList stationNames(const server::Listings& listings)
+{
+    QStringList names;
+    for (const server::Station& station : listings.stations)
+        names << station.name;
+    return names;
+}
+
+} // namespace obzorka::bench
