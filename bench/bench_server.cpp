@@ -3,7 +3,7 @@
 // one run: what the server adds on top of making its replies.
 #include "accounts.h"
 #include "demolistings.h"
-#include "fortystations.h"
+#include "manystations.h"
 #include "listingserver.h"
 #include "paging.h"
 #include "protocol.h"
@@ -20,7 +20,7 @@ using namespace obzorka::server;
 struct Fixture
 {
     Fixture()
-        : listings(obzorka::bench::fortyStations()),
+        : listings(obzorka::bench::manyStations(40)),
           accounts(folder.path() + QStringLiteral("/accounts.json"), true,
                    obzorka::bench::stationNames(listings)),
           server(listings, accounts), index(listings.programmes)

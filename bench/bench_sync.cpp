@@ -1,8 +1,9 @@
-// A full pull of 40 stations × 14 days from the reference server into an empty store, through
-// the download run the guide uses (over loopback HTTP, staged and merged a round at a time),
-// against a plain insert of the same records into an empty store in one transaction, in one run.
+// A full pull of 72 stations × 14 days from the reference server into an empty store, end to end
+// through `obzorka --sync-once` and through the download run alone (over loopback HTTP, staged
+// and merged a round at a time), against a plain insert of the same records into an empty store
+// in one transaction, in one run.
 #include "accounts.h"
-#include "fortystations.h"
+#include "manystations.h"
 #include "listingserver.h"
 #include "protocol.h"
 #include "store/store.h"
@@ -11,12 +12,16 @@
 #include "sync/listingimport.h"
 
 #include <QCoreApplication>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
 using namespace obzorka;
+
+// 72 stations over the pulled 15 days: about 25,000 records, a large user's whole pull.
+constexpr int stationCount = 72;
 
 // Listings only: illustrations are another matter.
 server::Listings withoutImages(server::Listings listings)
@@ -35,15 +40,71 @@ void freshStore(benchmark::State& state, QTemporaryDir& folder, Store& store)
     state.ResumeTiming();
 }
 
+// The reference server on loopback with the forty stations, for the length of one benchmark.
+struct ServedListings
+{
+    ServedListings()
+        : listings(withoutImages(bench::manyStations(stationCount))),
+          accounts(folder.path() + QStringLiteral("/accounts.json"), true,
+                   bench::stationNames(listings)),
+          http(listings, accounts)
+    {
+        http.bind(QStringLiteral("127.0.0.1"), 0);
+        serving = http.runInBackground();
+    }
+    ~ServedListings()
+    {
+        http.stop();
+        serving.join();
+    }
+    QString address() const { return QStringLiteral("127.0.0.1:%1").arg(http.port()); }
+
+    QTemporaryDir folder;
+    server::Listings listings;
+    server::Accounts accounts;
+    server::ListingServer http;
+    std::thread serving;
+};
+
+void recordsPerSecond(benchmark::State& state, qint64 records)
+{
+    state.counters["records"] =
+        benchmark::Counter(double(records), benchmark::Counter::kAvgIterations);
+    state.counters["records_per_s"] =
+        benchmark::Counter(double(records), benchmark::Counter::kIsRate);
+}
+
+void BM_FullPullThroughSyncOnce(benchmark::State& state)
+{
+    const ServedListings served;
+    qint64 records = 0;
+    for (auto _ : state) {
+        QTemporaryDir folder;
+        QProcess guide;
+        guide.start(QStringLiteral(OBZORKA_BINARY),
+                    {QStringLiteral("--data-dir"), folder.path(), QStringLiteral("--server"),
+                     served.address(), QStringLiteral("--image-server"), served.address(),
+                     QStringLiteral("--sync-once"), QStringLiteral("--user"),
+                     QStringLiteral("bench"), QStringLiteral("--password"),
+                     QStringLiteral("bench")});
+        if (!guide.waitForFinished(60000) || guide.exitCode() != 0) {
+            state.SkipWithError("obzorka --sync-once failed");
+            break;
+        }
+        // "Stanice: 40, nové pořady: N, …"
+        records += QString::fromUtf8(guide.readAllStandardOutput())
+                       .section(QLatin1Char(','), 1, 1)
+                       .section(QLatin1Char(':'), 1)
+                       .trimmed()
+                       .toLongLong();
+    }
+    recordsPerSecond(state, records);
+}
+BENCHMARK(BM_FullPullThroughSyncOnce)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
 void BM_FullPullThroughTheDownloadRun(benchmark::State& state)
 {
-    const server::Listings listings = withoutImages(bench::fortyStations());
-    QTemporaryDir serverFolder;
-    server::Accounts accounts(serverFolder.path() + QStringLiteral("/accounts.json"), true,
-                              bench::stationNames(listings));
-    server::ListingServer http(listings, accounts);
-    http.bind(QStringLiteral("127.0.0.1"), 0);
-    std::thread serving = http.runInBackground();
+    const ServedListings served;
     qint64 records = 0;
     for (auto _ : state) {
         QTemporaryDir folder;
@@ -52,23 +113,18 @@ void BM_FullPullThroughTheDownloadRun(benchmark::State& state)
         const std::atomic<bool> stop{false};
         sync::Fetcher fetcher(stop);
         sync::RunSettings settings;
-        settings.server = settings.imageServer = QStringLiteral("127.0.0.1:%1").arg(http.port());
+        settings.server = settings.imageServer = served.address();
         settings.name = settings.password = QStringLiteral("bench");
         settings.imageFolder = folder.path() + QStringLiteral("/bmp");
         records += sync::pln(store, fetcher, stop, settings).added;
     }
-    state.counters["records"] =
-        benchmark::Counter(double(records), benchmark::Counter::kAvgIterations);
-    state.counters["records_per_s"] =
-        benchmark::Counter(double(records), benchmark::Counter::kIsRate);
-    http.stop();
-    serving.join();
+    recordsPerSecond(state, records);
 }
-BENCHMARK(BM_FullPullThroughTheDownloadRun)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_FullPullThroughTheDownloadRun)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 void BM_PlainInsertOfTheSameRecords(benchmark::State& state)
 {
-    const server::Listings listings = withoutImages(bench::fortyStations());
+    const server::Listings listings = withoutImages(bench::manyStations(stationCount));
     QList<server::Programme> pulled;
     for (const server::Programme& programme : listings.programmes)
         if (programme.day >= QDate::currentDate().addDays(-1))
@@ -88,7 +144,7 @@ void BM_PlainInsertOfTheSameRecords(benchmark::State& state)
     }
     state.counters["records"] = double(records.rows.size());
 }
-BENCHMARK(BM_PlainInsertOfTheSameRecords)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_PlainInsertOfTheSameRecords)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 
 } // namespace
 

@@ -35,6 +35,18 @@ bool isPlainName(const QString& name)
            !name.contains(QLatin1Char(':'));
 }
 
+// The library compresses with brotli at its top quality whenever a client offers it, and that
+// costs more than building the page (about 30 ms for one day of eight stations, where gzip takes
+// 1 ms for a reply only 15 % larger). So brotli is taken out of what the client accepts. The
+// request is the library's own mutable object, handed to routing as const.
+void offerOnlyGzip(httplib::Request& request)
+{
+    const std::string accepted = request.get_header_value("Accept-Encoding");
+    request.headers.erase("Accept-Encoding");
+    if (accepted.find("gzip") != std::string::npos)
+        request.headers.emplace("Accept-Encoding", "gzip");
+}
+
 } // namespace
 
 ListingServer::ListingServer(Listings served, Accounts& accounts)
@@ -56,6 +68,10 @@ ListingServer::ListingServer(Listings served, Accounts& accounts)
     m_http->Get(R"(/([^/]+))", [this](const Request& q, Response& r) { image(q, r); });
     // Replies go out as soon as they are written, not held back for the client's acknowledgement.
     m_http->set_tcp_nodelay(true);
+    m_http->set_pre_routing_handler([](const Request& q, Response&) {
+        offerOnlyGzip(const_cast<Request&>(q));
+        return httplib::Server::HandlerResponse::Unhandled;
+    });
     m_http->set_error_handler([](const Request&, Response& r) {
         if (r.body.empty())
             r.set_content(

@@ -87,7 +87,7 @@ TEST_F(Import, IncompleteRecordsAreSkippedAndCounted)
                            record(5, "ČT1", "8.12"), "  ", "x" + record(6, "ČT1", "8.12.2026")}));
     EXPECT_EQ(records.skipped, 5);
     EXPECT_EQ(records.rows.size(), 1);
-    EXPECT_EQ(recordDay("31.2.2027"), QDate(2027, 3, 3)); // past the month's end rolls on
+    EXPECT_EQ(recordDay(u"31.2.2027"), QDate(2027, 3, 3)); // past the month's end rolls on
 }
 
 TEST_F(Import, StoredEntriesStayAndChangesReplaceAllButIdAndCb)

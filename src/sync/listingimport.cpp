@@ -22,11 +22,20 @@ bool takeBlackAndWhite(QString& text)
     return text.size() != before;
 }
 
-std::optional<qint64> wholeNumber(const QString& field)
+std::optional<qint64> wholeNumber(QStringView field)
 {
     bool ok = false;
     const qint64 number = field.trimmed().toLongLong(&ok);
     return ok ? std::optional(number) : std::nullopt;
+}
+
+// A stored text: the field without any "|".
+QString storedText(QStringView field)
+{
+    QString text = field.toString();
+    if (field.contains(QLatin1Char('|')))
+        text.remove(QLatin1Char('|'));
+    return text;
 }
 
 const QString stageStatement = QStringLiteral(
@@ -56,14 +65,20 @@ int count(Store& store, const QString& sql)
 
 } // namespace
 
-QDate recordDay(const QString& field)
+QDate recordDay(QStringView field)
 {
-    const QStringList parts = field.trimmed().split(QLatin1Char('.'));
-    if (parts.size() != 3)
+    QStringView parts[3];
+    int count = 0;
+    for (QStringView part : field.trimmed().tokenize(QLatin1Char('.'))) {
+        if (count == 3)
+            return {};
+        parts[count++] = part;
+    }
+    if (count != 3)
         return {};
-    const auto day = wholeNumber(parts.at(0));
-    const auto month = wholeNumber(parts.at(1));
-    const auto year = wholeNumber(parts.at(2));
+    const auto day = wholeNumber(parts[0]);
+    const auto month = wholeNumber(parts[1]);
+    const auto year = wholeNumber(parts[2]);
     if (!day || !month || !year || *year < 1900 || *year > 9999)
         return {};
     // 1 January 2000 plus the years, months and days, so a day past a month's end rolls on.
@@ -76,37 +91,62 @@ QDate recordDay(const QString& field)
 Records parseRecords(const QString& body)
 {
     Records records;
-    QSet<QString> seen;
-    for (const QString& record : body.split(recordSeparator)) {
+    QSet<std::pair<QString, qint64>> seen;
+    // Replies come a station's day at a time: the day's text is made once per run of records.
+    QDate lastDay;
+    QString lastDayText;
+    for (QStringView record : QStringView(body).tokenize(recordSeparator)) {
         if (record.trimmed().isEmpty())
             continue;
-        QStringList fields = record.split(fieldSeparator);
-        const QDate day = fields.size() >= fieldCount ? recordDay(fields.at(2)) : QDate();
+        QStringView fields[fieldCount];
+        int found = 0;
+        for (QStringView field : record.tokenize(fieldSeparator)) {
+            if (found == fieldCount)
+                break; // fields past the sixteenth are not stored
+            fields[found++] = field;
+        }
+        const QDate day = found == fieldCount ? recordDay(fields[2]) : QDate();
         std::optional<qint64> numbers[5];
-        for (int i = 0; i < 5 && fields.size() >= fieldCount; ++i)
-            numbers[i] = wholeNumber(fields.at(i == 0 ? 0 : i + 2));
-        const bool complete = fields.size() >= fieldCount && day.isValid() &&
-                              !fields.at(10).isEmpty() &&
+        for (int i = 0; i < 5 && found == fieldCount; ++i)
+            numbers[i] = wholeNumber(fields[i == 0 ? 0 : i + 2]);
+        const bool complete = found == fieldCount && day.isValid() && !fields[10].isEmpty() &&
                               std::all_of(std::begin(numbers), std::end(numbers),
                                           [](const auto& n) { return n.has_value(); });
         if (!complete) {
             ++records.skipped;
             continue;
         }
-        for (QString& field : fields)
-            field.remove(QLatin1Char('|'));
-        const bool blackAndWhite = takeBlackAndWhite(fields[7]) | takeBlackAndWhite(fields[8]);
-        const int flags = std::max(0, fields.at(10).at(0).unicode() - u'A');
-        const QString station = fields.at(1).trimmed();
-        records.rows.append(
-            {*numbers[0],      station,          dates::isoDate(day), *numbers[1],
-             *numbers[2],      *numbers[3],      *numbers[4],         fields.at(7),
-             fields.at(8),     fields.at(9),     (flags & 1) != 0,    (flags & 2) != 0,
-             (flags & 4) != 0, (flags & 8) != 0, blackAndWhite,       fields.at(11),
-             fields.at(12),    fields.at(13),    fields.at(14),       fields.at(15)});
-        const QString pair = station + u',' + dates::isoDate(day);
-        if (!seen.contains(pair)) {
-            seen.insert(pair);
+        if (day != lastDay) {
+            lastDay = day;
+            lastDayText = dates::isoDate(day);
+        }
+        QString title = storedText(fields[7]);
+        QString shortInfo = storedText(fields[8]);
+        const bool blackAndWhite = takeBlackAndWhite(title) | takeBlackAndWhite(shortInfo);
+        const int flags = std::max(0, fields[10].at(0).unicode() - u'A');
+        const QString station = storedText(fields[1]).trimmed();
+        records.rows.append({*numbers[0],
+                             station,
+                             lastDayText,
+                             *numbers[1],
+                             *numbers[2],
+                             *numbers[3],
+                             *numbers[4],
+                             title,
+                             shortInfo,
+                             storedText(fields[9]),
+                             (flags & 1) != 0,
+                             (flags & 2) != 0,
+                             (flags & 4) != 0,
+                             (flags & 8) != 0,
+                             blackAndWhite,
+                             storedText(fields[11]),
+                             storedText(fields[12]),
+                             storedText(fields[13]),
+                             storedText(fields[14]),
+                             storedText(fields[15])});
+        if (!seen.contains({station, day.toJulianDay()})) {
+            seen.insert({station, day.toJulianDay()});
             records.stationDays.append({station, day});
         }
     }
@@ -129,7 +169,9 @@ MergeResult mergeListings(Store& store, const Records& records)
     Store::Transaction round(store);
     stage(store, records);
     // An entry already stored is never overwritten by the listing endpoint.
-    store.provedsql(QStringLiteral("DELETE FROM propridani WHERE id IN (SELECT id FROM program)"));
+    // Each staged id is looked up by the key, not against a list of every stored id.
+    store.provedsql(QStringLiteral("DELETE FROM propridani WHERE EXISTS "
+                                   "(SELECT 1 FROM program WHERE program.id=propridani.id)"));
     MergeResult result;
     result.added = count(store, QStringLiteral("SELECT count(DISTINCT id) AS n FROM propridani"));
     // A record repeated within one reply is added once.

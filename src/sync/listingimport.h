@@ -31,7 +31,7 @@ struct Records
 Records parseRecords(const QString& body);
 
 // The broadcast day of a record's day field, or an invalid date.
-QDate recordDay(const QString& field);
+QDate recordDay(QStringView field);
 
 // The posl parameter of a listing request: "station,day;" for each station that holds days.
 QString poslParameter(Store& store);

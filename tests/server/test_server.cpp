@@ -172,6 +172,25 @@ TEST_F(Server, ChangeFeedBringsTheChangedRecords)
     EXPECT_EQ(changed.size(), expected);
 }
 
+// Brotli at the library's top quality made each listing page cost tens of milliseconds.
+TEST_F(Server, RepliesArePackedWithGzipOnlyAndArriveWhole)
+{
+    login();
+    const std::string target =
+        path("gener.php", {{"jmeno", "eva"}, {"heslo", "tajné & heslo"}, {"posl", ""},
+                           {"verze", "0.3"}});
+    const auto plain = client->Get(target);
+    ASSERT_TRUE(plain);
+    for (const char* offered : {"br, gzip, deflate", "gzip", "br"}) {
+        const auto packed = client->Get(target, {{"Accept-Encoding", offered}});
+        ASSERT_TRUE(packed) << offered;
+        EXPECT_EQ(packed->get_header_value("Content-Encoding"),
+                  std::string(offered) == "br" ? "" : "gzip")
+            << offered;
+        EXPECT_EQ(packed->body, plain->body) << offered;
+    }
+}
+
 TEST_F(Server, FilesByteForByteAndNoWayOutOfTheirFolders)
 {
     const Banner& banner = listings.banners.first();

@@ -1,19 +1,19 @@
 #pragma once
 
-// The listings of the benchmarks that need a full pull: the demo's 19 stations and 21 copies
-// of them under other names, 40 stations over 14 days.
+// The listings of the benchmarks that need a full pull: the demo's 19 stations and copies of
+// them under other names, as many stations as asked over 14 days.
 #include "demolistings.h"
 
 #include <QStringList>
 
 namespace obzorka::bench {
 
-inline server::Listings fortyStations()
+inline server::Listings manyStations(int stations)
 {
     server::Listings listings = server::demoListings(QDate::currentDate(), 3);
     const QList<server::Station> original = listings.stations;
     const QList<server::Programme> programmes = listings.programmes;
-    for (int copy = 0; listings.stations.size() < 40; ++copy) {
+    for (int copy = 0; listings.stations.size() < stations; ++copy) {
         const server::Station& station = original.at(copy % original.size());
         const QString name = station.name + QStringLiteral(" %1").arg(copy + 2);
         listings.stations << server::Station{name, 6000 + copy};
