@@ -68,7 +68,8 @@ ListingServer::ListingServer(Listings served, Accounts& accounts)
     m_http->Get(R"(/([^/]+))", [this](const Request& q, Response& r) { image(q, r); });
     // Replies go out as soon as they are written, not held back for the client's acknowledgement.
     m_http->set_tcp_nodelay(true);
-    m_http->set_pre_routing_handler([](const Request& q, Response&) {
+    m_http->set_pre_routing_handler([this](const Request& q, Response&) {
+        ++m_requests;
         offerOnlyGzip(const_cast<Request&>(q));
         return httplib::Server::HandlerResponse::Unhandled;
     });

@@ -4,6 +4,7 @@
 #include "listing.h"
 #include "paging.h"
 
+#include <atomic>
 #include <memory>
 #include <thread>
 
@@ -27,6 +28,8 @@ public:
     // Binds to the address; port 0 picks a free one. False when the address cannot be used.
     bool bind(const QString& address, int port);
     int port() const { return m_port; }
+    // How many requests have come in since it started.
+    int requestCount() const { return m_requests; }
     // Serves until stop() is called (from another thread or a signal handler).
     void run();
     // Serves on a thread of its own until stop(); returns once requests are being taken, so
@@ -50,6 +53,7 @@ private:
     Accounts& m_accounts;
     std::unique_ptr<httplib::Server> m_http;
     int m_port = 0;
+    std::atomic<int> m_requests{0};
 };
 
 } // namespace obzorka::server

@@ -1,6 +1,7 @@
 #include "accounts.h"
 #include "demolistings.h"
 #include "listingserver.h"
+#include "protocol.h"
 #include "store/clock.h"
 #include "store/settings.h"
 #include "support/teststore.h"
@@ -9,7 +10,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <httplib.h>
 #include <thread>
 
 using namespace obzorka;
@@ -25,30 +28,42 @@ protected:
         StoreTest::SetUp();
         QDir().mkpath(folder() + "/bmp/obr");
         listings = server::demoListings(QDate::currentDate(), 5);
+        listings.message = "Vítejte u O'Brienů | nová sezóna";
         accounts =
-            std::make_unique<server::Accounts>(serverFolder.path() + "/accounts.json", demoAccounts,
+            std::make_unique<server::Accounts>(serverFolder.path() + "/accounts.json", true,
                                                QStringList{"ČT1", "ČT2", "Nova"});
-        http = std::make_unique<server::ListingServer>(listings, *accounts);
-        ASSERT_TRUE(http->bind("127.0.0.1", 0));
-        serving = http->runInBackground();
-        settings.server = settings.imageServer = QString("127.0.0.1:%1").arg(http->port());
+        serve();
         settings.name = "eva";
         settings.password = "tajné & heslo";
         settings.imageFolder = folder() + "/bmp";
     }
     void TearDown() override
     {
+        stopServing();
+        StoreTest::TearDown();
+    }
+    // (Re)starts the reference server with the fixture's listings and accounts.
+    void serve()
+    {
+        if (http)
+            stopServing();
+        http = std::make_unique<server::ListingServer>(listings, *accounts);
+        ASSERT_TRUE(http->bind("127.0.0.1", 0));
+        serving = http->runInBackground();
+        settings.server = settings.imageServer = QString("127.0.0.1:%1").arg(http->port());
+    }
+    void stopServing()
+    {
         http->stop();
         serving.join();
-        StoreTest::TearDown();
     }
     sync::RunResult run()
     {
         sync::Fetcher fetcher(stop);
+        fetcher.timeoutMs = timeoutMs;
         return sync::pln(store, fetcher, stop, settings);
     }
 
-    bool demoAccounts = true;
     QTemporaryDir serverFolder;
     server::Listings listings;
     std::unique_ptr<server::Accounts> accounts;
@@ -56,6 +71,7 @@ protected:
     std::thread serving;
     sync::RunSettings settings;
     std::atomic<bool> stop{false};
+    int timeoutMs = 30000;
 };
 
 } // namespace
@@ -91,12 +107,7 @@ TEST_F(Run, ErrorRepliesSetTheDivisorAndNamesTheWrongAccount)
 {
     accounts = std::make_unique<server::Accounts>(serverFolder.path() + "/closed.json", false,
                                                   QStringList{});
-    http->stop();
-    serving.join();
-    http = std::make_unique<server::ListingServer>(listings, *accounts);
-    ASSERT_TRUE(http->bind("127.0.0.1", 0));
-    serving = http->runInBackground();
-    settings.server = QString("127.0.0.1:%1").arg(http->port());
+    serve();
     const sync::RunResult wrong = run();
     EXPECT_EQ(wrong.end, sync::RunResult::End::ErrorReply);
     EXPECT_TRUE(wrong.wrongPassword);
@@ -125,6 +136,146 @@ TEST_F(Run, ImagesSwitchedOffAreNotFetchedAndOldQueueRowsGo)
     EXPECT_EQ(one("SELECT count(*) AS v FROM obrpronacteni WHERE datum<?",
                   {QDate::currentDate().toString("yyyy-MM-dd")}),
               "0");
+}
+
+TEST_F(Run, AnImageQueuedOftenIsFetchedOnceAndSwitchingOffMidListLeavesTheRestQueued)
+{
+    int checks = 0;
+    settings.noImages = [&] { return ++checks > 2; }; // off after the second image
+    const sync::RunResult switchedOff = run();
+    EXPECT_EQ(switchedOff.end, sync::RunResult::End::Done);
+    EXPECT_EQ(switchedOff.divisor, 4320);
+    EXPECT_EQ(switchedOff.images, 2);
+    EXPECT_NE(one("SELECT count(*) AS v FROM obrpronacteni"), "0");
+
+    settings.noImages = {};
+    const QString today = QDate::currentDate().toString("yyyy-MM-dd");
+    EXPECT_NE(one("SELECT count(*) AS v FROM (SELECT obr FROM program WHERE datum>=? AND "
+                  "obr<>'' GROUP BY obr HAVING count(*)>=3)",
+                  {today}),
+              "0");
+    const sync::RunResult rest = run();
+    // Each fetch that arrived made a file of its own: no name was fetched twice.
+    const int files = int(QDir(folder() + "/bmp/obr").entryList(QDir::Files).size());
+    EXPECT_EQ(switchedOff.images + rest.images, files);
+    EXPECT_EQ(one("SELECT count(*) AS v FROM obrpronacteni"), "0");
+    const int requests = http->requestCount();
+    run(); // every image is on disk now: none is asked for again
+    const int login = 1, bannerFiles = 3 + 2, listingRounds = 1, changes = 1;
+    EXPECT_EQ(http->requestCount() - requests, login + bannerFiles + listingRounds + changes);
+}
+
+TEST_F(Run, APauseBetweenRoundsStopsTheRunBeforeItsNextRequest)
+{
+    int rounds = 0;
+    int requestsAtStop = 0;
+    settings.reminderCheck = [&] {
+        if (++rounds == 3) {
+            stop = true; // the user pauses while the third round is about to start
+            requestsAtStop = http->requestCount();
+        }
+    };
+    const sync::RunResult result = run();
+    EXPECT_EQ(result.end, sync::RunResult::End::Quiet);
+    EXPECT_EQ(result.divisor, 1);
+    EXPECT_EQ(http->requestCount(), requestsAtStop);
+    // Two whole rounds are in: each station's first two days.
+    EXPECT_EQ(one("SELECT count(DISTINCT datum) AS v FROM program"), "2");
+}
+
+TEST_F(Run, AServerFallingSilentMidReplyEndsTheRunAtTheTimeOutWithThatRoundLeftOut)
+{
+    // In front of the reference server: passes every request on, but sends only half of the
+    // third listing reply and then nothing more.
+    httplib::Client upstream("127.0.0.1", http->port());
+    std::atomic<bool> released{false};
+    int listingReplies = 0;
+    httplib::Server front;
+    front.Get(R"(/.*)", [&](const httplib::Request& q, httplib::Response& r) {
+        std::string target = q.path;
+        for (const auto& [key, value] : q.params)
+            target += (target == q.path ? "?" : "&") + key + "=" +
+                      QByteArray(server::protocol::encode(QString::fromStdString(value)))
+                          .toPercentEncoding()
+                          .toStdString();
+        const auto answer = upstream.Get(target);
+        if (q.path != "/program/gener.php" || ++listingReplies != 3) {
+            r.status = answer->status;
+            r.set_content(answer->body, answer->get_header_value("Content-Type"));
+            return;
+        }
+        const std::string body = answer->body;
+        r.set_content_provider(body.size(), "text/html", [&, body](size_t, size_t, auto& sink) {
+            sink.write(body.data(), body.size() / 2);
+            for (int i = 0; i < 500 && !released; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            return false;
+        });
+    });
+    const int port = front.bind_to_any_port("127.0.0.1");
+    std::thread fronting([&] { front.listen_after_bind(); });
+    settings.server = QString("127.0.0.1:%1").arg(port);
+    timeoutMs = 500;
+    // What the store holds of the listings: entries and each station's last day.
+    const auto state = [this]() -> QString {
+        return one("SELECT count(*) AS v FROM program") + " " +
+               one("SELECT group_concat(tv || '=' || posl_datum) AS v FROM televize");
+    };
+    QString beforeThirdRound;
+    int rounds = 0;
+    settings.reminderCheck = [&] {
+        if (++rounds == 3)
+            beforeThirdRound = state();
+    };
+
+    QElapsedTimer clock;
+    clock.start();
+    const sync::RunResult result = run();
+    EXPECT_LT(clock.elapsed(), 4000);
+    EXPECT_EQ(result.end, sync::RunResult::End::Quiet);
+    EXPECT_EQ(result.divisor, 1);
+    EXPECT_EQ(state(), beforeThirdRound);
+    EXPECT_NE(one("SELECT count(*) AS v FROM program"), "0");
+    released = true;
+    front.stop();
+    fronting.join();
+}
+
+TEST_F(Run, NamesThatWouldLeaveTheirFolderAreNeverWritten)
+{
+    listings.programmes.first().image1 = "../utek.png";
+    listings.programmes.first().station = "ČT1";
+    listings.programmes.first().day = QDate::currentDate();
+    listings.banners.first().id = "..";
+    listings.banners.first().otherFiles.insert("..\\ven.gif", "GIF89a");
+    serve();
+    EXPECT_EQ(run().end, sync::RunResult::End::Done);
+    EXPECT_FALSE(QFile::exists(folder() + "/bmp/utek.png"));
+    EXPECT_FALSE(QFile::exists(folder() + "/bmp/banner/index.html"));
+    EXPECT_FALSE(QFile::exists(folder() + "/bmp/banner/..\\ven.gif"));
+    EXPECT_EQ(one("SELECT count(*) AS v FROM reklama WHERE rekl_id='..'"), "0");
+}
+
+TEST_F(Run, TheNinetySeventhStationGetsNoSlot)
+{
+    QStringList names;
+    QList<server::Station> stations;
+    for (int i = 1; i <= 100; ++i) {
+        names << QString("Stanice %1'").arg(i);
+        stations << server::Station{names.last(), 9000 + i};
+    }
+    listings.stations = stations + listings.stations; // the received ones come first
+    accounts = std::make_unique<server::Accounts>(serverFolder.path() + "/many.json", true, names);
+    serve();
+    EXPECT_EQ(run().end, sync::RunResult::End::Done);
+    // The first 96 received stations take the slots; the others, and every offered one, none.
+    EXPECT_EQ(one("SELECT count(*) AS v FROM televize WHERE pozice BETWEEN 1 AND 96 AND "
+                  "tv LIKE 'Stanice %'"),
+              "96");
+    EXPECT_EQ(one("SELECT count(*) AS v FROM televize WHERE pozice=0"),
+              QString::number(listings.stations.size() - 96));
+    EXPECT_EQ(one("SELECT max(pozice) AS v FROM televize"), "96");
+    EXPECT_EQ(one("SELECT pozice AS v FROM televize WHERE tv=?", {"Stanice 1'"}), "1");
 }
 
 int main(int argc, char** argv)

@@ -3,6 +3,11 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QThread>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -42,6 +47,15 @@ protected:
         server.Get("/slow", [](const httplib::Request&, httplib::Response& r) {
             std::this_thread::sleep_for(std::chrono::milliseconds(1500));
             r.set_content("late", "text/html");
+        });
+        server.Get("/halfway", [this](const httplib::Request&, httplib::Response& r) {
+            r.set_content_provider(
+                image.size(), "image/png", [this](size_t, size_t, httplib::DataSink& sink) {
+                    sink.write(image.data(), image.size() / 2);
+                    for (int i = 0; i < 300 && !stop; ++i) // the server falls silent
+                        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                    return false;
+                });
         });
         server.Get("/echo", [](const httplib::Request& q, httplib::Response& r) {
             r.set_content(q.get_param_value("heslo"), "application/octet-stream");
@@ -111,6 +125,10 @@ TEST_F(Fetch, StopFlagAndTimeOutEndTheWait)
     clock.start();
     EXPECT_TRUE(fetcher.readUrl(url("/slow")).isEmpty());
     EXPECT_LT(clock.elapsed(), 1400);
+    clock.restart();
+    EXPECT_TRUE(fetcher.readUrl(url("/halfway"), folder.path() + "/half.png").isEmpty());
+    EXPECT_LT(clock.elapsed(), 1400);
+    EXPECT_FALSE(QFile::exists(folder.path() + "/half.png"));
 
     int rounds = 0;
     Fetcher stopping(stop, [&](int units) {
@@ -130,6 +148,57 @@ TEST_F(Fetch, ValuesTravelAsWindows1250PercentEncoding)
                                     {{"jmeno", "eva"}, {"heslo", "tajné & heslo=ano"}});
     EXPECT_TRUE(address.toEncoded().contains("heslo=tajn%E9%20%26%20heslo%3Dano"));
     EXPECT_EQ(fetcher.readUrl(address).toStdString(), "tajné & heslo=ano");
+}
+
+// A web server written by others: Python's, serving files from a folder.
+TEST(FetchFromPython, FilesArriveByteForByteAndEmptyOrMissingOnesLeaveNoFile)
+{
+    QTemporaryDir served;
+    QTemporaryDir folder;
+    QByteArray picture;
+    for (int i = 0; i < 70000; ++i)
+        picture.append(char((i * 7919) % 256)); // every byte value, zeros included
+    QFile image(served.path() + "/obr.png");
+    ASSERT_TRUE(image.open(QIODevice::WriteOnly));
+    image.write(picture);
+    image.close();
+    QFile empty(served.path() + "/prazdny.png");
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    empty.close();
+
+    QTcpServer probe; // a free port for the server
+    ASSERT_TRUE(probe.listen(QHostAddress::LocalHost));
+    const quint16 port = probe.serverPort();
+    probe.close();
+    QProcess python;
+    python.start("python3", {"-m", "http.server", QString::number(port), "--bind", "127.0.0.1",
+                             "--directory", served.path()});
+    ASSERT_TRUE(python.waitForStarted(10000)) << "python3 is needed for this test";
+    const auto stopPython = qScopeGuard([&] {
+        python.kill();
+        python.waitForFinished();
+    });
+    bool listening = false;
+    for (int i = 0; i < 100 && !listening; ++i) {
+        QTcpSocket probe;
+        probe.connectToHost(QHostAddress::LocalHost, port);
+        listening = probe.waitForConnected(100);
+        if (!listening)
+            QThread::msleep(50);
+    }
+    ASSERT_TRUE(listening);
+
+    std::atomic<bool> stop{false};
+    Fetcher fetcher(stop);
+    const QString host = QStringLiteral("127.0.0.1:%1").arg(port);
+    for (const char* name : {"obr.png", "prazdny.png", "chybi.png"})
+        fetcher.readUrl(requestUrl(host, QStringLiteral("/") + name),
+                        folder.path() + "/" + name);
+    QFile arrived(folder.path() + "/obr.png");
+    ASSERT_TRUE(arrived.open(QIODevice::ReadOnly));
+    EXPECT_EQ(arrived.readAll(), picture);
+    EXPECT_FALSE(QFile::exists(folder.path() + "/prazdny.png"));
+    EXPECT_FALSE(QFile::exists(folder.path() + "/chybi.png"));
 }
 
 int main(int argc, char** argv)

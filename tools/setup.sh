@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev libsqlite3-dev libcpp-httplib-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
+    python3 # its http.server is the outside web server of the fetch tests
 )
 
 missing=()

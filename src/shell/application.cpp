@@ -45,6 +45,8 @@ void Application::startWorker()
             zmenikonu(QStringLiteral("nacit%1.ico").arg(frame));
     });
     connect(m_worker, &sync::DownloadWorker::finished, this, &Application::runFinished);
+    connect(m_worker, &sync::DownloadWorker::reminderCheckDue, &m_host,
+            &DownloadHost::reminderCheckDue);
     connect(&m_host, &DownloadHost::downloadDue, this, &Application::pln);
     m_downloads.start();
 }

@@ -29,6 +29,8 @@ void DownloadHost::Timer1_Timer()
     emit dayCheckDue();
     if (m_timer1_tiky % std::max(1, timer1div_pln) == 0)
         emit downloadDue();
+    if (m_timer1_tiky % bannerTicks == 0)
+        emit bannerDue();
 }
 
 } // namespace obzorka

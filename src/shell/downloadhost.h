@@ -15,6 +15,7 @@ class DownloadHost : public QObject
 
 public:
     static constexpr int tickMs = 5000;
+    static constexpr int bannerTicks = 120;
 
     explicit DownloadHost(QObject* parent = nullptr);
 
@@ -38,6 +39,8 @@ signals:
     void dayCheckDue();
     // A tick whose count is a multiple of the divisor: time to try a download run.
     void downloadDue();
+    // Every 120th tick (10 minutes): time for another advertising banner.
+    void bannerDue();
 
 private:
     QTimer m_timer1;

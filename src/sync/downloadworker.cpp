@@ -17,7 +17,9 @@ void DownloadWorker::run(const RunSettings& settings)
     RunResult result;
     if (store.otevridb(m_dataFolder, nullptr)) {
         Fetcher fetcher(m_stop, [this](int units) { emit animate(units); });
-        result = pln(store, fetcher, m_stop, settings);
+        RunSettings withChecks = settings;
+        withChecks.reminderCheck = [this] { emit reminderCheckDue(); };
+        result = pln(store, fetcher, m_stop, withChecks);
     }
     emit finished(result);
 }

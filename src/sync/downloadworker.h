@@ -22,6 +22,8 @@ public:
 
 signals:
     void animate(int units);
+    // Between listing rounds and before each image: a reminder may be due meanwhile.
+    void reminderCheckDue();
     void finished(const obzorka::sync::RunResult& result);
 
 private:

@@ -32,6 +32,9 @@ Fetcher::Fetcher(const std::atomic<bool>& stop, Animation animate)
 
 QString Fetcher::readUrl(const QUrl& url, const QString& file)
 {
+    // A stop raised before the request leaves means it never leaves.
+    if (m_stop)
+        return {};
     QNetworkRequest request(url);
     request.setTransferTimeout(timeoutMs);
     // The body is wanted as the server wrote it: the replies are small, and packing them costs
@@ -58,8 +61,8 @@ QString Fetcher::readUrl(const QUrl& url, const QString& file)
     if (!reply->isFinished())
         reply->abort();
 
-    const QByteArray bytes = reply->readAll();
     const bool failed = m_stop || reply->error() != QNetworkReply::NoError;
+    const QByteArray bytes = failed ? QByteArray() : reply->readAll();
     reply->deleteLater();
     if (failed)
         return {};

@@ -1,0 +1,116 @@
+// The window's thread while a full pull of 40 stations × 14 days with their illustrations runs
+// on the download worker: the longest time it could not answer an event, against the longest
+// stall of the same window standing idle, in one run.
+#include "accounts.h"
+#include "listingserver.h"
+#include "manystations.h"
+#include "shell/application.h"
+#include "shell/mainwindow.h"
+#include "store/settings.h"
+#include "store/store.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace obzorka;
+
+// The longest gap between the ticks of a 1 ms timer on the window's thread while `busy`
+// holds, in milliseconds.
+double longestStall(const std::function<bool()>& busy)
+{
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 longest = 0;
+    QTimer tick;
+    tick.setTimerType(Qt::PreciseTimer);
+    tick.setInterval(1);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        longest = std::max(longest, now - last);
+        last = now;
+    });
+    clock.start();
+    tick.start();
+    while (busy())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    return double(longest) / 1e6;
+}
+
+// The guide on a fresh data folder with an account, pointed at the server.
+std::unique_ptr<Application> guideFor(const QString& folder, int port)
+{
+    {
+        Store store;
+        store.otevridb(folder, nullptr);
+        Settings(store).writeAccount(QStringLiteral("bench"), QStringLiteral("bench"));
+    }
+    Options options;
+    options.dataFolder = folder;
+    options.server = options.imageServer = QStringLiteral("127.0.0.1:%1").arg(port);
+    const auto ignore = [](const QString&) {};
+    return std::make_unique<Application>(options, ignore, ignore);
+}
+
+void BM_WindowDuringAFullPullWithImages(benchmark::State& state)
+{
+    const server::Listings listings = bench::manyStations(40);
+    QTemporaryDir serverFolder;
+    server::Accounts accounts(serverFolder.path() + QStringLiteral("/accounts.json"), true,
+                              bench::stationNames(listings));
+    server::ListingServer http(listings, accounts);
+    http.bind(QStringLiteral("127.0.0.1"), 0);
+    std::thread serving = http.runInBackground();
+    double longest = 0;
+    for (auto _ : state) {
+        QTemporaryDir folder;
+        auto guide = guideFor(folder.path(), http.port());
+        guide->start(); // its last step starts a run on the worker
+        // The end of the run rebuilds the shown page: its stall counts too.
+        QElapsedTimer sinceDone;
+        longest = std::max(longest, longestStall([&] {
+            if (guide->downloading())
+                return true;
+            if (!sinceDone.isValid())
+                sinceDone.start();
+            return sinceDone.elapsed() < 300;
+        }));
+        guide->mainWindow()->close();
+    }
+    state.counters["longest_stall_ms"] = longest;
+    http.stop();
+    serving.join();
+}
+BENCHMARK(BM_WindowDuringAFullPullWithImages)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_WindowStandingIdle(benchmark::State& state)
+{
+    double longest = 0;
+    for (auto _ : state) {
+        QTemporaryDir folder;
+        auto guide = guideFor(folder.path(), 1); // nothing answers there: the run ends at once
+        guide->start();
+        QElapsedTimer idle;
+        idle.start();
+        longest = std::max(longest, longestStall([&] { return idle.elapsed() < 1500; }));
+        guide->mainWindow()->close();
+    }
+    state.counters["longest_stall_ms"] = longest;
+}
+BENCHMARK(BM_WindowStandingIdle)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}
