@@ -1,6 +1,7 @@
 #include "shell/application.h"
 
 #include "extras/accountdialog.h"
+#include "extras/banner.h"
 #include "extras/dateline.h"
 #include "extras/messagewindow.h"
 #include "pages/generhtml.h"
@@ -9,12 +10,15 @@
 #include "shell/guideview.h"
 #include "shell/mainwindow.h"
 #include "shell/pane.h"
+#include "shell/reminderdesk.h"
+#include "shell/reminderpage.h"
 #include "shell/tray.h"
 #include "store/clock.h"
 #include "sync/downloadworker.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -46,7 +50,7 @@ void Application::startWorker()
     });
     connect(m_worker, &sync::DownloadWorker::finished, this, &Application::runFinished);
     connect(m_worker, &sync::DownloadWorker::reminderCheckDue, &m_host,
-            &DownloadHost::reminderCheckDue);
+            &DownloadHost::runReminderCheckDue);
     connect(&m_host, &DownloadHost::downloadDue, this, &Application::pln);
     m_downloads.start();
 }
@@ -90,6 +94,7 @@ void Application::runFinished(const sync::RunResult& result)
     m_host.timer1div_pln = result.divisor;
     zmenikonu(QStringLiteral("tv.ico"));
     m_view->nastav_rychle4tv();
+    nastavreklamu();
     if (!result.newMessage.isEmpty())
         MessageWindow::napln(result.newMessage);
     if (!result.errorText.isEmpty())
@@ -148,13 +153,18 @@ bool Application::start()
     m_state.zvoleno4 = -1;
     m_view = std::make_unique<GuideView>(*m_window, m_store, m_state, m_settings, m_host);
     connect(m_view.get(), &GuideView::quitRequested, m_window.get(), &QWidget::close);
+    startReminders();
     loadSettingsIntoControls();
     m_window->setDateLine(dateLine(Clock::today(), nameDayAtStartup(m_store)));
     m_window->fillChoosers(Clock::today());
+    m_reminderPage->loadKeywordRows();
+    m_reminderPage->nastavautoupozorneni();
     m_view->nastav_rychle4tv();
     m_window->fillDayChooser(Clock::today());
     m_view->dayChosen();
     m_window->mainPane()->showPage(generhtml::generzprava(QString()));
+    m_reminderPage->nastavzvukoveupozorneni();
+    nastavreklamu();
 
     m_window->show();
 
@@ -175,11 +185,43 @@ bool Application::start()
     m_host.enableTimer1();
 
     purgeEndedMarks(m_store);
+    m_desk->nastavupozorneni();
     m_host.enableTimer2();
 
     m_state.zvoleno4 = 0;
     m_host.Timer1_Timer();
     return m_store.isOpen();
+}
+
+void Application::startReminders()
+{
+    QWidget* window = m_window.get();
+    m_reminderPage = std::make_unique<ReminderPage>(
+        *m_window->reminderPanel(), m_store, m_settings, m_state, m_inform,
+        [window] { return ReminderPage::askForSoundFile(window); });
+    m_desk = std::make_unique<ReminderDesk>(
+        m_store, [page = m_reminderPage.get()] { return page->leadMinutes(); });
+    connect(m_reminderPage.get(), &ReminderPage::scheduleChanged, m_desk.get(),
+            &ReminderDesk::nastavupozorneni);
+    connect(m_view.get(), &GuideView::marksChanged, m_desk.get(),
+            &ReminderDesk::nastavupozorneni);
+    connect(&m_host, &DownloadHost::reminderCheckDue, m_desk.get(), &ReminderDesk::check);
+    connect(&m_host, &DownloadHost::runReminderCheckDue, m_desk.get(),
+            &ReminderDesk::checkDuringRun);
+    connect(&m_host, &DownloadHost::bannerDue, this, [this] {
+        if (m_window && m_window->isVisible() && !m_window->isMinimized())
+            nastavreklamu();
+    });
+    connect(m_window->bannerPane(), &Pane::linkClicked, this, [](const QString& target) {
+        QDesktopServices::openUrl(QUrl(target)); // the banner's own page, in the browser
+    });
+}
+
+void Application::nastavreklamu()
+{
+    Pane* banner = m_window->bannerPane();
+    banner->showPage(extras::bannerPage(m_state.adr_bmp, extras::nastavreklamu(m_store)));
+    banner->show();
 }
 
 void Application::logIn()
@@ -216,12 +258,7 @@ void Application::applyAccount(const Account& account)
 
 void Application::loadSettingsIntoControls()
 {
-    m_state.upozornit_minutpredem = 5;
-    QLineEdit* minutes = m_window->leadMinutesBox();
-    minutes->setText(QStringLiteral("5"));
-    if (const auto stored = m_settings.find(settingkeys::upozornitMinutPredem))
-        minutes->setText(*stored);
-
+    m_reminderPage->loadLeadMinutes();
     m_window->vpsBox()->setChecked(m_settings.readFlag(settingkeys::vps));
     m_window->noImagesBox()->setChecked(m_settings.readFlag(settingkeys::nestahovatObrazky));
     m_noImages = m_window->noImagesBox()->isChecked();
@@ -287,6 +324,8 @@ void Application::shutdown()
     // A box that loses the focus as the window goes must not write to the closed store, and
     // the tray's items have nothing left to act on.
     m_view.reset();
+    m_reminderPage.reset();
+    m_desk.reset();
     if (m_tray)
         m_tray->disconnect(this);
     m_host.pln_ukonci = true;

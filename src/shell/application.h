@@ -17,6 +17,8 @@
 namespace obzorka {
 
 class GuideView;
+class ReminderDesk;
+class ReminderPage;
 class MainWindow;
 class Tray;
 namespace sync {
@@ -73,6 +75,10 @@ private:
     // the file is missing.
     bool zmenikonu(const QString& name);
     void startWorker();
+    // The reminder settings page and the scheduler, wired to the timers and the run.
+    void startReminders();
+    // Shows a banner drawn afresh in the banner pane.
+    void nastavreklamu();
     static bool jepripojen();
     void runFinished(const sync::RunResult& result);
 
@@ -87,6 +93,8 @@ private:
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<GuideView> m_view;
     std::unique_ptr<Tray> m_tray;
+    std::unique_ptr<ReminderPage> m_reminderPage;
+    std::unique_ptr<ReminderDesk> m_desk;
     bool m_saidNoTray = false;
     bool m_pln_bezi = false;
     std::atomic<bool> m_noImages{false};

@@ -35,6 +35,8 @@ public:
 
 signals:
     void reminderCheckDue();
+    // A download run stands between two of its steps: its own reminder check is due.
+    void runReminderCheckDue();
     // Every tick, before a run may start: the day choosers move on after midnight.
     void dayCheckDue();
     // A tick whose count is a multiple of the divisor: time to try a download run.

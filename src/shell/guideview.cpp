@@ -21,7 +21,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -100,16 +99,6 @@ void GuideView::wireSettingsBoxes()
             return;
         m_settings.writeFlag(settingkeys::nestahovatObrazky, on);
         m_host.timer1div_pln = 1; // the next tick may start a run that honours the choice
-    });
-    QLineEdit* minutes = m_window.leadMinutesBox();
-    connect(minutes, &QLineEdit::editingFinished, this, [this, minutes] {
-        const auto stored = m_settings.writeLeadMinutes(minutes->text());
-        if (!stored) {
-            minutes->setText(QStringLiteral("0")); // not a number: shown as 0, nothing stored
-            return;
-        }
-        minutes->setText(QString::number(*stored));
-        m_state.upozornit_minutpredem = *stored;
     });
 }
 
@@ -264,6 +253,7 @@ void GuideView::toggleAndRedraw(const QString& target, const QString& id, bool t
 {
     if (!obzorka::toggleReminder(m_store, id))
         return;
+    emit marksChanged();
     Pane* pane = m_window.mainPane();
     pane->redraw(timeCell ? inplace::flipTimeCell(pane->page(), target)
                           : inplace::flipReminderLink(pane->page(), target));

@@ -57,6 +57,8 @@ public:
 signals:
     // "Změnit stanice pro stahování": the program ends once the page is open.
     void quitRequested();
+    // A reminder mark was set or cleared.
+    void marksChanged();
 
 private:
     void wireSettingsBoxes();

@@ -5,6 +5,7 @@
 #include "shell/guidestate.h"
 #include "shell/pane.h"
 #include "shell/searchpanel.h"
+#include "shell/reminderpanel.h"
 #include "shell/settingspanel.h"
 #include "shell/widgets.h"
 
@@ -13,7 +14,6 @@
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -147,9 +147,9 @@ void MainWindow::attachMainPane(Panel panel)
     m_mainPane->show();
 }
 
-QLineEdit* MainWindow::leadMinutesBox() const
+ReminderPanel* MainWindow::reminderPanel() const
 {
-    return m_settings->leadMinutes();
+    return m_settings->reminders();
 }
 
 QCheckBox* MainWindow::vpsBox() const

@@ -4,7 +4,6 @@
 
 class QCheckBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QStackedWidget;
 
@@ -12,6 +11,7 @@ namespace obzorka {
 
 class ClassicPanel;
 class Pane;
+class ReminderPanel;
 class SearchPanel;
 class SettingsPanel;
 struct GuideState;
@@ -57,7 +57,7 @@ public:
     Pane* mainPane() const { return m_mainPane; }
     Pane* bannerPane() const { return m_bannerPane; }
     QPushButton* tab(int index) const { return m_tabs.at(index); }
-    QLineEdit* leadMinutesBox() const;
+    ReminderPanel* reminderPanel() const;
     QCheckBox* vpsBox() const;
     QCheckBox* noImagesBox() const;
 

@@ -1,12 +1,12 @@
 #include "shell/settingspanel.h"
 
+#include "shell/reminderpanel.h"
 #include "shell/stationslots.h"
 #include "shell/widgets.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -43,23 +43,7 @@ SettingsPanel::SettingsPanel(QWidget* parent) : QWidget(parent)
     frame3Layout->addWidget(m_slots);
     frame3Layout->addStretch();
 
-    auto* frame1 = named(new QWidget(this), QStringLiteral("Frame1"));
-    m_leadMinutes = named(new QLineEdit(frame1), QStringLiteral("Text1"));
-    m_leadMinutes->setMaximumWidth(60);
-    auto* minutes = new QHBoxLayout;
-    minutes->addWidget(m_leadMinutes);
-    minutes->addWidget(
-        named(new QLabel(QStringLiteral("minut předem."), frame1), QStringLiteral("Label8")));
-    minutes->addStretch();
-    auto* frame1Layout = new QVBoxLayout(frame1);
-    frame1Layout->addWidget(named(new QLabel(QStringLiteral("Upozornit na vybraný pořad"), frame1),
-                                  QStringLiteral("Label7")));
-    frame1Layout->addWidget(named(new QLabel(QStringLiteral("Zde si můžete nastavit kolik minut "
-                                                            "před pořadem budete upozorněni."),
-                                             frame1),
-                                  QStringLiteral("Label6")));
-    frame1Layout->addLayout(minutes);
-    frame1Layout->addStretch();
+    auto* frame1 = m_reminders = new ReminderPanel(this);
 
     auto* frame2 = named(new QWidget(this), QStringLiteral("Frame2"));
     m_noImages = named(new QCheckBox(QStringLiteral("Nestahovat obrázky"), frame2),

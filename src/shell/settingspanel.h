@@ -4,16 +4,16 @@
 
 class QCheckBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 
 namespace obzorka {
 
+class ReminderPanel;
 class StationSlots;
 
 // The panel "Nastavení" (Frame7_2): the settings choice with its three sub-panels
 // "Klasické zobrazení" (Frame3: the station slots, VPS), "Upozorňování na pořady" (Frame1:
-// the reminder lead) and "Obecné" (Frame2: images, station choice), and "Zpět" to the choice.
+// the reminder lead, sound and keywords) and "Obecné" (Frame2: images, station choice), and "Zpět" to the choice.
 class SettingsPanel : public QWidget
 {
     Q_OBJECT
@@ -25,7 +25,7 @@ public:
     void showChoice();
 
     StationSlots* stationSlots() const { return m_slots; }
-    QLineEdit* leadMinutes() const { return m_leadMinutes; }
+    ReminderPanel* reminders() const { return m_reminders; }
     QCheckBox* vps() const { return m_vps; }
     QCheckBox* noImages() const { return m_noImages; }
 
@@ -39,7 +39,7 @@ private:
     QPushButton* m_back;
     QList<QWidget*> m_subPanels;
     StationSlots* m_slots;
-    QLineEdit* m_leadMinutes;
+    ReminderPanel* m_reminders;
     QCheckBox* m_vps;
     QCheckBox* m_noImages;
 };

@@ -36,15 +36,14 @@ TEST(Downloads, TheGuideFillsItselfFromTheServerWhileTheWindowRuns)
         options, [&](const QString& m) { messages << m; },
         [&](const QString& m) { messages << m; });
     int reminderChecks = 0;
-    QObject::connect(&guide->downloadHost(), &DownloadHost::reminderCheckDue,
+    QObject::connect(&guide->downloadHost(), &DownloadHost::runReminderCheckDue,
                      [&] { ++reminderChecks; });
     ASSERT_TRUE(guide->start());
     // The tick at the end of start-up has started a run on the worker.
     EXPECT_TRUE(guide->downloading());
     QTRY_VERIFY_WITH_TIMEOUT(!guide->downloading(), 30000);
     EXPECT_EQ(guide->downloadHost().timer1div_pln, 4320);
-    // The run checks for due reminders before each of its 15 listing rounds and each image;
-    // the reminder timer alone ticks at most a few times meanwhile.
+    // The run checks for due reminders before each of its 15 listing rounds and each image.
     EXPECT_GT(reminderChecks, 15);
     EXPECT_GT(guide->store().provedsql("SELECT * FROM program").size(), 1000u);
     QTest::mouseClick(guide->mainWindow()->findChild<QPushButton*>("Command12_0"), Qt::LeftButton);

@@ -1,3 +1,4 @@
+#include "offlineguide.h"
 #include "shell/application.h"
 #include "shell/classicpanel.h"
 #include "shell/guideview.h"
@@ -65,12 +66,7 @@ protected:
             Settings(store).writeAccount("eva", "heslo");
             test::fillWeek(store, today);
         }
-        Options options;
-        options.dataFolder = folder.path();
-        options.server = "127.0.0.1:9";
-        guide = std::make_unique<Application>(
-            options, [this](const QString& m) { messages << m; },
-            [this](const QString& m) { information << m; });
+        guide = test::offlineGuide(folder.path(), messages, information);
         ASSERT_TRUE(guide->start());
         window = guide->mainWindow();
         window->resize(1200, 800);

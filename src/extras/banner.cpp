@@ -1,0 +1,46 @@
+#include "extras/banner.h"
+
+#include "store/store.h"
+
+#include <QUrl>
+
+namespace obzorka::extras {
+namespace {
+
+// A local file as a link target inside a single-quoted attribute.
+QString fileLink(const QString& path)
+{
+    return QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded())
+        .replace(QLatin1Char('\''), QStringLiteral("%27"))
+        .toHtmlEscaped();
+}
+
+} // namespace
+
+QString chooseBanner(Store& store, QRandomGenerator& random)
+{
+    const Rows active = store.provedsql(
+        QStringLiteral("SELECT rekl_id FROM reklama WHERE DateValue(datumdo)>=DateValue(Date())"));
+    if (active.empty())
+        return QStringLiteral("0");
+    return active.at(size_t(random.bounded(int(active.size())))).text(u"rekl_id");
+}
+
+QString nastavreklamu(Store& store)
+{
+    QRandomGenerator fresh = QRandomGenerator::securelySeeded();
+    return chooseBanner(store, fresh);
+}
+
+QString bannerPage(const QString& imageFolder, const QString& bannerId)
+{
+    const QString folder = imageFolder + QStringLiteral("/banner/") + bannerId;
+    return QStringLiteral("<HTML><BODY LEFTMARGIN=0 TOPMARGIN=0 RIGHTMARGIN=0 BOTTOMMARGIN=0>"
+                          "<A HREF='") +
+           fileLink(folder + QStringLiteral("/index.html")) +
+           QStringLiteral("' TARGET='_new'><IMG SRC='") +
+           fileLink(folder + QStringLiteral("/banner.gif")) +
+           QStringLiteral("' BORDER=0></IMG></A></BODY></HTML>");
+}
+
+} // namespace obzorka::extras

@@ -1,0 +1,82 @@
+#include "reminders/alert.h"
+
+#include "pages/generhtml.h"
+#include "store/dates.h"
+#include "store/programmeid.h"
+#include "store/settings.h"
+#include "store/store.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+
+namespace obzorka::reminders {
+namespace {
+
+// The stored ISO day as the user reads it; a stored text that is no date is shown unchanged.
+QString shownDay(const QString& stored)
+{
+    const std::optional<QDate> day = dates::parseDate(stored);
+    return day ? dates::dayText(*day) : stored;
+}
+
+} // namespace
+
+AlertTexts takeAlert(Store& store, const QString& id)
+{
+    AlertTexts texts;
+    const Rows rows = store.provedsql(QStringLiteral("SELECT * FROM program") + whereIdIs, {id});
+    if (!rows.empty()) {
+        const Row& programme = rows.front();
+        texts.title = programme.text(u"nazev");
+        texts.start = generhtml::casnatext(programme.number(u"hod1"), programme.number(u"min1"));
+        texts.end = generhtml::casnatext(programme.number(u"hod2"), programme.number(u"min2"));
+        texts.day = shownDay(programme.text(u"datum"));
+        texts.station = programme.text(u"tv");
+    }
+    store.provedsql(QStringLiteral("DELETE FROM upozornit") + whereIdIs, {id});
+    return texts;
+}
+
+QString alertSound(Store& store)
+{
+    return Settings(store).find(settingkeys::zvukoveUpozorneni).value_or(QString());
+}
+
+bool isWholeWave(const QString& path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray riff = file.read(12);
+    if (riff.size() < 12 || !riff.startsWith("RIFF") || riff.mid(8) != "WAVE")
+        return false;
+    bool hasFormat = false;
+    for (;;) {
+        const QByteArray header = file.read(8);
+        if (header.size() < 8)
+            return false;
+        const QByteArray id = header.left(4);
+        const qint64 size = qFromLittleEndian<quint32>(header.constData() + 4);
+        const qint64 end = file.pos() + size;
+        if (end > file.size())
+            return false;
+        if (id == "data")
+            return hasFormat;
+        if (size % 2 != 0 || (id == "fmt " && size < 16))
+            return false;
+        if (id == "fmt ") {
+            // Plain PCM only: another coding is another way for the player to stall.
+            const QByteArray format = file.read(16);
+            const quint16 coding = qFromLittleEndian<quint16>(format.constData());
+            const quint16 channels = qFromLittleEndian<quint16>(format.constData() + 2);
+            const quint16 bits = qFromLittleEndian<quint16>(format.constData() + 14);
+            if (coding != 1 || channels == 0 || (bits != 8 && bits != 16))
+                return false;
+            hasFormat = true;
+        }
+        file.seek(end);
+    }
+}
+
+} // namespace obzorka::reminders

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "store/settings.h"
+
+#include <QObject>
+#include <functional>
+
+namespace obzorka {
+
+struct GuideState;
+class ReminderPanel;
+class Store;
+
+// What the reminder settings page does: the lead minutes, the sound file and the keyword rows
+// are loaded from the settings, checked as the user leaves them and stored; "Nastavit" stores
+// the rows and marks the matching programmes anew.
+class ReminderPage : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Tell = std::function<void(const QString& message)>;
+    using ChooseFile = std::function<QString()>;
+
+    // tell shows a message with an OK button; chooseFile asks for a sound file (empty when the
+    // user cancels).
+    ReminderPage(ReminderPanel& panel, Store& store, Settings& settings, GuideState& state,
+                 Tell tell, ChooseFile chooseFile);
+
+    // The minutes box: "5" unless a value is stored.
+    void loadLeadMinutes();
+    // The ten keyword rows from their settings.
+    void loadKeywordRows();
+    // The rows as they stand in the boxes, saved or not.
+    QList<KeywordRule> rules() const;
+    // Marks the programmes that match the rows now shown.
+    void nastavautoupozorneni();
+    // Shows the stored sound file, storing the installed chime when none is stored.
+    void nastavzvukoveupozorneni();
+    // The lead the reminder check uses: the box's number, or the last one accepted while the
+    // box holds something else.
+    int leadMinutes() const;
+
+    // A file dialog for the sound: its title and WAV/MID filter.
+    static QString askForSoundFile(QWidget* parent);
+
+signals:
+    // The marks or the lead changed: the next reminder is to be found again.
+    void scheduleChanged();
+
+private:
+    void leadMinutesLeft();
+    void keywordLeft(int row);
+    void saveKeywords();
+    void storeSoundFile(const QString& path);
+
+    ReminderPanel& m_panel;
+    Store& m_store;
+    Settings& m_settings;
+    GuideState& m_state;
+    Tell m_tell;
+    ChooseFile m_chooseFile;
+};
+
+} // namespace obzorka

@@ -1,0 +1,207 @@
+#include "reminders/alertwindow.h"
+#include "offlineguide.h"
+#include "shell/application.h"
+#include "shell/guideview.h"
+#include "shell/mainwindow.h"
+#include "shell/guidestate.h"
+#include "shell/pane.h"
+#include "shell/reminderpage.h"
+#include "shell/reminderpanel.h"
+#include "store/clock.h"
+#include "support/listings.h"
+#include "support/teststore.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace obzorka;
+
+namespace {
+
+// The guide at 19:50 on an evening with two programmes marked for 20:00.
+class Reminding : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        test::throwOnSqlError();
+        Clock::setFixed(at(19, 50));
+        {
+            Store store;
+            ASSERT_TRUE(store.otevridb(folder.path(), nullptr));
+            Settings(store).writeAccount("eva", "heslo");
+            const auto add = [&](int id, const char* tv, int hour, const char* title) {
+                test::Entry entry;
+                entry.id = id;
+                entry.tv = tv;
+                entry.day = day;
+                entry.hod1 = hour;
+                entry.hod2 = hour + 1;
+                entry.nazev = title;
+                test::insert(store, entry);
+            };
+            add(1, "ČT1", 20, "Večerníček");
+            add(2, "ČT2", 20, "Hokej: Brno – Třinec");
+            add(3, "Nova", 21, "Sportovní noviny");
+            add(4, "Prima", 22, "Sportka a Šance");
+            test::mark(store, 1);
+            test::mark(store, 2);
+            store.provedsql("INSERT INTO reklama (rekl_id, datumdo) VALUES ('jaro', '8.12.2026')");
+        }
+        guide = test::offlineGuide(folder.path(), messages, information);
+        ASSERT_TRUE(guide->start());
+    }
+    void TearDown() override
+    {
+        for (AlertWindow* alert : alerts())
+            delete alert;
+        guide.reset();
+        Clock::release();
+    }
+    static QDateTime at(int hour, int minute, int second = 0)
+    {
+        return QDateTime(QDate(2026, 12, 7), QTime(hour, minute, second));
+    }
+    static QList<AlertWindow*> alerts()
+    {
+        QList<AlertWindow*> shown;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* alert = qobject_cast<AlertWindow*>(widget); alert && alert->isVisible())
+                shown << alert;
+        return shown;
+    }
+    void tick() { emit guide->downloadHost().reminderCheckDue(); }
+    QString marks()
+    {
+        QStringList ids;
+        for (const Row& row : guide->store().provedsql("SELECT * FROM upozornit ORDER BY id"))
+            ids << row.text(u"id") + (row.number(u"automat") ? "a" : "");
+        return ids.join(',');
+    }
+    template <typename T> T* child(const QString& name)
+    {
+        return guide->mainWindow()->findChild<T*>(name);
+    }
+
+    const QDate day{2026, 12, 7};
+    QTemporaryDir folder;
+    QStringList messages;
+    QStringList information;
+    std::unique_ptr<Application> guide;
+};
+
+} // namespace
+
+TEST_F(Reminding, MarksOfOneMomentAlertOnSuccessiveTicksFromTheLeadBoundary)
+{
+    Clock::setFixed(at(19, 54, 59));
+    tick();
+    EXPECT_TRUE(alerts().isEmpty());
+    Clock::setFixed(at(19, 55));
+    tick();
+    ASSERT_EQ(alerts().size(), 1);
+    AlertWindow* first = alerts().front();
+    EXPECT_TRUE(first->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(first->findChild<QLabel*>("Label3")->text(), "Večerníček");
+    EXPECT_EQ(first->findChild<QLabel*>("Label11")->text(), "ČT1");
+    EXPECT_EQ(marks(), "2");
+    tick();
+    ASSERT_EQ(alerts().size(), 2);
+    EXPECT_EQ(marks(), "");
+    tick();
+    EXPECT_EQ(alerts().size(), 2);
+    EXPECT_NE(alerts().at(0)->pos(), alerts().at(1)->pos());
+}
+
+TEST_F(Reminding, TogglesAndTheLeadBoxFindTheNextReminderAgain)
+{
+    guide->view()->dispatch("upozor.htm?id=1"); // cleared by hand
+    guide->view()->dispatch("upozor.htm?id=2");
+    Clock::setFixed(at(20, 0));
+    tick();
+    EXPECT_TRUE(alerts().isEmpty());
+    guide->view()->dispatch("upozor.htm?id=4"); // 22:00
+    tick();
+    EXPECT_TRUE(alerts().isEmpty());
+    auto* lead = child<QLineEdit>("Text1");
+    lead->setText("120");
+    emit lead->editingFinished();
+    tick();
+    ASSERT_EQ(alerts().size(), 1);
+    EXPECT_EQ(alerts().front()->findChild<QLabel*>("Label3")->text(), "Sportka a Šance");
+}
+
+TEST_F(Reminding, KeywordRowsAreCheckedStoredAndMarkTheirProgrammes)
+{
+    auto* word = child<QLineEdit>("Text3_1");
+    word->setText(" Spo;rt ");
+    emit word->editingFinished();
+    EXPECT_EQ(word->text(), "Sport");
+    auto* second = child<QLineEdit>("Text3_2");
+    second->setText("kůň");
+    child<QCheckBox>("Check5_2")->click(); // checks its row too
+    EXPECT_EQ(second->text(), "");
+    EXPECT_EQ(information, QStringList{"Slovo musí mít alespoň 4 znaky!"});
+
+    child<QPushButton>("Command11")->click();
+    EXPECT_EQ(marks(), "1,2,3a,4a");
+    Settings settings(guide->store());
+    EXPECT_EQ(settings.read(settingkeys::upozornitText(1)), "Sport;1;0;0");
+    EXPECT_EQ(settings.read(settingkeys::upozornitText(2)), ";1;1;0");
+}
+
+TEST_F(Reminding, SoundFileFallsBackToTheInstalledChime)
+{
+    const QString chime = folder.path() + "/wav/upozorni.wav";
+    auto* sound = child<QLineEdit>("Text4");
+    EXPECT_EQ(sound->text(), chime);
+    EXPECT_TRUE(QFile::exists(chime));
+    Settings settings(guide->store());
+    EXPECT_EQ(settings.read(settingkeys::zvukoveUpozorneni), chime);
+    sound->setText("/hudba/Znělka \"nová\".wav");
+    emit sound->editingFinished();
+    EXPECT_EQ(settings.read(settingkeys::zvukoveUpozorneni), "/hudba/Znělka nová.wav");
+    sound->setText("  ");
+    emit sound->editingFinished();
+    EXPECT_EQ(sound->text(), chime);
+}
+
+TEST_F(Reminding, TheBannerShowsAtStartAndChangesOnlyWhileTheWindowIsShown)
+{
+    Pane* banner = guide->mainWindow()->bannerPane();
+    EXPECT_TRUE(banner->isVisible());
+    EXPECT_TRUE(banner->page().contains("/bmp/banner/jaro/banner.gif"));
+    guide->store().provedsql("UPDATE reklama SET datumdo='1.1.2020'");
+    guide->mainWindow()->showMinimized();
+    for (int i = 0; i < 120; ++i)
+        guide->downloadHost().Timer1_Timer();
+    EXPECT_TRUE(banner->page().contains("/banner/jaro/"));
+    guide->mainWindow()->showNormal();
+    for (int i = 0; i < 120; ++i)
+        guide->downloadHost().Timer1_Timer();
+    EXPECT_TRUE(banner->page().contains("/banner/0/"));
+}
+
+TEST(SoundChoice, TheChosenFileIsStoredWithoutQuotesAndCancellingKeepsTheOldOne)
+{
+    test::throwOnSqlError();
+    QTemporaryDir folder;
+    Store store;
+    ASSERT_TRUE(store.otevridb(folder.path(), nullptr));
+    Settings settings(store);
+    GuideState state;
+    state.dataFolder = folder.path();
+    ReminderPanel panel;
+    QString chosen = "/hudba/Karel's \"zvonek\".wav";
+    ReminderPage page(panel, store, settings, state, {}, [&] { return chosen; });
+    page.nastavzvukoveupozorneni();
+    EXPECT_EQ(panel.soundFile()->text(), folder.path() + "/wav/upozorni.wav");
+    panel.changeSound()->click();
+    EXPECT_EQ(panel.soundFile()->text(), "/hudba/Karels zvonek.wav");
+    chosen.clear();
+    panel.changeSound()->click();
+    EXPECT_EQ(settings.read(settingkeys::zvukoveUpozorneni), "/hudba/Karels zvonek.wav");
+}
