@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QFile>
 #include <httplib.h>
 #include <thread>
@@ -72,6 +73,53 @@ protected:
     sync::RunSettings settings;
     std::atomic<bool> stop{false};
     int timeoutMs = 30000;
+
+    // What the store holds of the listings: entries and each station's last day.
+    QString listingState()
+    {
+        return one("SELECT count(*) AS v FROM program") + " " +
+               one("SELECT group_concat(tv || '=' || posl_datum) AS v FROM televize");
+    }
+};
+
+// In front of the reference server: passes every request on, unless `answer` replies itself.
+class FrontServer
+{
+public:
+    using Answer = std::function<bool(const httplib::Request&, const std::string& upstream,
+                                      httplib::Response&)>;
+
+    FrontServer(int upstreamPort, Answer answer) : m_upstream("127.0.0.1", upstreamPort)
+    {
+        m_http.Get(R"(/.*)", [this, answer](const httplib::Request& q, httplib::Response& r) {
+            std::string target = q.path;
+            for (const auto& [key, value] : q.params)
+                target += (target == q.path ? "?" : "&") + key + "=" +
+                          QByteArray(server::protocol::encode(QString::fromStdString(value)))
+                              .toPercentEncoding()
+                              .toStdString();
+            const auto upstream = m_upstream.Get(target);
+            if (answer(q, upstream ? upstream->body : std::string(), r))
+                return;
+            r.status = upstream ? upstream->status : 502;
+            if (upstream)
+                r.set_content(upstream->body, upstream->get_header_value("Content-Type"));
+        });
+        m_port = m_http.bind_to_any_port("127.0.0.1");
+        m_serving = std::thread([this] { m_http.listen_after_bind(); });
+    }
+    ~FrontServer()
+    {
+        m_http.stop();
+        m_serving.join();
+    }
+    QString address() const { return QString("127.0.0.1:%1").arg(m_port); }
+
+private:
+    httplib::Client m_upstream;
+    httplib::Server m_http;
+    std::thread m_serving;
+    int m_port = 0;
 };
 
 } // namespace
@@ -185,47 +233,28 @@ TEST_F(Run, APauseBetweenRoundsStopsTheRunBeforeItsNextRequest)
 
 TEST_F(Run, AServerFallingSilentMidReplyEndsTheRunAtTheTimeOutWithThatRoundLeftOut)
 {
-    // In front of the reference server: passes every request on, but sends only half of the
-    // third listing reply and then nothing more.
-    httplib::Client upstream("127.0.0.1", http->port());
     std::atomic<bool> released{false};
     int listingReplies = 0;
-    httplib::Server front;
-    front.Get(R"(/.*)", [&](const httplib::Request& q, httplib::Response& r) {
-        std::string target = q.path;
-        for (const auto& [key, value] : q.params)
-            target += (target == q.path ? "?" : "&") + key + "=" +
-                      QByteArray(server::protocol::encode(QString::fromStdString(value)))
-                          .toPercentEncoding()
-                          .toStdString();
-        const auto answer = upstream.Get(target);
-        if (q.path != "/program/gener.php" || ++listingReplies != 3) {
-            r.status = answer->status;
-            r.set_content(answer->body, answer->get_header_value("Content-Type"));
-            return;
-        }
-        const std::string body = answer->body;
-        r.set_content_provider(body.size(), "text/html", [&, body](size_t, size_t, auto& sink) {
-            sink.write(body.data(), body.size() / 2);
-            for (int i = 0; i < 500 && !released; ++i)
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    FrontServer front(http->port(), [&](const httplib::Request& q, const std::string& upstream,
+                                        httplib::Response& r) {
+        if (q.path != "/program/gener.php" || ++listingReplies != 3)
             return false;
-        });
+        r.set_content_provider(upstream.size(), "text/html",
+                               [&, upstream](size_t, size_t, auto& sink) {
+                                   sink.write(upstream.data(), upstream.size() / 2);
+                                   for (int i = 0; i < 500 && !released; ++i)
+                                       std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                                   return false;
+                               });
+        return true;
     });
-    const int port = front.bind_to_any_port("127.0.0.1");
-    std::thread fronting([&] { front.listen_after_bind(); });
-    settings.server = QString("127.0.0.1:%1").arg(port);
+    settings.server = front.address();
     timeoutMs = 500;
-    // What the store holds of the listings: entries and each station's last day.
-    const auto state = [this]() -> QString {
-        return one("SELECT count(*) AS v FROM program") + " " +
-               one("SELECT group_concat(tv || '=' || posl_datum) AS v FROM televize");
-    };
     QString beforeThirdRound;
     int rounds = 0;
     settings.reminderCheck = [&] {
         if (++rounds == 3)
-            beforeThirdRound = state();
+            beforeThirdRound = listingState();
     };
 
     QElapsedTimer clock;
@@ -234,11 +263,50 @@ TEST_F(Run, AServerFallingSilentMidReplyEndsTheRunAtTheTimeOutWithThatRoundLeftO
     EXPECT_LT(clock.elapsed(), 4000);
     EXPECT_EQ(result.end, sync::RunResult::End::Quiet);
     EXPECT_EQ(result.divisor, 1);
-    EXPECT_EQ(state(), beforeThirdRound);
+    EXPECT_EQ(listingState(), beforeThirdRound);
     EXPECT_NE(one("SELECT count(*) AS v FROM program"), "0");
     released = true;
-    front.stop();
-    fronting.join();
+}
+
+TEST_F(Run, GarbageAHugeBrokenRecordOrSilenceLeaveTheStoreAsItWas)
+{
+    ASSERT_EQ(run().end, sync::RunResult::End::Done);
+    const QString before = listingState();
+    QByteArray garbage(10000, '\0');
+    for (char& byte : garbage)
+        byte = char(QRandomGenerator::global()->bounded(256));
+    const QByteArray huge = server::protocol::ok(
+        QString("1%1ČT1%17.12.2026%12%1").arg(QChar(server::protocol::fieldSeparator)) +
+        QString(5 * 1024 * 1024, u'x'));
+    std::atomic<bool> released{false};
+    const std::vector<std::pair<std::string, std::function<void(httplib::Response&)>>> faults{
+        {"/program/tvdost.php", [&](auto& r) { r.set_content(garbage.toStdString(), "text/html"); }},
+        {"/program/gener.php", [&](auto& r) { r.set_content(garbage.toStdString() + ".OK.", "text/html"); }},
+        {"/program/gener.php", [&](auto& r) { r.set_content(huge.toStdString(), "text/html"); }},
+        {"/program/tvdost.php", [&](auto& r) {
+             for (int i = 0; i < 300 && !released; ++i) // never answers
+                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
+             r.set_content("", "text/html");
+         }},
+    };
+    timeoutMs = 500;
+    for (const auto& [script, reply] : faults) {
+        released = false;
+        FrontServer front(http->port(), [&](const httplib::Request& q, const std::string&,
+                                            httplib::Response& r) {
+            if (q.path != script)
+                return false;
+            reply(r);
+            return true;
+        });
+        settings.server = front.address();
+        QElapsedTimer clock;
+        clock.start();
+        run();
+        EXPECT_LT(clock.elapsed(), 4000) << script;
+        EXPECT_EQ(listingState(), before) << script;
+        released = true;
+    }
 }
 
 TEST_F(Run, NamesThatWouldLeaveTheirFolderAreNeverWritten)

@@ -97,6 +97,26 @@ TEST_F(StoreFile, FailingStatementReportsEngineMessageAndStatement)
     EXPECT_NO_THROW(store.provedsql("DELETE FROM televize;  "));
 }
 
+TEST_F(StoreFile, AFullDiskIsNamedInCzechAndTheRoundIsNotHalfStored)
+{
+    const QString pages = one("SELECT page_count AS v FROM pragma_page_count()");
+    store.provedsql("PRAGMA max_page_count=" + pages); // the disk holds nothing more
+    try {
+        Store::Transaction round(store);
+        for (int id = 1; id <= 2000; ++id)
+            store.provedsql("INSERT INTO program (id, tv, datum, nazev) VALUES (?, 'ČT1', "
+                            "'2026-12-06', ?)",
+                            {id, QString(200, u'x')});
+        round.commit();
+        FAIL() << "the disk did not fill";
+    } catch (const SqlError& error) {
+        EXPECT_TRUE(QString::fromStdString(error.what())
+                        .startsWith("Chyba sql: na disku není volné místo, údaje nelze uložit"))
+            << error.what();
+    }
+    EXPECT_EQ(one("SELECT count(*) AS v FROM program"), "0");
+}
+
 TEST_F(StoreFile, SecondConnectionSeesCommittedRows)
 {
     Store other;

@@ -38,9 +38,24 @@ Store::FatalHandler& fatalHandler()
     return handler;
 }
 
+// The engine's own words, after a Czech explanation for the faults a user can mend: a full
+// disk and a data folder that cannot be written.
 QString engineMessage(sqlite3* db)
 {
-    return QString::fromUtf8(sqlite3_errmsg(db));
+    const QString engine = QString::fromUtf8(sqlite3_errmsg(db));
+    switch (sqlite3_extended_errcode(db) & 0xff) {
+    case SQLITE_FULL:
+        return QStringLiteral("na disku není volné místo, údaje nelze uložit (") + engine +
+               u')';
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_CANTOPEN:
+        return QStringLiteral("do složky s daty nelze zapisovat (") + engine + u')';
+    case SQLITE_IOERR:
+        return QStringLiteral("zápis na disk se nezdařil (") + engine + u')';
+    default:
+        return engine;
+    }
 }
 
 bool isSelect(const QString& sql)

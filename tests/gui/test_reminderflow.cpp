@@ -116,6 +116,22 @@ TEST_F(Reminding, MarksOfOneMomentAlertOnSuccessiveTicksFromTheLeadBoundary)
     EXPECT_NE(alerts().at(0)->pos(), alerts().at(1)->pos());
 }
 
+TEST_F(Reminding, AClockJumpingAnHourEitherWayRaisesEachReminderOnce)
+{
+    Clock::setFixed(at(19, 40));
+    tick();
+    EXPECT_TRUE(alerts().isEmpty());
+    Clock::setFixed(at(20, 40)); // an hour forward: both marks are long due
+    for (int i = 0; i < 4; ++i)
+        tick();
+    EXPECT_EQ(alerts().size(), 2);
+    Clock::setFixed(at(19, 40)); // and back again: they are not raised a second time
+    for (int i = 0; i < 4; ++i)
+        tick();
+    EXPECT_EQ(alerts().size(), 2);
+    EXPECT_EQ(marks(), "");
+}
+
 TEST_F(Reminding, TogglesAndTheLeadBoxFindTheNextReminderAgain)
 {
     guide->view()->dispatch("upozor.htm?id=1"); // cleared by hand
