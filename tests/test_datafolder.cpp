@@ -48,9 +48,19 @@ TEST(DataFolder, PicturesAreCopiedOncePerVersion)
     EXPECT_EQ(contentOf(icon), QByteArray("upraveno")); // same version: left alone
 
     QFile marker(dir.path() + "/.installed-version");
-    ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
-    marker.write("0.0.1");
+    ASSERT_TRUE(marker.open(QIODevice::ReadOnly));
+    const QByteArray edition = marker.readAll();
+    EXPECT_TRUE(edition.startsWith(OBZORKA_VERSION " "));
     marker.close();
-    ASSERT_TRUE(installFiles(dir.path(), &error));
-    EXPECT_EQ(contentOf(icon), original); // another version: replaced
+    // Another version, or the same version with other files: replaced.
+    for (const QByteArray& older : {QByteArray("0.0.1"), QByteArray(OBZORKA_VERSION " 1234")}) {
+        changed.open(QIODevice::WriteOnly);
+        changed.write("upraveno");
+        changed.close();
+        ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+        marker.write(older);
+        marker.close();
+        ASSERT_TRUE(installFiles(dir.path(), &error));
+        EXPECT_EQ(contentOf(icon), original) << older.toStdString();
+    }
 }

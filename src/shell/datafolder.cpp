@@ -2,6 +2,7 @@
 
 #include "shell/guidestate.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -32,19 +33,39 @@ bool prepareDataFolder(const QString& folder, GuideState& state, QString* error)
 
 namespace obzorka {
 
+namespace {
+
+const QString installedRoot = QStringLiteral(":/install/");
+
+// The version and a fingerprint of the installed files' names and sizes: a build that adds or
+// changes a picture copies again even under the same version.
+QByteArray installedEdition()
+{
+    QStringList files;
+    QDirIterator found(installedRoot, QDir::Files, QDirIterator::Subdirectories);
+    while (found.hasNext()) {
+        found.next();
+        files << found.filePath() + u' ' + QString::number(found.fileInfo().size());
+    }
+    files.sort();
+    return QByteArrayLiteral(OBZORKA_VERSION " ") +
+           QCryptographicHash::hash(files.join(u'\n').toUtf8(), QCryptographicHash::Sha1).toHex();
+}
+
+} // namespace
+
 bool installFiles(const QString& folder, QString* error)
 {
     QFile marker(folder + QStringLiteral("/.installed-version"));
-    const QByteArray version = QByteArrayLiteral(OBZORKA_VERSION);
+    const QByteArray version = installedEdition();
     if (marker.open(QIODevice::ReadOnly) && marker.readAll() == version)
         return true;
     marker.close();
 
-    const QString root = QStringLiteral(":/install/");
-    QDirIterator files(root, QDir::Files, QDirIterator::Subdirectories);
+    QDirIterator files(installedRoot, QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) {
         const QString source = files.next();
-        const QString relative = source.mid(root.size());
+        const QString relative = source.mid(installedRoot.size());
         if (relative == u"schema.sql")
             continue;
         const QString target = folder + u'/' + relative;
