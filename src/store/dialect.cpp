@@ -57,6 +57,13 @@ void dateValue(sqlite3_context* context, int, sqlite3_value** argv)
         sqlite3_result_null(context);
 }
 
+// An invalid moment, like Qt's own past its range, when the seconds do not fit in 64 bits.
+QDateTime addSeconds(const QDateTime& moment, qint64 amount, qint64 unit)
+{
+    qint64 seconds = 0;
+    return qMulOverflow(amount, unit, &seconds) ? QDateTime() : moment.addSecs(seconds);
+}
+
 void dateAdd(sqlite3_context* context, int, sqlite3_value** argv)
 {
     if (isNull(argv[1]) || isNull(argv[2])) {
@@ -74,9 +81,9 @@ void dateAdd(sqlite3_context* context, int, sqlite3_value** argv)
     if (interval == u"s")
         result = moment->addSecs(*amount);
     else if (interval == u"n")
-        result = moment->addSecs(*amount * 60);
+        result = addSeconds(*moment, *amount, 60);
     else if (interval == u"h")
-        result = moment->addSecs(*amount * 3600);
+        result = addSeconds(*moment, *amount, 3600);
     else if (interval == u"d")
         result = moment->addDays(*amount);
     else if (interval == u"m")

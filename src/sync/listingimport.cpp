@@ -79,7 +79,10 @@ QDate recordDay(QStringView field)
     const auto day = wholeNumber(parts[0]);
     const auto month = wholeNumber(parts[1]);
     const auto year = wholeNumber(parts[2]);
-    if (!day || !month || !year || *year < 1900 || *year > 9999)
+    // Far beyond any calendar, and "- 1" below could overflow.
+    constexpr qint64 farthest = 1'000'000;
+    const auto near = [](qint64 n) { return n >= -farthest && n <= farthest; };
+    if (!day || !month || !year || *year < 1900 || *year > 9999 || !near(*day) || !near(*month))
         return {};
     // 1 January 2000 plus the years, months and days, so a day past a month's end rolls on.
     return QDate(2000, 1, 1)
@@ -122,7 +125,9 @@ Records parseRecords(const QString& body)
         }
         QString title = storedText(fields[7]);
         QString shortInfo = storedText(fields[8]);
-        const bool blackAndWhite = takeBlackAndWhite(title) | takeBlackAndWhite(shortInfo);
+        const bool markedInTitle = takeBlackAndWhite(title);
+        const bool markedInInfo = takeBlackAndWhite(shortInfo); // both texts lose the marker
+        const bool blackAndWhite = markedInTitle || markedInInfo;
         const int flags = std::max(0, fields[10].at(0).unicode() - u'A');
         const QString station = storedText(fields[1]).trimmed();
         records.rows.append({*numbers[0],

@@ -1,0 +1,4 @@
+// Channel map files of the server.
+#include "runentry.h"
+
+OBZORKA_FUZZ_TARGET(channelMap)
