@@ -1,6 +1,7 @@
 #include "store/settings.h"
 #include "support/listings.h"
 #include "support/teststore.h"
+#include "sync/bannerentries.h"
 #include "sync/login.h"
 
 using namespace obzorka;
@@ -139,4 +140,16 @@ TEST_F(Login, AFailureLeavesTheStoreAsItWas)
     EXPECT_THROW(apply("", "", "Zpráva", "1"), test::SqlError);
     EXPECT_EQ(count("televize WHERE prozruseni=0"), "1");
     EXPECT_EQ(count("nastaveni WHERE polozka='posledni_zprava'"), "0");
+}
+
+TEST(BannerEntries, PlainNamesOnlyAndTheTwoFixedFilesLast)
+{
+    const QList<sync::BannerEntry> entries = sync::parseBannerEntries(
+        " jaro :31.5.2027: logo.png, ../ven.gif,,a\\b.gif ;..:1.1.2027:x.gif;c/d:1.1.2027;;leto");
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(entries.at(0).id, "jaro");
+    EXPECT_EQ(entries.at(0).lastDay, "31.5.2027");
+    EXPECT_EQ(entries.at(0).files, (QStringList{"logo.png", "index.html", "banner.gif"}));
+    EXPECT_EQ(entries.at(1).id, "leto");
+    EXPECT_EQ(entries.at(1).files, (QStringList{"index.html", "banner.gif"}));
 }

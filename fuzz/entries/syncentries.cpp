@@ -2,6 +2,7 @@
 #include "scratch.h"
 
 #include "store/store.h"
+#include "sync/bannerentries.h"
 #include "sync/listingimport.h"
 #include "sync/login.h"
 
@@ -84,6 +85,16 @@ QString bannerLine(QByteArrayView input)
     const bool cleared = body.banners.startsWith(QLatin1Char('1'));
     if (count(store, QStringLiteral("SELECT count(*) AS v FROM reklama")) != (cleared ? 0 : 1))
         return QStringLiteral("the banners were cleared without the flag or kept with it");
+    // What the banner step fetches: plain names only, ending with the two fixed files.
+    for (const BannerEntry& banner : parseBannerEntries(body.banners.mid(1))) {
+        if (!isPlainName(banner.id) || banner.files.size() < 2 ||
+            banner.files.last() != u"banner.gif" ||
+            banner.files.at(banner.files.size() - 2) != u"index.html")
+            return QStringLiteral("a banner entry names a file outside its folder or lacks one");
+        for (const QString& file : banner.files)
+            if (!isPlainName(file))
+                return QStringLiteral("a banner file name leaves its folder");
+    }
     return {};
 }
 

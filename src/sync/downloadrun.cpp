@@ -3,6 +3,7 @@
 #include "store/clock.h"
 #include "store/dates.h"
 #include "store/store.h"
+#include "sync/bannerentries.h"
 #include "sync/fetcher.h"
 #include "sync/listingimport.h"
 #include "sync/login.h"
@@ -15,14 +16,6 @@ namespace {
 
 const QString wrongAccount = QStringLiteral("Špatné přístupové jméno nebo heslo!");
 const QString wrongVersion = QStringLiteral("Špatná verze programu!");
-
-// A file name from the server must be a plain name: nothing is written outside its folder.
-bool isPlainName(const QString& name)
-{
-    return !name.isEmpty() && !name.contains(QLatin1Char('/')) &&
-           !name.contains(QLatin1Char('\\')) && !name.contains(QStringLiteral("..")) &&
-           !name.contains(QLatin1Char(':'));
-}
 
 class Run
 {
@@ -76,21 +69,13 @@ private:
         return reply.kind == Reply::Kind::Ok;
     }
 
-    bool banners(const QString& entries)
+    bool banners(const QString& line)
     {
-        for (const QString& entry : entries.split(QLatin1Char(';'))) {
-            const QStringList parts = entry.split(QLatin1Char(':'));
-            const QString id = parts.at(0).trimmed();
-            if (!isPlainName(id))
-                continue;
+        for (const BannerEntry& banner : parseBannerEntries(line)) {
+            const QString& id = banner.id;
             const QString folder = m_settings.imageFolder + QStringLiteral("/banner/") + id;
             QDir().mkpath(folder);
-            QStringList files;
-            for (const QString& name : parts.value(2).split(QLatin1Char(',')))
-                if (isPlainName(name.trimmed()))
-                    files << name.trimmed();
-            files << QStringLiteral("index.html") << QStringLiteral("banner.gif");
-            for (const QString& name : files) {
+            for (const QString& name : banner.files) {
                 m_fetcher.readUrl(
                     requestUrl(m_settings.server,
                                m_settings.path + QStringLiteral("/banner/") + id + u'/' + name),
@@ -102,7 +87,7 @@ private:
                     .empty())
                 m_store.provedsql(
                     QStringLiteral("INSERT INTO reklama (rekl_id, datumdo) VALUES (?, ?)"),
-                    {id, parts.value(1)});
+                    {id, banner.lastDay});
         }
         return true;
     }
