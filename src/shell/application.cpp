@@ -94,6 +94,9 @@ void Application::runFinished(const sync::RunResult& result)
     m_host.timer1div_pln = result.divisor;
     zmenikonu(QStringLiteral("tv.ico"));
     m_view->nastav_rychle4tv();
+    // The first listings of a new data folder show at once, instead of the empty start page.
+    if (result.added > 0 && m_window->mainPane()->page() == generhtml::generzprava(QString()))
+        m_view->generedit1frame();
     nastavreklamu();
     if (!result.newMessage.isEmpty())
         MessageWindow::napln(result.newMessage);
