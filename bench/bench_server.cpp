@@ -26,19 +26,13 @@ struct Fixture
           server(listings, accounts), index(listings.programmes)
     {
         server.bind(QStringLiteral("127.0.0.1"), 0);
-        serving = server.runInBackground();
-    }
-    ~Fixture()
-    {
-        server.stop();
-        serving.join();
+        server.serveInBackground();
     }
     QTemporaryDir folder;
     Listings listings;
     Accounts accounts;
     ListingServer server;
     ListingIndex index;
-    std::thread serving;
 };
 
 Fixture& fixture()

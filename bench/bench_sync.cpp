@@ -50,12 +50,7 @@ struct ServedListings
           http(listings, accounts)
     {
         http.bind(QStringLiteral("127.0.0.1"), 0);
-        serving = http.runInBackground();
-    }
-    ~ServedListings()
-    {
-        http.stop();
-        serving.join();
+        http.serveInBackground();
     }
     QString address() const { return QStringLiteral("127.0.0.1:%1").arg(http.port()); }
 
@@ -63,7 +58,6 @@ struct ServedListings
     server::Listings listings;
     server::Accounts accounts;
     server::ListingServer http;
-    std::thread serving;
 };
 
 void recordsPerSecond(benchmark::State& state, qint64 records)

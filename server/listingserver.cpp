@@ -81,7 +81,13 @@ ListingServer::ListingServer(Listings served, Accounts& accounts)
     });
 }
 
-ListingServer::~ListingServer() = default;
+ListingServer::~ListingServer()
+{
+    if (m_background.joinable()) {
+        stop();
+        m_background.join();
+    }
+}
 
 bool ListingServer::bind(const QString& address, int port)
 {
@@ -97,12 +103,11 @@ void ListingServer::run()
     m_http->listen_after_bind();
 }
 
-std::thread ListingServer::runInBackground()
+void ListingServer::serveInBackground()
 {
-    std::thread serving([this] { run(); });
+    m_background = std::thread([this] { run(); });
     while (!m_http->is_running())
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    return serving;
 }
 
 void ListingServer::stop()

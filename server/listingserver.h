@@ -32,9 +32,9 @@ public:
     int requestCount() const { return m_requests; }
     // Serves until stop() is called (from another thread or a signal handler).
     void run();
-    // Serves on a thread of its own until stop(); returns once requests are being taken, so
-    // that a stop right after cannot be missed.
-    std::thread runInBackground();
+    // Serves on a thread of its own until stop() or the end of the server; returns once
+    // requests are being taken, so that a stop right after cannot be missed.
+    void serveInBackground();
     void stop();
 
 private:
@@ -54,6 +54,7 @@ private:
     std::unique_ptr<httplib::Server> m_http;
     int m_port = 0;
     std::atomic<int> m_requests{0};
+    std::thread m_background;
 };
 
 } // namespace obzorka::server

@@ -38,25 +38,14 @@ protected:
         settings.password = "tajné & heslo";
         settings.imageFolder = folder() + "/bmp";
     }
-    void TearDown() override
-    {
-        stopServing();
-        StoreTest::TearDown();
-    }
     // (Re)starts the reference server with the fixture's listings and accounts.
     void serve()
     {
-        if (http)
-            stopServing();
+        http.reset(); // the old one stops before the new one binds
         http = std::make_unique<server::ListingServer>(listings, *accounts);
         ASSERT_TRUE(http->bind("127.0.0.1", 0));
-        serving = http->runInBackground();
+        http->serveInBackground();
         settings.server = settings.imageServer = QString("127.0.0.1:%1").arg(http->port());
-    }
-    void stopServing()
-    {
-        http->stop();
-        serving.join();
     }
     sync::RunResult run()
     {
@@ -69,7 +58,6 @@ protected:
     server::Listings listings;
     std::unique_ptr<server::Accounts> accounts;
     std::unique_ptr<server::ListingServer> http;
-    std::thread serving;
     sync::RunSettings settings;
     std::atomic<bool> stop{false};
     int timeoutMs = 30000;

@@ -32,15 +32,10 @@ protected:
                                                       true, everyStation);
         http = std::make_unique<server::ListingServer>(listings, *accounts);
         ASSERT_TRUE(http->bind("127.0.0.1", 0));
-        serving = http->runInBackground();
+        http->serveInBackground();
         for (const server::Programme& programme : listings.programmes)
             if (programme.day >= QDate::currentDate().addDays(-1))
                 ++served[{programme.station, programme.day.toString("yyyy-MM-dd")}];
-    }
-    void TearDown() override
-    {
-        http->stop();
-        serving.join();
     }
     // Starts one download run without a window; kills it after `killAfterMs` when given.
     int syncOnce(const QString& folder, int killAfterMs = -1)
@@ -84,7 +79,6 @@ protected:
     server::Listings listings;
     std::unique_ptr<server::Accounts> accounts;
     std::unique_ptr<server::ListingServer> http;
-    std::thread serving;
     QMap<std::pair<QString, QString>, int> served;
 };
 

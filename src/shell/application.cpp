@@ -21,7 +21,6 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QNetworkInformation>
 
 namespace obzorka {

@@ -22,7 +22,7 @@ TEST(Downloads, TheGuideFillsItselfFromTheServerWhileTheWindowRuns)
                               {"ČT1", "ČT2", "Nova", "Prima"});
     server::ListingServer http(listings, accounts);
     ASSERT_TRUE(http.bind("127.0.0.1", 0));
-    std::thread serving = http.runInBackground();
+    http.serveInBackground();
     {
         Store store;
         ASSERT_TRUE(store.otevridb(folder.path(), nullptr));
@@ -54,8 +54,6 @@ TEST(Downloads, TheGuideFillsItselfFromTheServerWhileTheWindowRuns)
     EXPECT_TRUE(messages.isEmpty());
     guide->mainWindow()->close();
     guide.reset();
-    http.stop();
-    serving.join();
     for (QWidget* window : QApplication::topLevelWidgets())
         window->close(); // the server's message window
 }

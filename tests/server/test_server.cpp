@@ -27,16 +27,10 @@ protected:
         ASSERT_TRUE(accounts->load(&error));
         server = std::make_unique<ListingServer>(listings, *accounts);
         ASSERT_TRUE(server->bind("127.0.0.1", 0));
-        serving = server->runInBackground();
+        server->serveInBackground();
         client = std::make_unique<httplib::Client>("127.0.0.1", server->port());
         client->set_read_timeout(10, 0);
     }
-    void TearDown() override
-    {
-        server->stop();
-        serving.join();
-    }
-
     // A guide request with its values percent-encoded from windows-1250, as the guide sends.
     std::string path(const char* script, const QList<std::pair<QString, QString>>& values)
     {
@@ -75,7 +69,6 @@ protected:
     Listings listings;
     std::unique_ptr<Accounts> accounts;
     std::unique_ptr<ListingServer> server;
-    std::thread serving;
     std::unique_ptr<httplib::Client> client;
 };
 
