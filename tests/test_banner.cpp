@@ -53,8 +53,18 @@ TEST_F(Banner, EveryActiveBannerHasTheSameChance)
 TEST(BannerPage, PictureLinksToTheBannersPageInItsFolder)
 {
     const QString page = bannerPage("/data/O'Neil & syn/bmp", "demo1");
-    EXPECT_TRUE(page.contains(
-        "<A HREF='file:///data/O%27Neil%20&amp;%20syn/bmp/banner/demo1/index.html' TARGET='_new'>"));
     EXPECT_TRUE(
-        page.contains("<IMG SRC='file:///data/O%27Neil%20&amp;%20syn/bmp/banner/demo1/banner.gif'"));
+        page.contains("<A HREF='file:///data/O%27Neil%20&amp;%20syn/bmp/banner/demo1/index.html' "
+                      "TARGET='_new'>"));
+    EXPECT_TRUE(page.contains(
+        "<IMG SRC='file:///data/O%27Neil%20&amp;%20syn/bmp/banner/demo1/banner.gif'"));
+}
+
+TEST(BannerPage, AClickOpensOnlyAFileOfTheBannerFolder)
+{
+    const QString bmp = "/data/bmp";
+    EXPECT_TRUE(isBannerLink(bmp, "file:///data/bmp/banner/demo1/index.html"));
+    for (const char* other : {"file:///data/bmp/banner/../../obz.db", "file:///data/bmp/x.html",
+                              "http://example.com/", "mailto:a@b.cz", "zpet.htm", ""})
+        EXPECT_FALSE(isBannerLink(bmp, other)) << other;
 }

@@ -47,7 +47,7 @@ TEST_F(Detail, MarkedProgrammeOffersToCancel)
     test::insert(store, {.id = 5, .day = day, .hod1 = 24, .min1 = 10, .hod2 = 25});
     test::mark(store, 5);
     EXPECT_TRUE(detail(" 5 ").contains(">ZRUŠIT UPOZORNĚNÍ</A>"));
-    EXPECT_TRUE(detail(" 5 ").contains("<A HREF=\"upozor.htm?id= 5 \""));
+    EXPECT_TRUE(detail(" 5 ").contains("<A HREF=\"upozor.htm?id=5\""));
     store.provedsql("DELETE FROM upozornit");
     EXPECT_TRUE(detail("5").contains(">NASTAVIT UPOZORNĚNÍ</A>"));
     EXPECT_TRUE(detail("5").contains("<FONT COLOR=gold>00:10-01:00</FONT>"));

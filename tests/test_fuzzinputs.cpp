@@ -16,8 +16,8 @@ struct Target
 const Target targets[] = {
     {"login", obzorka::fuzz::loginReply},       {"banners", obzorka::fuzz::bannerLine},
     {"records", obzorka::fuzz::listingRecords}, {"links", obzorka::fuzz::linkTarget},
-    {"xmltv", obzorka::fuzz::xmltvDocument},    {"channelmap", obzorka::fuzz::channelMap},
-    {"dates", obzorka::fuzz::dateText},
+    {"pages", obzorka::fuzz::programmePages},   {"xmltv", obzorka::fuzz::xmltvDocument},
+    {"channelmap", obzorka::fuzz::channelMap},  {"dates", obzorka::fuzz::dateText},
 };
 
 // The seeds of a target, then the inputs it once crashed on.

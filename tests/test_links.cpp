@@ -10,42 +10,58 @@ using namespace obzorka;
 using namespace obzorka::links;
 using Kind = LinkAction::Kind;
 
-TEST(LinkParts, PageNamesAndParameters)
+// Each link the pages write acts; anything else, however close, does nothing.
+TEST(Links, OnlyTheFormsThePagesWriteAct)
 {
-    EXPECT_EQ(souborzurl("file:///C:/a\\b/upozor.htm?id=5"), "upozor.htm?id=5");
-    EXPECT_EQ(strankazurl("about:blankvypisinf.htm?id=5"), "about:blankvypisinf.htm");
-    EXPECT_EQ(strankazurl("x/hledej.htm?od=26"), "hledej.htm");
-    EXPECT_EQ(parametrzurl("upozor.htm?id=5&id=7", "id"), "7");
-    EXPECT_EQ(parametrzurl("hledej.htm", "od"), "");
-    EXPECT_EQ(parametrzurl("hledej.htm?od=", "od"), "");
-    EXPECT_EQ(parametrzurl("a.htm?x=%20y&z", "x"), "%20y");
-    EXPECT_EQ(parametrzurl("a.htm?id=1?id=2", "id"), "1");
-}
-
-TEST(LinkParts, EveryRowOfTheGrammar)
-{
-    const auto kind = [](const QString& target) { return parseLink(target).kind; };
-    EXPECT_EQ(kind("mailto:podpora@obzorka.cz"), Kind::Mail);
-    EXPECT_EQ(kind("hledej.htm?od=26"), Kind::SearchPage);
-    EXPECT_EQ(parseLink("hledej.htm").od, "");
-    EXPECT_EQ(kind("zpet.htm"), Kind::BackToGrid);
-    EXPECT_EQ(kind("zpet.htm?hledej=true"), Kind::BackToSearch);
-    EXPECT_EQ(kind("zpet.htm?hledej=TRUE"), Kind::BackToGrid);
-    EXPECT_EQ(kind("vypisinf.htm?id=5"), Kind::Detail);
-    EXPECT_FALSE(parseLink("vypisinf.htm?id=5").fromSearch);
-    EXPECT_TRUE(parseLink("vypisinf.htm?hledej=true&id=5").fromSearch);
-    EXPECT_EQ(kind("upozor.htm?zpet=true&vypis=true&id=5"), Kind::ToggleTimeCell);
-    EXPECT_EQ(kind("upozor.htm?id=5"), Kind::ToggleDetailLink);
-    EXPECT_EQ(parseLink("upozor.htm?id=5&id=9").id, "9");
-    EXPECT_EQ(kind("about:blankhelpnastaveni.html"), Kind::Help);
-    EXPECT_EQ(parseLink("helpnastaveni.html").name, "helpnastaveni.html");
-    EXPECT_EQ(kind("vypishod20.htm"), Kind::JumpToEight);
-    // Case, a "/" in the query, other schemes and plain files do nothing.
-    EXPECT_EQ(kind("Zpet.htm"), Kind::Nothing);
-    EXPECT_EQ(kind("HELPINDEX.HTML"), Kind::Nothing);
-    EXPECT_EQ(kind("upozor.htm?id=5/6"), Kind::Nothing);
-    EXPECT_EQ(kind("http://example.com/"), Kind::Nothing);
-    EXPECT_EQ(kind(""), Kind::Nothing);
+    struct Case
+    {
+        const char* target;
+        Kind kind;
+        const char* value = ""; // the id, the offset or the help page
+        bool fromSearch = false;
+    };
+    const Case cases[] = {
+        {"mailto:podpora@obzorka.cz", Kind::Mail},
+        {"mailto:podpora@obzorka.cz?subject=Dotaz k programu", Kind::Mail},
+        {"hledej.htm?od=26", Kind::SearchPage, "26"},
+        {"zpet.htm", Kind::BackToGrid},
+        {"zpet.htm?hledej=true", Kind::BackToSearch},
+        {"vypisinf.htm?id=5", Kind::Detail, "5"},
+        {"vypisinf.htm?hledej=true&id=5", Kind::Detail, "5", true},
+        {"upozor.htm?zpet=true&vypis=true&id=5", Kind::ToggleTimeCell, "5"},
+        {"about:blankupozor.htm?id=5", Kind::ToggleDetailLink, "5"},
+        {"helpnastaveni.html", Kind::Help, "helpnastaveni.html"},
+        {"vypishod20.htm", Kind::JumpToEight},
+        // More than a subject, a second address, other parameters, other letter case, a path,
+        // a second id, no offset, an id that is no number, other schemes: nothing.
+        {"mailto:podpora@obzorka.cz?subject=x&body=y", Kind::Nothing},
+        {"mailto:a@b.cz?cc=c@d.cz", Kind::Nothing},
+        {"mailto:a@b.cz,c@d.cz", Kind::Nothing},
+        {"hledej.htm", Kind::Nothing},
+        {"hledej.htm?od=", Kind::Nothing},
+        {"zpet.htm?hledej=TRUE", Kind::Nothing},
+        {"Zpet.htm", Kind::Nothing},
+        {"x/zpet.htm", Kind::Nothing},
+        {"HELPINDEX.HTML", Kind::Nothing},
+        {"helpneni.html", Kind::Nothing},
+        {"upozor.htm?id=5&id=9", Kind::Nothing},
+        {"upozor.htm?zpet=true&vypis=true&id=5&x=1", Kind::Nothing},
+        {"upozor.htm?vypis=true&zpet=true&id=5", Kind::Nothing},
+        {"upozor.htm?id=5/6", Kind::Nothing},
+        {"vypisinf.htm?id=5\"><b>", Kind::Nothing},
+        {"http://example.com/", Kind::Nothing},
+        {"file:///etc/passwd", Kind::Nothing},
+        {"", Kind::Nothing},
+    };
+    for (const Case& c : cases) {
+        const LinkAction action = parseLink(c.target);
+        EXPECT_EQ(action.kind, c.kind) << c.target;
+        const QString value = c.kind == Kind::SearchPage ? action.od
+                              : c.kind == Kind::Help     ? action.name
+                                                         : action.id;
+        EXPECT_EQ(value, c.value) << c.target;
+        EXPECT_EQ(action.fromSearch, c.fromSearch) << c.target;
+    }
 }
 
 TEST(InPlace, TimeCellFlipsBothClassesOfTheClickedLinkOnly)

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${FUZZ_SECONDS:-30}
 jobs=${FUZZ_JOBS:-2}
-targets=(login banners records links xmltv channelmap dates)
+targets=(login banners records links pages xmltv channelmap dates)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

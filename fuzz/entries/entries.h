@@ -14,8 +14,11 @@ QString loginReply(QByteArrayView input);
 QString bannerLine(QByteArrayView input);
 // A listing reply body; records that read are merged as new and as changed entries.
 QString listingRecords(QByteArrayView input);
-// A link target in UTF-8; a first line, when there is one, names the parameter asked for.
+// A link target in UTF-8: only the links the pages write act.
 QString linkTarget(QByteArrayView input);
+// A programme record's texts separated by "|" (title, short and extended information,
+// station, ShowView code, the two illustration names) through every page that shows it.
+QString programmePages(QByteArrayView input);
 // An XMLTV document for the server.
 QString xmltvDocument(QByteArrayView input);
 // A channel map file for the server.

@@ -1,6 +1,7 @@
 #include "entries.h"
 #include "scratch.h"
 
+#include "store/plainname.h"
 #include "store/store.h"
 #include "sync/bannerentries.h"
 #include "sync/listingimport.h"

@@ -49,27 +49,50 @@ QString checkDateAdd(Store& store, const QString& text, const QString& amount)
 QString linkTarget(QByteArrayView input)
 {
     using Kind = links::LinkAction::Kind;
-    const QString text = QString::fromUtf8(input);
-    const qsizetype newline = text.indexOf(QLatin1Char('\n'));
-    const QString key = newline < 0 ? QStringLiteral("id") : text.left(newline);
-    const QString target = text.mid(newline + 1);
-    const QString value = links::parametrzurl(target, key);
-    if (value.contains(QLatin1Char('&')) || value.contains(QLatin1Char('?')) ||
-        value.contains(QLatin1Char('=')))
-        return QStringLiteral("a parameter value runs into the next part of the query");
-    const QString file = links::souborzurl(target);
-    if (file.contains(QLatin1Char('/')) || file.contains(QLatin1Char('\\')))
-        return QStringLiteral("a file name keeps a path separator");
-    if (links::strankazurl(target).contains(QLatin1Char('?')))
-        return QStringLiteral("a page name keeps its query");
-    const links::LinkAction action = links::parseLink(target);
-    if (action.kind == Kind::Mail)
-        return action.target.startsWith(u"mailto:") ? QString()
-                                                    : QStringLiteral("a mail link without mailto:");
-    if (action.id != links::parametrzurl(action.target, QStringLiteral("id")))
-        return QStringLiteral("the id is not the target's id parameter");
-    if (action.kind == Kind::Help && action.name != links::strankazurl(action.target))
-        return QStringLiteral("a help link names another page");
+    const links::LinkAction action = links::parseLink(QString::fromUtf8(input));
+    const QString& target = action.target;
+    const auto number = [](const QString& text) { return numbers::toWholeNumber(text); };
+    QString written; // the link as the pages write it for this action
+    switch (action.kind) {
+    case Kind::Nothing:
+        return {};
+    case Kind::Mail:
+        return target.startsWith(u"mailto:") && target.count(u'@') == 1 && !target.contains(u'&')
+                   ? QString()
+                   : QStringLiteral("a mail link with more than an address and a subject");
+    case Kind::SearchPage:
+        written = QStringLiteral("hledej.htm?od=") + action.od;
+        if (!number(action.od))
+            return QStringLiteral("a search page from an offset that is no whole number");
+        break;
+    case Kind::BackToGrid:
+        written = QStringLiteral("zpet.htm");
+        break;
+    case Kind::BackToSearch:
+        written = QStringLiteral("zpet.htm?hledej=true");
+        break;
+    case Kind::Detail:
+        written = (action.fromSearch ? QStringLiteral("vypisinf.htm?hledej=true&id=")
+                                     : QStringLiteral("vypisinf.htm?id=")) +
+                  action.id;
+        break;
+    case Kind::ToggleTimeCell:
+        written = QStringLiteral("upozor.htm?zpet=true&vypis=true&id=") + action.id;
+        break;
+    case Kind::ToggleDetailLink:
+        written = QStringLiteral("upozor.htm?id=") + action.id;
+        break;
+    case Kind::Help:
+        written = action.name;
+        break;
+    case Kind::JumpToEight:
+        written = QStringLiteral("vypishod20.htm");
+        break;
+    }
+    if (written != target)
+        return QStringLiteral("a link acts that the pages do not write");
+    if (!action.id.isEmpty() && !number(action.id))
+        return QStringLiteral("an id that is no whole number");
     return {};
 }
 

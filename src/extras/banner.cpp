@@ -2,6 +2,7 @@
 
 #include "store/store.h"
 
+#include <QDir>
 #include <QUrl>
 
 namespace obzorka::extras {
@@ -41,6 +42,14 @@ QString bannerPage(const QString& imageFolder, const QString& bannerId)
            QStringLiteral("' TARGET='_new'><IMG SRC='") +
            fileLink(folder + QStringLiteral("/banner.gif")) +
            QStringLiteral("' BORDER=0></IMG></A></BODY></HTML>");
+}
+
+bool isBannerLink(const QString& imageFolder, const QString& target)
+{
+    const QUrl link(target);
+    return link.isLocalFile() &&
+           QDir::cleanPath(link.toLocalFile())
+               .startsWith(QDir::cleanPath(imageFolder + QStringLiteral("/banner")) + u'/');
 }
 
 } // namespace obzorka::extras

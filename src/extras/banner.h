@@ -21,4 +21,8 @@ QString nastavreklamu(Store& store);
 // the image folder.
 QString bannerPage(const QString& imageFolder, const QString& bannerId);
 
+// True for the link bannerPage writes: a local file inside the image folder's "banner". A
+// click on the banner opens nothing else.
+bool isBannerLink(const QString& imageFolder, const QString& target);
+
 } // namespace obzorka::extras

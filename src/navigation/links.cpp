@@ -2,64 +2,66 @@
 
 #include "pages/generhtml.h"
 
-#include <QStringList>
+#include <QRegularExpression>
+#include <array>
 
 namespace obzorka::links {
+namespace {
 
-QString souborzurl(const QString& url)
-{
-    QString name = url;
-    name.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    return name.mid(name.lastIndexOf(QLatin1Char('\\')) + 1);
-}
+using Kind = LinkAction::Kind;
 
-QString strankazurl(const QString& url)
+struct LinkForm
 {
-    return souborzurl(url).section(QLatin1Char('?'), 0, 0);
-}
+    const char* pattern; // the whole target; a capture, when there is one, is its value
+    Kind kind;
+    bool fromSearch = false;
+};
 
-QString parametrzurl(const QString& url, const QString& key)
-{
-    const QString query = QString(url + u'?').split(QLatin1Char('?')).at(1);
-    QString value;
-    for (const QString& piece : query.split(QLatin1Char('&'))) {
-        const QStringList parts = QString(piece + u'=').split(QLatin1Char('='));
-        if (parts.at(0) == key)
-            value = parts.at(1);
-    }
-    return value;
-}
+// Every link the pages write, as they write it.
+constexpr std::array<LinkForm, 10> linkForms{{
+    {R"(mailto:[^\s?&"<>@]+@[^\s?&"<>@]+(?:\?subject=[^&=?]*)?)", Kind::Mail},
+    {R"(hledej\.htm\?od=(-?[0-9]{1,9}))", Kind::SearchPage},
+    {R"(zpet\.htm)", Kind::BackToGrid},
+    {R"(zpet\.htm\?hledej=true)", Kind::BackToSearch},
+    {R"(vypisinf\.htm\?id=(-?[0-9]{1,18}))", Kind::Detail},
+    {R"(vypisinf\.htm\?hledej=true&id=(-?[0-9]{1,18}))", Kind::Detail, true},
+    {R"(upozor\.htm\?zpet=true&vypis=true&id=(-?[0-9]{1,18}))", Kind::ToggleTimeCell},
+    {R"(upozor\.htm\?id=(-?[0-9]{1,18}))", Kind::ToggleDetailLink},
+    {R"(vypishod20\.htm)", Kind::JumpToEight},
+    {R"((help[a-z]+\.html))", Kind::Help},
+}};
+
+} // namespace
 
 LinkAction parseLink(QString target)
 {
-    using Kind = LinkAction::Kind;
+    static const auto forms = [] {
+        std::array<QRegularExpression, linkForms.size()> compiled;
+        for (size_t i = 0; i < linkForms.size(); ++i)
+            compiled.at(i).setPattern(
+                QRegularExpression::anchoredPattern(QString::fromLatin1(linkForms.at(i).pattern)));
+        return compiled;
+    }();
     target.remove(QStringLiteral("about:blank"));
     LinkAction action;
     action.target = target;
-    if (target.left(7) == u"mailto:") {
-        action.kind = Kind::Mail;
+    for (size_t i = 0; i < linkForms.size(); ++i) {
+        const QRegularExpressionMatch match = forms.at(i).match(target);
+        if (!match.hasMatch())
+            continue;
+        const LinkForm& form = linkForms.at(i);
+        const QString value = match.captured(1);
+        if (form.kind == Kind::Help && !generhtml::helpPageNames().contains(value))
+            return action;
+        action.kind = form.kind;
+        action.fromSearch = form.fromSearch;
+        if (form.kind == Kind::SearchPage)
+            action.od = value;
+        else if (form.kind == Kind::Help)
+            action.name = value;
+        else
+            action.id = value;
         return action;
-    }
-    const QString page = strankazurl(target);
-    const bool fromSearch = parametrzurl(target, QStringLiteral("hledej")) == u"true";
-    action.id = parametrzurl(target, QStringLiteral("id"));
-    if (page == u"hledej.htm") {
-        action.kind = Kind::SearchPage;
-        action.od = parametrzurl(target, QStringLiteral("od"));
-    } else if (page == u"zpet.htm") {
-        action.kind = fromSearch ? Kind::BackToSearch : Kind::BackToGrid;
-    } else if (page == u"vypisinf.htm") {
-        action.kind = Kind::Detail;
-        action.fromSearch = fromSearch;
-    } else if (page == u"upozor.htm") {
-        action.kind = parametrzurl(target, QStringLiteral("vypis")) == u"true"
-                          ? Kind::ToggleTimeCell
-                          : Kind::ToggleDetailLink;
-    } else if (page == u"vypishod20.htm") {
-        action.kind = Kind::JumpToEight;
-    } else if (generhtml::helpPageNames().contains(page)) {
-        action.kind = Kind::Help;
-        action.name = page;
     }
     return action;
 }

@@ -5,14 +5,6 @@
 // The pseudo-links of the pages: what a click on one asks for.
 namespace obzorka::links {
 
-// The last path component of a link target: "/" and "\" both separate.
-QString souborzurl(const QString& url);
-// The page name: the last path component up to "?".
-QString strankazurl(const QString& url);
-// The value of one query parameter as it stands (no decoding); the last occurrence wins,
-// empty when absent or when the target has no query.
-QString parametrzurl(const QString& url, const QString& key);
-
 struct LinkAction
 {
     enum class Kind
@@ -36,8 +28,10 @@ struct LinkAction
     bool fromSearch = false;
 };
 
-// What a click on a link with this target does. "about:blank" is removed from it first;
-// page names are compared exactly; "hledej" and "vypis" count only when exactly "true".
+// What a click on a link with this target does. "about:blank" is removed from it first. Only
+// the links the guide's own pages write act, each exactly in its written form (letter case,
+// order and number of parameters, a whole number for an id or an offset); a "mailto:" link
+// only with one address and at most a subject. Anything else does nothing.
 LinkAction parseLink(QString target);
 
 } // namespace obzorka::links

@@ -1,5 +1,6 @@
 #include "pages/generhtml.h"
 
+#include "pages/pagetext.h"
 #include "store/blanks.h"
 #include "store/clock.h"
 #include "store/dates.h"
@@ -9,7 +10,7 @@
 namespace obzorka::generhtml {
 namespace {
 
-QString reminderState(const QString& id, const Row& programme, bool marked)
+QString reminderState(const Row& programme, bool marked)
 {
     const QDateTime day =
         dates::naive(dates::parseDate(programme.text(u"datum")).value_or(QDate()));
@@ -22,7 +23,7 @@ QString reminderState(const QString& id, const Row& programme, bool marked)
         return QStringLiteral("<FONT COLOR=#10D010>POŘAD JIŽ SKONČIL.</FONT>");
     if (dates::minuteBoundaries(start, now) > 0)
         return QStringLiteral("<FONT COLOR=#10D010>POŘAD JIŽ ZAČAL.</FONT>");
-    return QStringLiteral("<A HREF=\"upozor.htm?id=") + id +
+    return QStringLiteral("<A HREF=\"upozor.htm?id=") + programme.text(u"id") +
            QStringLiteral("\" STYLE=\"color: #10D010;font-weight: bold;\" ONCLICK=\"return "
                           "false\">") +
            (marked ? QStringLiteral("ZRUŠIT UPOZORNĚNÍ") : QStringLiteral("NASTAVIT UPOZORNĚNÍ")) +
@@ -31,15 +32,16 @@ QString reminderState(const QString& id, const Row& programme, bool marked)
 
 QString leftColumn(const PageContext& context, const Row& programme)
 {
-    QString column =
-        QStringLiteral("<B>Název:</B> <FONT COLOR=red><B>") + programme.text(u"nazev") +
-        QStringLiteral("</B></FONT><BR><B>Televize:</B> <FONT COLOR=red>") + programme.text(u"tv") +
-        QStringLiteral("</FONT><BR><B>Datum:</B> <FONT COLOR=gold>") +
-        dates::dayText(dates::parseDate(programme.text(u"datum")).value_or(QDate())) +
-        QStringLiteral("</FONT><BR><B>Čas vysílání pořadu:</B> <FONT COLOR=gold>") +
-        casnatext(programme.number(u"hod1"), programme.number(u"min1")) + u'-' +
-        casnatext(programme.number(u"hod2"), programme.number(u"min2")) +
-        QStringLiteral("</FONT><BR>");
+    QString column = QStringLiteral("<B>Název:</B> <FONT COLOR=red><B>") +
+                     pageText(programme.text(u"nazev")) +
+                     QStringLiteral("</B></FONT><BR><B>Televize:</B> <FONT COLOR=red>") +
+                     pageText(programme.text(u"tv")) +
+                     QStringLiteral("</FONT><BR><B>Datum:</B> <FONT COLOR=gold>") +
+                     dates::dayText(dates::parseDate(programme.text(u"datum")).value_or(QDate())) +
+                     QStringLiteral("</FONT><BR><B>Čas vysílání pořadu:</B> <FONT COLOR=gold>") +
+                     casnatext(programme.number(u"hod1"), programme.number(u"min1")) + u'-' +
+                     casnatext(programme.number(u"hod2"), programme.number(u"min2")) +
+                     QStringLiteral("</FONT><BR>");
 
     const QString code = context.showVps ? vpsCode(programme) : QString();
     if (!code.isEmpty())
@@ -59,34 +61,33 @@ QString leftColumn(const PageContext& context, const Row& programme)
 
     const QString info1 = trimBlanks(programme.text(u"info1"));
     if (!info1.isEmpty())
-        column += QStringLiteral("<BR><B>Krátká informace:</B> <FONT COLOR=\"#D0D0FF\">") + info1 +
-                  QStringLiteral("</FONT><BR>");
+        column += QStringLiteral("<BR><B>Krátká informace:</B> <FONT COLOR=\"#D0D0FF\">") +
+                  pageText(info1) + QStringLiteral("</FONT><BR>");
 
     const QString picture = trimBlanks(programme.text(u"obr"));
     if (!picture.isEmpty()) {
-        const QString path = context.imageFolder + QStringLiteral("/obr/") + picture;
-        column += souborexistuje(path)
-                      ? QString(QStringLiteral("<BR><IMG SRC=\"") + path + QStringLiteral("\">"))
-                      : QString(QStringLiteral("<BR>") + notLoaded());
+        const QString path = illustrationPath(context, picture);
+        column += path.isEmpty() ? QString(QStringLiteral("<BR>") + notLoaded())
+                                 : QString(QStringLiteral("<BR><IMG SRC=\"") + attributeText(path) +
+                                           QStringLiteral("\">"));
     }
     return column;
 }
 
-QString middleColumn(const PageContext& context, const QString& id, const Row& programme,
-                     bool marked)
+QString middleColumn(const PageContext& context, const Row& programme, bool marked)
 {
-    QString column = reminderState(id, programme, marked);
+    QString column = reminderState(programme, marked);
     const QString picture = trimBlanks(programme.text(u"obr2"));
     if (!picture.isEmpty()) {
-        const QString path = context.imageFolder + QStringLiteral("/obr/") + picture;
-        column += souborexistuje(path) ? QString(QStringLiteral("<IMG SRC=\"") + path +
-                                                 QStringLiteral("\" ALIGN=\"RIGHT\">"))
-                                       : QString(notLoaded() + QStringLiteral("<BR>"));
+        const QString path = illustrationPath(context, picture);
+        column += path.isEmpty() ? QString(notLoaded() + QStringLiteral("<BR>"))
+                                 : QString(QStringLiteral("<IMG SRC=\"") + attributeText(path) +
+                                           QStringLiteral("\" ALIGN=\"RIGHT\">"));
     }
     const QString info2 = trimBlanks(programme.text(u"info2"));
     if (!info2.isEmpty())
         column += QStringLiteral("<BR><B>Rozšířená informace:</B> <FONT COLOR=\"#D0D0FF\">") +
-                  info2 + QStringLiteral("</FONT><BR>");
+                  pageText(info2) + QStringLiteral("</FONT><BR>");
     return column;
 }
 
@@ -104,7 +105,7 @@ QString genervypisinf(const PageContext& context, const QString& id, const QStri
         const Row& programme = found.front();
         page += QStringLiteral("<TABLE WIDTH=95% ALIGN=CENTER><TR><TD WIDTH=300 VALIGN=TOP>") +
                 leftColumn(context, programme) + QStringLiteral("</TD><TD VALIGN=TOP>") +
-                middleColumn(context, id, programme, marked) +
+                middleColumn(context, programme, marked) +
                 QStringLiteral("</TD><TD VALIGN=TOP ALIGN=RIGHT><A HREF=\"zpet.htm") +
                 (fromSearch == u"true" ? QStringLiteral("?hledej=true") : QString()) +
                 QStringLiteral("\" STYLE=\"color: red;\" ONCLICK=\"return false;\">Zpět</A></TD>"

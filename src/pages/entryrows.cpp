@@ -1,9 +1,11 @@
 #include "pages/generhtml.h"
 
+#include "pages/pagetext.h"
 #include "store/dates.h"
+#include "store/plainname.h"
 #include "store/store.h"
 
-#include <QFile>
+#include <QFileInfo>
 
 namespace obzorka::generhtml {
 namespace {
@@ -15,8 +17,8 @@ QString twoDigits(qint64 number)
 
 QString image(const PageContext& context, const QString& name, const QString& attributes = {})
 {
-    return QStringLiteral("<IMG SRC=\"") + context.imageFolder + u'/' + name + u'"' + attributes +
-           u'>';
+    return QStringLiteral("<IMG SRC=\"") + attributeText(context.imageFolder + u'/' + name) + u'"' +
+           attributes + u'>';
 }
 
 } // namespace
@@ -55,8 +57,9 @@ QString ikonatypu(const PageContext& context, const QString& typprg)
 
 bool souborexistuje(const QString& path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly);
+    // Asked of the file's entry, not by opening it: opening a FIFO would wait for a writer.
+    const QFileInfo file(path);
+    return file.isFile() && file.isReadable();
 }
 
 QString vpsCode(const Row& programme)
@@ -84,7 +87,8 @@ QString rowOpening(const Row& programme)
     const QString showview = programme.text(u"showview");
     if (showview.isEmpty())
         return QStringLiteral("<TR>");
-    return QStringLiteral("<TR TITLE=\"ShowView: ") + showview + QStringLiteral("\">");
+    return QStringLiteral("<TR TITLE=\"ShowView: ") + attributeText(showview) +
+           QStringLiteral("\">");
 }
 
 QString flagIcons(const PageContext& context, const Row& programme)
@@ -113,7 +117,7 @@ QString flagIcons(const PageContext& context, const Row& programme, bool extende
 QString shortInfo(const Row& programme)
 {
     const QString info1 = programme.text(u"info1");
-    return info1.isEmpty() ? QString() : QStringLiteral("<BR>") + info1;
+    return info1.isEmpty() ? QString() : QStringLiteral("<BR>") + pageText(info1);
 }
 
 QString vpsLine(const PageContext& context, const Row& programme)
@@ -128,15 +132,24 @@ QString notLoaded()
     return QStringLiteral("<FONT COLOR=yellow>--Tento obr. není načten.--</FONT>");
 }
 
+QString illustrationPath(const PageContext& context, const QString& name)
+{
+    if (!isPlainName(name))
+        return {};
+    const QString path = context.imageFolder + QStringLiteral("/obr/") + name;
+    return souborexistuje(path) ? path : QString();
+}
+
 QString illustration(const PageContext& context, const Row& programme)
 {
     const QString name = programme.text(u"obr");
     if (name.isEmpty())
         return {};
-    const QString path = context.imageFolder + QStringLiteral("/obr/") + name;
-    if (souborexistuje(path))
-        return QStringLiteral("<BR><IMG SRC=\"") + path + QStringLiteral("\" WIDTH=137>");
-    return QStringLiteral("<BR>") + notLoaded();
+    const QString path = illustrationPath(context, name);
+    if (path.isEmpty())
+        return QStringLiteral("<BR>") + notLoaded();
+    return QStringLiteral("<BR><IMG SRC=\"") + attributeText(path) +
+           QStringLiteral("\" WIDTH=137>");
 }
 
 QString radkyporadu(const PageContext& context, const QString& sql, const QVariantList& params,
@@ -161,8 +174,8 @@ QString radkyporadu(const PageContext& context, const QString& sql, const QVaria
                 QStringLiteral("\" TARGET=\"_parent\" CLASS=infnaz STYLE=\"text-decoration:none; "
                                "color: gold; font-size: 10pt; font-family: \"Helvetica CE\",Arial;"
                                "\" ONCLICK=\"return false\">") +
-                programme.text(u"nazev") + QStringLiteral("</A></B>") + shortInfo(programme) +
-                vpsLine(context, programme);
+                pageText(programme.text(u"nazev")) + QStringLiteral("</A></B>") +
+                shortInfo(programme) + vpsLine(context, programme);
         if (!noImages)
             rows += illustration(context, programme);
         rows += QStringLiteral("</TD></TR>");

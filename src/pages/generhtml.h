@@ -11,8 +11,9 @@ class Store;
 }
 
 // The page builders: each returns a whole HTML page as text, built from fixed fragments
-// without line breaks; stored texts go in as they are (the server may send markup). Values
-// from the user and the store reach SQL as bound parameters only.
+// without line breaks; stored texts go in through pageText (pagetext.h), as text with at most
+// bold, italic, underline and line breaks. Values from the user and the store reach SQL as
+// bound parameters only.
 namespace obzorka::generhtml {
 
 // What the builders read besides their arguments: the store, the image folder (the data
@@ -51,7 +52,7 @@ QString generzprava(const QString& message);
 QString casnatext(qint64 hour, qint64 minute);
 // The type icon with its line break, "<BR>" alone for an unknown letter, nothing for none.
 QString ikonatypu(const PageContext& context, const QString& typprg);
-// True when the file can be opened for reading.
+// True when the path is a regular file that may be read.
 bool souborexistuje(const QString& path);
 // The nine-digit VPS code of a "ČT1"/"ČT2" programme, empty for other stations.
 QString vpsCode(const Row& programme);
@@ -69,6 +70,9 @@ QString notLoaded();
 // The VPS line of a row (when shown) and the illustration or its placeholder.
 QString vpsLine(const PageContext& context, const Row& programme);
 QString illustration(const PageContext& context, const Row& programme);
+// The path of a fetched illustration, empty when the name is not a plain file name or the
+// file is not there.
+QString illustrationPath(const PageContext& context, const QString& name);
 // Runs the query and writes every programme it returns as one grid row.
 QString radkyporadu(const PageContext& context, const QString& sql, const QVariantList& params,
                     bool noImages);
@@ -140,6 +144,6 @@ QString helpPage(const PageContext& context, const QString& name);
 
 // ---- print (printpage.cpp)
 // The page rewritten for white paper: no colours, no links, smaller type.
-QString forPaper(QString page);
+QString forPaper(const QString& page);
 
 } // namespace obzorka::generhtml

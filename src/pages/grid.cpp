@@ -1,5 +1,6 @@
 #include "pages/generhtml.h"
 
+#include "pages/pagetext.h"
 #include "store/clock.h"
 #include "store/dates.h"
 
@@ -146,7 +147,7 @@ QString generhlavicku(const QStringList& stations)
                 "HREF=\"vypishod20.htm\" STYLE=\"text-decoration: none; color: #00FF00; "
                 "font-weight: bold; font-size: 10\" ONCLICK=\"return false;\">20</A><TD "
                 "ALIGN=CENTER WIDTH=34%>");
-        page += QStringLiteral("          <FONT COLOR=white SIZE=+2><B>") + name +
+        page += QStringLiteral("          <FONT COLOR=white SIZE=+2><B>") + pageText(name) +
                 QStringLiteral("</B></FONT></TD>");
         if (column == 0)
             page += QStringLiteral("</TD><TD WIDTH=33%></TR></TABLE>");
@@ -180,7 +181,7 @@ QString genertabulku(const PageContext& context, QDate day, const QString& typeN
             page += name.isEmpty() ? QStringLiteral("          <TD WIDTH=25% ALIGN=CENTER></TD>")
                                    : QStringLiteral("          <TD WIDTH=25% ALIGN=CENTER>"
                                                     "          <FONT SIZE=+2><B>") +
-                                         name + QStringLiteral("</B></FONT></TD>");
+                                         pageText(name) + QStringLiteral("</B></FONT></TD>");
         }
         page += QStringLiteral("  </TR>");
     }

@@ -1,6 +1,7 @@
 #include "pages/generhtml.h"
 
 #include "extras/dateline.h"
+#include "pages/pagetext.h"
 #include "shell/chooseritems.h"
 #include "store/clock.h"
 #include "store/dates.h"
@@ -18,7 +19,8 @@ QString searchRow(const PageContext& context, const Row& programme)
         programme.number(u"upozornitid") != 0 ? QStringLiteral("caszvol") : QStringLiteral("cas");
     const QDate day = dates::parseDate(programme.text(u"datum")).value_or(QDate());
     QString row = rowOpening(programme);
-    row += QStringLiteral("<TD VALIGN=TOP><FONT COLOR=white><B>") + programme.text(u"tv") +
+    row += QStringLiteral("<TD VALIGN=TOP><FONT COLOR=white><B>") +
+           pageText(programme.text(u"tv")) +
            QStringLiteral("</B></FONT></TD><TD VALIGN=TOP WIDTH=150 CLASS=datum>") +
            dates::dayText(day) + u' ' + nazevdne(day) + QStringLiteral("</TD>");
     row += QStringLiteral("<TD VALIGN=TOP WIDTH=35 CLASS=") + cellClass +
@@ -32,7 +34,7 @@ QString searchRow(const PageContext& context, const Row& programme)
            id +
            QStringLiteral("\" TARGET=\"_parent\" CLASS=infnaz STYLE=\"text-decoration:none;\" "
                           "ONCLICK=\"return false\">") +
-           programme.text(u"nazev") + QStringLiteral("</A></B>") + shortInfo(programme) +
+           pageText(programme.text(u"nazev")) + QStringLiteral("</A></B>") + shortInfo(programme) +
            vpsLine(context, programme) + illustration(context, programme) +
            QStringLiteral("</TD></TR>");
     return row;

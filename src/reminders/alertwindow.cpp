@@ -56,6 +56,7 @@ AlertWindow::AlertWindow(Store& store, QWidget* parent)
                           Qt::AlignTop | Qt::AlignRight);
         auto* value = named(new QLabel(valueName, this), valueName);
         value->setWordWrap(true);
+        value->setTextFormat(Qt::PlainText); // titles and station names come from the server
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         fields->addWidget(value, row, 1);
         return value;

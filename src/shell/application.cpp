@@ -205,8 +205,7 @@ void Application::startReminders()
         m_store, [page = m_reminderPage.get()] { return page->leadMinutes(); });
     connect(m_reminderPage.get(), &ReminderPage::scheduleChanged, m_desk.get(),
             &ReminderDesk::nastavupozorneni);
-    connect(m_view.get(), &GuideView::marksChanged, m_desk.get(),
-            &ReminderDesk::nastavupozorneni);
+    connect(m_view.get(), &GuideView::marksChanged, m_desk.get(), &ReminderDesk::nastavupozorneni);
     connect(&m_host, &DownloadHost::reminderCheckDue, m_desk.get(), &ReminderDesk::check);
     connect(&m_host, &DownloadHost::runReminderCheckDue, m_desk.get(),
             &ReminderDesk::checkDuringRun);
@@ -214,8 +213,9 @@ void Application::startReminders()
         if (m_window && m_window->isVisible() && !m_window->isMinimized())
             nastavreklamu();
     });
-    connect(m_window->bannerPane(), &Pane::linkClicked, this, [](const QString& target) {
-        QDesktopServices::openUrl(QUrl(target)); // the banner's own page, in the browser
+    connect(m_window->bannerPane(), &Pane::linkClicked, this, [this](const QString& target) {
+        if (extras::isBannerLink(m_state.adr_bmp, target))
+            QDesktopServices::openUrl(QUrl(target)); // the banner's own page, in the browser
     });
 }
 

@@ -18,7 +18,7 @@ using widgets::named;
 
 namespace {
 
-// The page buttons lie in three rows of eight, each the size of the design's template.
+// The page buttons lie in three rows of eight, each 25 by 17 pixels.
 constexpr int pageButtonWidth = 25;
 constexpr int pageButtonHeight = 17;
 

@@ -110,7 +110,7 @@ void GuideView::nastav_rychle4tv()
     for (int k = 1; k <= ClassicPanel::pageButtonCount; ++k) {
         QPushButton* button = classic->pageButton(k);
         button->setVisible(k <= m_pages.pageCount);
-        button->setToolTip(m_pages.tooltips.at(k));
+        button->setToolTip(widgets::plainToolTip(m_pages.tooltips.at(k)));
     }
     const int current = m_state.starting() ? 1 : m_state.zvoleno4 + 1;
     if (current >= 1 && current <= m_pages.pageCount)

@@ -4,8 +4,8 @@
 #include "shell/classicpanel.h"
 #include "shell/guidestate.h"
 #include "shell/pane.h"
-#include "shell/searchpanel.h"
 #include "shell/reminderpanel.h"
+#include "shell/searchpanel.h"
 #include "shell/settingspanel.h"
 #include "shell/widgets.h"
 
@@ -108,6 +108,8 @@ MainWindow::MainWindow(GuideState& state, QWidget* parent) : QWidget(parent), m_
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(tabRow);
     layout->addWidget(m_panels, 1);
+    for (Pane* pane : {m_bannerPane, m_mainPane, m_classic->headerPane()})
+        pane->setResourceFolders({m_state.adr_bmp, m_state.adr_icon});
     attachMainPane(Classic);
     showPanel(Classic);
 }

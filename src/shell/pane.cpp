@@ -2,7 +2,9 @@
 
 #include "shell/richtextpage.h"
 
+#include <QBuffer>
 #include <QContextMenuEvent>
+#include <QImageReader>
 #include <QScrollBar>
 #include <QTextDocument>
 
@@ -48,13 +50,41 @@ void Pane::setScrollTop(int pixels)
     verticalScrollBar()->setValue(pixels);
 }
 
+void Pane::setResourceFolders(const QStringList& folders)
+{
+    m_resources = PageResources(folders);
+}
+
+QImage Pane::missingImage()
+{
+    static const QImage missing = [] {
+        QImage image(QStringLiteral(":/qt-project.org/styles/commonstyle/images/file-16.png"));
+        if (image.isNull()) {
+            image = QImage(16, 16, QImage::Format_ARGB32);
+            image.fill(Qt::lightGray);
+        }
+        return image;
+    }();
+    return missing;
+}
+
 QVariant Pane::loadResource(int type, const QUrl& name)
 {
-    // Pages show local pictures only; nothing is fetched from the network.
-    // A one-letter scheme is a drive letter of a local path.
-    if (name.scheme().size() > 1 && !name.isLocalFile())
+    // Pages show pictures and nothing else: no style sheet or page is loaded from anywhere.
+    if (type != QTextDocument::ImageResource)
         return {};
-    return QTextBrowser::loadResource(type, name);
+    // Always an image: a document left without one reads the named file itself.
+    const std::optional<QByteArray> bytes = m_resources.read(name);
+    if (!bytes)
+        return missingImage();
+    QBuffer buffer;
+    buffer.setData(*bytes);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > maxImagePixels)
+        return missingImage();
+    const QImage image = reader.read();
+    return image.isNull() ? missingImage() : image;
 }
 
 void Pane::contextMenuEvent(QContextMenuEvent* event)

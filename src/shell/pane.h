@@ -1,12 +1,14 @@
 #pragma once
 
+#include "pages/pageresources.h"
+
 #include <QTextBrowser>
 
 namespace obzorka {
 
 // One page pane of the main window (WebBrowser1..3): shows a built page, reports the target
 // of a clicked link to its owner instead of following it, never shows a context menu, and
-// loads nothing but local files.
+// shows no picture but those of its resource folders (none until they are set).
 class Pane : public QTextBrowser
 {
     Q_OBJECT
@@ -21,10 +23,17 @@ public:
     // The page last shown, as given.
     const QString& page() const { return m_page; }
 
+    // The folders whose files the pages may show: the data folder's bmp/ and icons/.
+    void setResourceFolders(const QStringList& folders);
+
     int scrollTop() const;
     void setScrollTop(int pixels);
 
+    // A picture of the resource folders, or the missing-image look for anything else: a file
+    // refused, unreadable, no picture, or one that would unpack to more than maxImagePixels.
     QVariant loadResource(int type, const QUrl& name) override;
+    static QImage missingImage();
+    static constexpr qint64 maxImagePixels = 4096 * 4096;
 
 signals:
     void linkClicked(const QString& target);
@@ -34,6 +43,7 @@ protected:
 
 private:
     QString m_page;
+    PageResources m_resources;
 };
 
 } // namespace obzorka

@@ -1,5 +1,7 @@
 #include "shell/stationslots.h"
 
+#include "shell/widgets.h"
+
 #include <QApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
@@ -94,7 +96,7 @@ void StationSlots::showStations(const StationPages& pages)
 {
     for (SlotButton* button : m_buttons) {
         const StationPages::Slot& station = pages.bySlot.at(button->slot());
-        button->setText(station.caption);
+        button->setText(widgets::plainCaption(station.caption));
         QFont font = button->font();
         font.setBold(station.received);
         font.setItalic(!station.caption.isEmpty() && !station.received);

@@ -32,7 +32,7 @@ private:
     QPoint m_pressedAt;
 };
 
-// The 96 slots in two blocks of twelve rows of four, as the design places them.
+// The 96 slots in two blocks of twelve rows of four, the second block beside the first.
 class StationSlots : public QWidget
 {
     Q_OBJECT

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QString>
+#include <QTextDocument>
 
 // Small helpers the panels share to make their controls.
 namespace obzorka::widgets {
@@ -23,6 +24,19 @@ inline void highlight(QWidget* button, bool on, bool small = false)
                        "padding: %2;")
             .arg(on ? QStringLiteral("white") : QStringLiteral("palette(button)"),
                  small ? QStringLiteral("0px") : QStringLiteral("3px 8px")));
+}
+
+// A text from outside (a station name, say) as a tool tip: Qt would show one that looks like
+// markup as rich text; this one always reads as plain text. An empty text stays empty.
+inline QString plainToolTip(const QString& text)
+{
+    return text.isEmpty() ? text : Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap);
+}
+
+// A text from outside as a button caption: "&" shows as itself, not as a shortcut mark.
+inline QString plainCaption(QString text)
+{
+    return text.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
 inline QComboBox* chooser(const QString& objectName, QWidget* parent)

@@ -1,13 +1,8 @@
 #include "sync/bannerentries.h"
 
-namespace obzorka::sync {
+#include "store/plainname.h"
 
-bool isPlainName(const QString& name)
-{
-    return !name.isEmpty() && !name.contains(QLatin1Char('/')) &&
-           !name.contains(QLatin1Char('\\')) && !name.contains(QStringLiteral("..")) &&
-           !name.contains(QLatin1Char(':'));
-}
+namespace obzorka::sync {
 
 QList<BannerEntry> parseBannerEntries(const QString& line)
 {

@@ -7,9 +7,6 @@
 // The banners a login announces: which to fetch and where to keep them.
 namespace obzorka::sync {
 
-// A file name from the server must be a plain name: nothing is written outside its folder.
-bool isPlainName(const QString& name);
-
 struct BannerEntry
 {
     QString id;        // also the name of the banner's folder

@@ -2,6 +2,7 @@
 
 #include "store/clock.h"
 #include "store/dates.h"
+#include "store/plainname.h"
 #include "store/store.h"
 #include "sync/bannerentries.h"
 #include "sync/fetcher.h"

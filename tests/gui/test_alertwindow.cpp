@@ -61,6 +61,17 @@ protected:
     QList<QPointer<AlertWindow>> windows;
 };
 
+TEST_F(Alert, TitleAndStationFromTheServerShowAsPlainText)
+{
+    addProgramme(11, "<i>Stanice</i>", QDate(2026, 12, 7), 10, 0, 11, 0,
+                 "<b>Tučně</b> <a href=x>a</a>");
+    test::mark(store, 11);
+    AlertWindow* window = open(11);
+    for (const QString name : {"Label3", "Label11"})
+        EXPECT_EQ(part<QLabel>(window, name)->textFormat(), Qt::PlainText);
+    EXPECT_EQ(part<QLabel>(window, "Label3")->text(), "<b>Tučně</b> <a href=x>a</a>");
+}
+
 TEST_F(Alert, FillingShowsItOnceAndAcknowledgingDeletesIt)
 {
     auto* window = new AlertWindow(store);

@@ -53,6 +53,14 @@ void clickLink(Pane* pane, const QString& text)
     QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, point);
 }
 
+// What a tool tip reads as; Qt shows one that looks like markup as rich text.
+QString plainText(const QString& toolTip)
+{
+    QTextDocument shown;
+    shown.setHtml(toolTip);
+    return Qt::mightBeRichText(toolTip) ? shown.toPlainText() : toolTip;
+}
+
 class Window : public ::testing::Test
 {
 protected:
@@ -146,7 +154,11 @@ TEST_F(Window, PageButtonsShowTheirStations)
     EXPECT_TRUE(child<QPushButton>("Command1_1")->styleSheet().contains("white"));
     auto* second = child<QPushButton>("Command1_2");
     EXPECT_TRUE(second->isVisible());
-    EXPECT_EQ(second->toolTip(), "ČT24 Markíza ZDF BBC World");
+    EXPECT_EQ(plainText(second->toolTip()), "ČT24 Markíza ZDF BBC World");
+    guide->store().provedsql("UPDATE televize SET tv='<i>ZDF</i> & <b>' WHERE tv='ZDF'");
+    guide->view()->nastav_rychle4tv();
+    EXPECT_EQ(plainText(second->toolTip()), "ČT24 Markíza <i>ZDF</i> & <b> BBC World");
+    EXPECT_EQ(window->settings()->stationSlots()->slotButton(7)->text(), "<i>ZDF</i> && <b>");
     EXPECT_FALSE(child<QPushButton>("Command1_3")->isVisible());
     QTest::mouseClick(second, Qt::LeftButton);
     EXPECT_EQ(guide->state().zvoleno4, 1);
@@ -180,7 +192,7 @@ TEST_F(Window, DroppingASlotOnAnotherSwapsTheStations)
     EXPECT_EQ(target->text(), "ČT2");
     EXPECT_EQ(source->text(), "");
     EXPECT_TRUE(child<QPushButton>("Command1_3")->isVisible());
-    EXPECT_EQ(child<QPushButton>("Command1_3")->toolTip(), "ČT2");
+    EXPECT_EQ(plainText(child<QPushButton>("Command1_3")->toolTip()), "ČT2");
 }
 
 TEST_F(Window, StartTimeClickMarksInPlaceAndTitleLeadsToDetailAndBack)
@@ -220,6 +232,27 @@ TEST_F(Window, StartTimeClickMarksInPlaceAndTitleLeadsToDetailAndBack)
     EXPECT_EQ(page(), before);
     EXPECT_EQ(pane()->scrollTop(), saved) << pane()->verticalScrollBar()->maximum();
     EXPECT_TRUE(window->classic()->printButton()->isVisible());
+}
+
+TEST_F(Window, ALinkPlantedInATitleIsTextAndClickingItMarksNothing)
+{
+    const QString marks = "SELECT group_concat(id) AS v FROM upozornit";
+    const QString before = guide->store().provedsql(marks).front().text(u"v");
+    const QString victim = guide->store()
+                               .provedsql("SELECT id FROM program WHERE datum=? AND hod1>=18 AND "
+                                          "id NOT IN (SELECT id FROM upozornit)",
+                                          {today})
+                               .front()
+                               .text(u"id");
+    guide->store().provedsql(
+        "INSERT INTO program (id, tv, datum, hod1, min1, hod2, min2, nazev) VALUES "
+        "(900001, 'ČT1', ?, 11, 0, 11, 30, ?)",
+        {today, QString("Past </A><A HREF=\"upozor.htm?zpet=true&vypis=true&id=" + victim +
+                        "\">klikni</A>")});
+    click("Command12_0");
+    clickLink(pane(), "klikni"); // part of the title: the title's own link, to its detail
+    EXPECT_EQ(guide->store().provedsql(marks).front().text(u"v"), before);
+    EXPECT_TRUE(page().contains("<A HREF=\"upozor.htm?id=900001\""));
 }
 
 TEST_F(Window, SearchWithPagingAndBackFromADetail)

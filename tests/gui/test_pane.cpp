@@ -5,14 +5,18 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <sys/stat.h>
 
 using namespace obzorka;
 
@@ -87,7 +91,7 @@ TEST(Pane, ClickedLinkIsReportedNotFollowed)
     EXPECT_EQ(pane.page(), listing);
 }
 
-TEST(Pane, NoContextMenuAndNoNetworkResources)
+TEST(Pane, NoContextMenu)
 {
     Pane pane("WebBrowser1");
     pane.show();
@@ -96,8 +100,53 @@ TEST(Pane, NoContextMenuAndNoNetworkResources)
                             pane.mapToGlobal(QPoint(10, 10)));
     QApplication::sendEvent(pane.viewport(), &event);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
-    EXPECT_FALSE(pane.loadResource(QTextDocument::ImageResource, QUrl("http://example.com/a.gif"))
-                     .isValid());
+}
+
+// Only regular files inside bmp/ and icons/ of the data folder; devices, FIFOs, folders, files
+// outside or too large and network addresses are refused at once, without being opened.
+TEST(Pane, PicturesOnlyFromTheDataFolderAndNeverBlocking)
+{
+    QTemporaryDir data;
+    const QString bmp = data.path() + "/bmp";
+    ASSERT_TRUE(QDir().mkpath(bmp + "/obr") && QDir().mkpath(data.path() + "/icons"));
+    const auto write = [](const QString& path, qint64 size) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(QByteArray(size, 'g')) == size;
+    };
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(bmp + "/film.gif", "PNG") &&
+                picture.save(data.path() + "/obz.db", "PNG"));
+    ASSERT_TRUE(picture.save(data.path() + "/icons/tv.ico", "PNG"));
+    ASSERT_TRUE(write(bmp + "/obr/sum.jpg", 100));
+    ASSERT_TRUE(write(bmp + "/obr/velky.jpg", PageResources::maxBytes + 1));
+    ASSERT_EQ(mkfifo(QFile::encodeName(bmp + "/obr/fifo.jpg").constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", bmp + "/obr/nula.jpg"));
+    ASSERT_TRUE(QFile::link(data.path() + "/obz.db", bmp + "/obr/ven.jpg"));
+    ASSERT_TRUE(QFile::link(bmp + "/film.gif", bmp + "/obr/uvnitr.gif"));
+
+    Pane pane("WebBrowser1");
+    pane.setResourceFolders({bmp, data.path() + "/icons"});
+    const auto loads = [&](const QString& source) {
+        const QVariant image = pane.loadResource(QTextDocument::ImageResource, QUrl(source));
+        return image.value<QImage>().convertToFormat(picture.format()) == picture;
+    };
+    for (const QString& shown : QStringList{bmp + "/film.gif", data.path() + "/icons/tv.ico",
+                                            bmp + "/obr/uvnitr.gif", "file://" + bmp + "/film.gif"})
+        EXPECT_TRUE(loads(shown)) << shown.toStdString();
+    for (const QString& refused :
+         QStringList{"/dev/zero", bmp + "/obr/nula.jpg", bmp + "/obr/fifo.jpg", bmp + "/obr",
+                     bmp + "/../obz.db", bmp + "/obr/ven.jpg", bmp + "/obr/velky.jpg",
+                     bmp + "/chybi.gif", bmp + "/obr/sum.jpg", "http://example.com/a.gif"})
+        EXPECT_FALSE(loads(refused)) << refused.toStdString();
+    EXPECT_FALSE(
+        pane.loadResource(QTextDocument::StyleSheetResource, QUrl(bmp + "/film.gif")).isValid());
+
+    // A page naming them shows at once: reading the device or the FIFO would never end.
+    pane.showPage("<HTML><BODY><IMG SRC=\"/dev/zero\"><IMG SRC=\"" + bmp +
+                  "/obr/fifo.jpg\"><IMG SRC=\"" + bmp + "/film.gif\"></BODY></HTML>");
+    pane.show();
+    QApplication::processEvents();
 }
 
 TEST(Pane, ScrollPositionCanBeSavedAndRestored)
