@@ -1,5 +1,7 @@
 #include "accounts.h"
 
+#include "protocol.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -35,7 +37,7 @@ bool Accounts::load(QString* error)
         const QJsonObject account = it.value().toObject();
         QStringList stations;
         for (const QJsonValue& station : account.value(QStringLiteral("stanice")).toArray())
-            stations << station.toString();
+            stations << protocol::stationName(station.toString());
         m_accounts.insert(it.key(), {account.value(QStringLiteral("heslo")).toString(), stations});
     }
     return true;

@@ -27,6 +27,13 @@ void reply(httplib::Response& response, const QByteArray& body)
     response.set_content(body.toStdString(), textType);
 }
 
+// A file name of the request's path, which the guide percent-encodes from windows-1250 (the
+// library has undone the percent-encoding).
+QString fileName(const httplib::Request& request, int part)
+{
+    return protocol::decode(QByteArray::fromStdString(request.matches[part]));
+}
+
 // A file name from a request must be a plain name: no folders, no way out of one.
 bool isPlainName(const QString& name)
 {
@@ -184,8 +191,8 @@ void ListingServer::listings(const httplib::Request& request, httplib::Response&
 
 void ListingServer::bannerFile(const httplib::Request& request, httplib::Response& response)
 {
-    const QString id = QString::fromStdString(request.matches[1]);
-    const QString name = QString::fromStdString(request.matches[2]);
+    const QString id = fileName(request, 1);
+    const QString name = fileName(request, 2);
     for (const Banner& banner : m_listings.banners) {
         if (banner.id != id || !isPlainName(name))
             continue;
@@ -206,7 +213,7 @@ void ListingServer::bannerFile(const httplib::Request& request, httplib::Respons
 
 void ListingServer::image(const httplib::Request& request, httplib::Response& response)
 {
-    const QString name = QString::fromStdString(request.matches[1]);
+    const QString name = fileName(request, 1);
     const auto found = m_listings.images.constFind(name);
     if (!isPlainName(name) || found == m_listings.images.constEnd()) {
         response.status = 404;

@@ -42,6 +42,18 @@ QDate parseDay(const QString& text)
     return QDate(match.captured(3).toInt(), match.captured(2).toInt(), match.captured(1).toInt());
 }
 
+QString stationName(const QString& text)
+{
+    QString name = text;
+    for (QChar& c : name) {
+        if (c == u',' || c == u';' || c.category() == QChar::Other_Control)
+            c = u' ';
+        else if (c == u'|')
+            c = u'/';
+    }
+    return name.simplified();
+}
+
 QChar flagCharacter(const Programme& programme)
 {
     const int bits = (programme.stereo ? 1 : 0) | (programme.subtitles ? 2 : 0) |

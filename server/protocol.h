@@ -25,6 +25,12 @@ QString dayText(QDate day);
 // A day as the guide sends it in posl; invalid when it is not "d.m.yyyy".
 QDate parseDay(const QString& text);
 
+// A station name as the login reply and the records can carry it: "," and ";" separate the
+// stations of the login reply and CR LF its lines, so they and every other control character
+// become blanks, "|" (which the guide removes from records) becomes "/", and blanks are
+// trimmed and collapsed. Empty when nothing is left.
+QString stationName(const QString& text);
+
 // The flag character: "A" plus stereo 1, subtitles 2, dual 4, sign language 8.
 QChar flagCharacter(const Programme& programme);
 

@@ -1,5 +1,7 @@
 #include "xmltv.h"
 
+#include "protocol.h"
+
 #include <QCryptographicHash>
 #include <QFile>
 #include <QHash>
@@ -423,7 +425,7 @@ bool readChannelMap(const QString& path, ChannelMap* map, QString* error)
             return bad(QStringLiteral("čekám „kanál;název stanice;číslo“."));
         const QString channel = fields.at(0).trimmed();
         Station station;
-        station.name = wireSafe(fields.at(1));
+        station.name = protocol::stationName(fields.at(1));
         bool ok = false;
         station.number = fields.at(2).trimmed().toInt(&ok);
         if (channel.isEmpty())
@@ -465,11 +467,14 @@ bool readXmltv(const QByteArray& xml, const ChannelMap& map, Listings* listings,
         const auto mapped = map.byChannel.constFind(id);
         if (mapped != map.byChannel.cend()) {
             station = *mapped;
-            station.name = wireSafe(station.name);
+            station.name = protocol::stationName(station.name);
         } else {
-            station.name = wireSafe(preferred(names));
+            station.name = protocol::stationName(preferred(names));
             if (station.name.isEmpty())
-                station.name = wireSafe(id);
+                station.name = protocol::stationName(id);
+            // An id of nothing but separators still needs a name, the same on every reading.
+            if (station.name.isEmpty())
+                station.name = QStringLiteral("Bez názvu");
             if (!knownStations.contains(station.name)) {
                 while (usedNumbers.contains(nextNumber))
                     ++nextNumber;

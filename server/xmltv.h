@@ -24,14 +24,17 @@ struct ChannelMap
 };
 
 // Reads a channel map file: one channel a line, "xmltv-channel-id;Station name;number",
-// blank lines and lines starting with '#' ignored. False with a Czech message on a bad line
-// (saying which) or an unreadable file; the map is left alone then.
+// blank lines and lines starting with '#' ignored, names cleaned by protocol::stationName
+// ("Prima, cool" is "Prima cool"). False with a Czech message on a bad line (saying which) or
+// an unreadable file; the map is left alone then.
 bool readChannelMap(const QString& path, ChannelMap* map, QString* error);
 
 // Adds the channels and programmes of one XMLTV document to the listings. Channels the map
 // does not name become stations named by their display-name (Czech one preferred) with
 // numbers from 5000 up (the group "Jiné zahraniční"), in the order they appear, skipping
-// numbers already used; a station already in the listings under the same name is reused.
+// numbers already used; a station already in the listings under the same name is reused. Every
+// station name is cleaned by protocol::stationName where it enters, so the login reply, the
+// records and the station choice page all carry the same name.
 // Programme ids come from the channel and the start moment, so re-reading gives the same ids;
 // a programme whose id is already taken is skipped. False with a Czech message when the XML is
 // not well-formed XMLTV; the listings are left alone then.

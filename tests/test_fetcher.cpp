@@ -5,12 +5,12 @@
 #include <QFile>
 #include <QProcess>
 #include <QScopeGuard>
-#include <QThread>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QThread>
 #include <gtest/gtest.h>
 #include <httplib.h>
 #include <thread>
@@ -60,6 +60,24 @@ protected:
         server.Get("/echo", [](const httplib::Request& q, httplib::Response& r) {
             r.set_content(q.get_param_value("heslo"), "application/octet-stream");
         });
+        // The file name as the path brought it, percent-encoding undone.
+        server.Get(R"(/soubor/(.+))", [](const httplib::Request& q, httplib::Response& r) {
+            r.set_content(q.matches[1], "image/png");
+        });
+        // /skok/N sends the client on to /skok/N-1, and /skok/0 to /text; /kruh loops.
+        server.Get(R"(/skok/(\d+))", [](const httplib::Request& q, httplib::Response& r) {
+            const int left = std::stoi(q.matches[1]);
+            r.set_redirect(left == 0 ? "/text" : "/skok/" + std::to_string(left - 1));
+        });
+        server.Get("/kruh",
+                   [](const httplib::Request&, httplib::Response& r) { r.set_redirect("/kruh"); });
+        server.Get("/jinam", [](const httplib::Request&, httplib::Response& r) {
+            r.set_redirect("http://127.0.0.2:1/text");
+        });
+        server.Get("/odmitnuto", [](const httplib::Request&, httplib::Response& r) {
+            r.status = 403;
+            r.set_content("Ucet je zablokovan..ER.", "text/html");
+        });
         port = server.bind_to_any_port("127.0.0.1");
         serving = std::thread([this] { server.listen_after_bind(); });
     }
@@ -92,8 +110,8 @@ protected:
 TEST_F(Fetch, TextAndBytesArriveWholeAndFilesTakeTheSameBytes)
 {
     Fetcher fetcher(stop);
-    EXPECT_EQ(fetcher.readUrl(url("/text")).toStdString(), "Žluťoučký kůň .OK.");
-    EXPECT_EQ(fetcher.readUrl(url("/charset"), folder.path() + "/c.txt").toStdString(),
+    EXPECT_EQ(fetcher.readUrl(url("/text")).body.toStdString(), "Žluťoučký kůň .OK.");
+    EXPECT_EQ(fetcher.readUrl(url("/charset"), folder.path() + "/c.txt").body.toStdString(),
               "Žluťoučký kůň .OK.");
     EXPECT_EQ(read(folder.path() + "/c.txt").toStdString(), czech);
     const QString target = folder.path() + "/obr.png";
@@ -105,16 +123,40 @@ TEST_F(Fetch, TextAndBytesArriveWholeAndFilesTakeTheSameBytes)
     EXPECT_EQ(read(target).toStdString(), image);
 }
 
-TEST_F(Fetch, BlankBodiesMissingFilesAndNotFoundPagesWriteNothing)
+// Only a successful reply with a body becomes a file; redirects are followed on the same
+// server only, five at the most.
+TEST_F(Fetch, StatusesRedirectsAndWhatBecomesAFile)
 {
+    struct Case
+    {
+        const char* path;
+        int status;   // what the fetch reports
+        bool written; // whether the file appears
+        const char* body = "";
+    };
+    const Case cases[] = {
+        {"/skok/1", 200, true, "Žluťoučký kůň .OK."}, // two redirects
+        {"/skok/4", 200, true, "Žluťoučký kůň .OK."}, // five
+        {"/skok/5", 0, false},                        // six
+        {"/kruh", 0, false},
+        {"/jinam", 0, false},
+        {"/blank", 200, false, "   \r\n"},
+        {"/notfound", 200, false, "<HTML><TITLE>404 Not Found</TITLE></HTML>"},
+        {"/missing", 404, false},
+        {"/odmitnuto", 403, false, "Ucet je zablokovan..ER."},
+    };
     Fetcher fetcher(stop);
-    for (const char* path : {"/blank", "/notfound", "/missing"}) {
-        const QString target = folder.path() + path + ".bin";
-        fetcher.readUrl(url(path), target);
-        EXPECT_FALSE(QFile::exists(target)) << path;
+    for (const Case& c : cases) {
+        const QString target = folder.path() + "/soubor.bin";
+        const Fetched fetched = fetcher.readUrl(url(c.path), target);
+        EXPECT_EQ(fetched.status, c.status) << c.path;
+        EXPECT_EQ(QFile::exists(target), c.written) << c.path;
+        if (*c.body || !c.status) {
+            EXPECT_EQ(fetched.body.toStdString(), c.body) << c.path;
+        }
+        QFile::remove(target);
     }
-    EXPECT_TRUE(fetcher.readUrl(url("/missing")).isEmpty());
-    EXPECT_TRUE(fetcher.readUrl(QUrl("http://127.0.0.1:1/nic")).isEmpty());
+    EXPECT_EQ(fetcher.readUrl(QUrl("http://127.0.0.1:1/nic")).status, 0);
 }
 
 TEST_F(Fetch, StopFlagAndTimeOutEndTheWait)
@@ -123,10 +165,10 @@ TEST_F(Fetch, StopFlagAndTimeOutEndTheWait)
     fetcher.timeoutMs = 400;
     QElapsedTimer clock;
     clock.start();
-    EXPECT_TRUE(fetcher.readUrl(url("/slow")).isEmpty());
+    EXPECT_TRUE(fetcher.readUrl(url("/slow")).body.isEmpty());
     EXPECT_LT(clock.elapsed(), 1400);
     clock.restart();
-    EXPECT_TRUE(fetcher.readUrl(url("/halfway"), folder.path() + "/half.png").isEmpty());
+    EXPECT_TRUE(fetcher.readUrl(url("/halfway"), folder.path() + "/half.png").body.isEmpty());
     EXPECT_LT(clock.elapsed(), 1400);
     EXPECT_FALSE(QFile::exists(folder.path() + "/half.png"));
 
@@ -136,18 +178,26 @@ TEST_F(Fetch, StopFlagAndTimeOutEndTheWait)
             stop = true;
     });
     clock.restart();
-    EXPECT_TRUE(stopping.readUrl(url("/slow"), folder.path() + "/slow.txt").isEmpty());
+    EXPECT_TRUE(stopping.readUrl(url("/slow"), folder.path() + "/slow.txt").body.isEmpty());
     EXPECT_LT(clock.elapsed(), 1000);
     EXPECT_FALSE(QFile::exists(folder.path() + "/slow.txt"));
 }
 
-TEST_F(Fetch, ValuesTravelAsWindows1250PercentEncoding)
+TEST_F(Fetch, ValuesAndFileNamesTravelAsWindows1250PercentEncoding)
 {
     Fetcher fetcher(stop);
-    const QUrl address = requestUrl(QStringLiteral("127.0.0.1:%1").arg(port), "/echo",
-                                    {{"jmeno", "eva"}, {"heslo", "tajné & heslo=ano"}});
+    const QString host = QStringLiteral("127.0.0.1:%1").arg(port);
+    const QUrl address =
+        requestUrl(host, "/echo", {{"jmeno", "eva"}, {"heslo", "tajné & heslo=ano"}});
     EXPECT_TRUE(address.toEncoded().contains("heslo=tajn%E9%20%26%20heslo%3Dano"));
-    EXPECT_EQ(fetcher.readUrl(address).toStdString(), "tajné & heslo=ano");
+    EXPECT_EQ(fetcher.readUrl(address).body.toStdString(), "tajné & heslo=ano");
+    for (const QString name : {"a b.png", "x?y.png", "č#1 100%.png", "Pořad (nový).png"}) {
+        const QString target = folder.path() + "/" + name;
+        EXPECT_EQ(fetcher.readUrl(requestUrl(host, "/soubor/" + name), target).body, name);
+        EXPECT_EQ(read(target), QByteArray(QStringEncoder("windows-1250")(name)));
+    }
+    EXPECT_TRUE(fitsWindows1250("Pořad č. 1 (nový)#2.png"));
+    EXPECT_FALSE(fitsWindows1250("Kraków 日本.png"));
 }
 
 // A web server written by others: Python's, serving files from a folder.
@@ -192,8 +242,7 @@ TEST(FetchFromPython, FilesArriveByteForByteAndEmptyOrMissingOnesLeaveNoFile)
     Fetcher fetcher(stop);
     const QString host = QStringLiteral("127.0.0.1:%1").arg(port);
     for (const char* name : {"obr.png", "prazdny.png", "chybi.png"})
-        fetcher.readUrl(requestUrl(host, QStringLiteral("/") + name),
-                        folder.path() + "/" + name);
+        fetcher.readUrl(requestUrl(host, QStringLiteral("/") + name), folder.path() + "/" + name);
     QFile arrived(folder.path() + "/obr.png");
     ASSERT_TRUE(arrived.open(QIODevice::ReadOnly));
     EXPECT_EQ(arrived.readAll(), picture);

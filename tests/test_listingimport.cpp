@@ -77,16 +77,32 @@ TEST_F(Import, FieldsFlagsAndTheBlackAndWhiteMarker)
     EXPECT_EQ(column(3, "info1"), "A  B");
 }
 
-TEST_F(Import, IncompleteRecordsAreSkippedAndCounted)
+TEST_F(Import, RecordsThatCannotBeStoredAreSkippedAndCounted)
 {
-    QStringList shortRecord = record(4, "ČT1", "8.12.2026").split(QChar(18));
-    shortRecord.removeLast();
-    const Records records =
-        parseRecords(body({record(1, "ČT1", "8.12.2026"), record(2, "ČT1", "8.12.2026", "x", ""),
-                           record(3, "ČT1", "zítra"), shortRecord.join(QChar(18)),
-                           record(5, "ČT1", "8.12"), "  ", "x" + record(6, "ČT1", "8.12.2026")}));
-    EXPECT_EQ(records.skipped, 5);
-    EXPECT_EQ(records.rows.size(), 1);
+    // One field of a plain record replaced; fields 3 to 6 are the start hour and minute and the
+    // end hour and minute, hours running on past midnight. Field 16 is one field too few.
+    const struct
+    {
+        int field;
+        const char* value;
+        bool kept;
+    } cases[] = {{16, "", false},         {0, "x1", false},        {10, "", false},
+                 {2, "zítra", false},     {2, "8.12", false},      {2, "1.-1.1900", false},
+                 {2, "1.13.9998", false}, {2, "29.12.9998", true}, {3, "0", true},
+                 {3, "47", true},         {3, "48", false},        {3, "-1", false},
+                 {4, "59", true},         {4, "60", false},        {4, "-1", false},
+                 {5, "48", true},         {5, "49", false},        {5, "-1", false},
+                 {6, "59", true},         {6, "60", false},        {6, "-1", false}};
+    for (const auto& [field, value, kept] : cases) {
+        QStringList fields = record(1, "ČT1", "8.12.2026").split(QChar(18));
+        if (field == 16)
+            fields.removeLast();
+        else
+            fields.replace(field, value);
+        const Records records = parseRecords(body({"  ", fields.join(QChar(18))}));
+        EXPECT_EQ(records.rows.size(), kept ? 1 : 0) << field << " " << value;
+        EXPECT_EQ(records.skipped, kept ? 0 : 1) << field << " " << value;
+    }
     EXPECT_EQ(recordDay(u"31.2.2027"), QDate(2027, 3, 3)); // past the month's end rolls on
 }
 

@@ -16,8 +16,9 @@ protected:
 TEST_F(SettingsTest, LeadMinutesAreHeldToTheirRange)
 {
     const std::vector<std::pair<QString, QString>> cases{
-        {"1000", "600"}, {"601", "600"}, {"600", "600"}, {"-3", "0"},
-        {"07", "7"},     {"2.5", "2"},   {"3,5", "4"},   {" 12 ", "12"}};
+        {"1000", "600"},           {"601", "600"}, {"600", "600"}, {"-3", "0"},  {"99999", "600"},
+        {"-40000", "0"},           {"07", "7"},    {"2.5", "2"},   {"3,5", "4"}, {" 12 ", "12"},
+        {QString(400, '9'), "600"}};
     for (const auto& [typed, stored] : cases) {
         ASSERT_TRUE(settings.writeLeadMinutes(typed).has_value()) << typed.toStdString();
         EXPECT_EQ(settings.read(settingkeys::upozornitMinutPredem), stored) << typed.toStdString();
@@ -28,10 +29,12 @@ TEST_F(SettingsTest, LeadMinutesAreHeldToTheirRange)
 TEST_F(SettingsTest, LeadMinutesThatAreNoNumberStoreNothing)
 {
     settings.writeLeadMinutes("15");
-    for (const QString typed : {"pět", "", "40000", "-40000"}) {
+    for (const QString typed : {"pět", "", "inf"}) {
         EXPECT_FALSE(settings.writeLeadMinutes(typed).has_value()) << typed.toStdString();
-        EXPECT_EQ(settings.read(settingkeys::upozornitMinutPredem), "15");
+        EXPECT_EQ(settings.readLeadMinutes(), 15);
     }
+    settings.remove(settingkeys::upozornitMinutPredem);
+    EXPECT_EQ(settings.readLeadMinutes(), 5);
 }
 
 TEST_F(SettingsTest, KeywordRulesReadMissingFlagsAsZero)

@@ -48,6 +48,13 @@ QString mergeAsNewAndChanged(const Records& records)
     Store& store = freshStore();
     if (mergeListings(store, records).added != ids.size())
         return QStringLiteral("an empty store did not take every new entry");
+    // A time its broadcast day does not have would leave the reminders without a start moment.
+    if (count(store,
+              QStringLiteral("SELECT count(*) AS v FROM program WHERE hod1 NOT BETWEEN 0 AND 47 OR "
+                             "hod2 NOT BETWEEN 0 AND 48 OR min1 NOT BETWEEN 0 AND 59 OR min2 NOT "
+                             "BETWEEN 0 AND 59 OR datetime(datum, '+' || hod1 || ' hours', '+' || "
+                             "min1 || ' minutes') IS NULL")) != 0)
+        return QStringLiteral("a stored entry has a time its broadcast day does not have");
     // Entries too old for the fixed clock are gone again; the rest are changed.
     if (mergeChanges(store, records).changed !=
         count(store, QStringLiteral("SELECT count(*) AS v FROM program")))

@@ -174,14 +174,15 @@ const std::vector<Item>& settingsItems()
                         "kurzívou; přetažením jedné stanice na jinou změníte stránku a pořadí, "
                         "ve kterém se stanice zobrazují.")},
         {QStringLiteral("Upozorňování&nbsp;na&nbsp;pořady"),
-         QStringLiteral("Volba <B>Upozornit na vybraný pořad X minut předem</B> určuje, kolik "
-                        "minut předem vás program upozorní (výchozí hodnota je 5 minut), "
-                        "a <B>Znělka upozorňování na pořad</B> je soubor .wav nebo .mid, který "
-                        "vyberete tlačítkem <B>Změnit...</B>. V části <B>Pravidelné "
-                        "upozorňování na pořady</B> zadáte až 10 klíčových slov o nejméně "
-                        "čtyřech písmenech, podle nichž vás program upozorní na pořady, "
-                        "a můžete nechat prohledávat i informační texty. Nastavení potvrďte "
-                        "velkým tlačítkem <B>Nastavit</B>.")},
+         QStringLiteral(
+             "Volba <B>Upozornit na vybraný pořad X minut předem</B> určuje, kolik "
+             "minut předem vás program upozorní (výchozí hodnota je 5 minut), "
+             "a <B>Znělka upozorňování na pořad</B> je nekomprimovaný soubor .wav (8 "
+             "nebo 16 bitů), který vyberete tlačítkem <B>Změnit...</B>. V části <B>Pravidelné "
+             "upozorňování na pořady</B> zadáte až 10 klíčových slov o nejméně "
+             "čtyřech písmenech, podle nichž vás program upozorní na pořady, "
+             "a můžete nechat prohledávat i informační texty. Nastavení potvrďte "
+             "velkým tlačítkem <B>Nastavit</B>.")},
     };
     return items;
 }

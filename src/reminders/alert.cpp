@@ -79,4 +79,13 @@ bool isWholeWave(const QString& path)
     }
 }
 
+QString soundFileProblem(const QString& path)
+{
+    if (!QFileInfo(path).isFile())
+        return QStringLiteral("soubor nebyl nalezen");
+    if (!isWholeWave(path))
+        return QStringLiteral("upozornění přehraje jen nekomprimovaný zvuk WAV s 8 nebo 16 bity");
+    return {};
+}
+
 } // namespace obzorka::reminders

@@ -31,4 +31,8 @@ QString alertSound(Store& store);
 // as players disagree on their padding.
 bool isWholeWave(const QString& path);
 
+// Why the alert would stay silent with this sound file, in Czech, to follow "cannot be used:";
+// empty when isWholeWave lets it play.
+QString soundFileProblem(const QString& path);
+
 } // namespace obzorka::reminders

@@ -44,8 +44,22 @@ void Application::startWorker()
     m_worker->moveToThread(&m_downloads);
     connect(&m_downloads, &QThread::finished, m_worker, &QObject::deleteLater);
     connect(m_worker, &sync::DownloadWorker::animate, this, [this](int units) {
+        // A paused run still moves until its next check; the paused icon stays meanwhile.
+        if (!m_state.povoleno_stahovani)
+            return;
         if (const int frame = m_animation.krokanimace(units))
             zmenikonu(QStringLiteral("nacit%1.ico").arg(frame));
+    });
+    connect(m_worker, &sync::DownloadWorker::loggedIn, this, [this](const QString& newMessage) {
+        if (!m_view)
+            return; // the window has closed meanwhile
+        m_view->nastav_rychle4tv();
+        if (!newMessage.isEmpty())
+            MessageWindow::napln(newMessage);
+    });
+    connect(m_worker, &sync::DownloadWorker::bannersFetched, this, [this] {
+        if (m_view)
+            nastavreklamu();
     });
     connect(m_worker, &sync::DownloadWorker::finished, this, &Application::runFinished);
     connect(m_worker, &sync::DownloadWorker::reminderCheckDue, &m_host,
@@ -59,7 +73,9 @@ void Application::pln()
     if (!m_state.hasAccount() || m_state.data_jmeno == u"anonymous" || !m_view)
         return;
     m_host.timer1div_pln = 1;
-    if (!m_state.povoleno_stahovani || m_pln_bezi || !jepripojen())
+    // While the account dialog asks for a new password the rejected one is not tried again.
+    const bool askingForAccount = m_accountDialog && m_accountDialog->isVisible();
+    if (!m_state.povoleno_stahovani || m_pln_bezi || askingForAccount || !jepripojen())
         return;
     m_pln_bezi = true;
     m_host.pln_ukonci = false;
@@ -91,25 +107,56 @@ void Application::runFinished(const sync::RunResult& result)
     if (!m_view)
         return; // the window has closed meanwhile
     m_host.timer1div_pln = result.divisor;
-    zmenikonu(QStringLiteral("tv.ico"));
-    m_view->nastav_rychle4tv();
+    // A pause during the run keeps its icon until downloading is allowed again.
+    zmenikonu(m_state.povoleno_stahovani ? QStringLiteral("tv.ico")
+                                         : QStringLiteral("nacitzru.ico"));
     // The first listings of a new data folder show at once, instead of the empty start page.
     if (result.added > 0 && m_window->mainPane()->page() == generhtml::generzprava(QString()))
         m_view->generedit1frame();
-    nastavreklamu();
-    if (!result.newMessage.isEmpty())
-        MessageWindow::napln(result.newMessage);
-    if (!result.errorText.isEmpty())
+    // A marked programme may have moved: its reminder follows.
+    if (result.added > 0 || result.changed > 0)
+        m_desk->nastavupozorneni();
+    // An error text that stays the same is shown once, until it changes or a run succeeds.
+    if (result.end == sync::RunResult::End::Done)
+        m_shownError.clear();
+    if (!result.errorText.isEmpty() && result.errorText != m_shownError) {
+        m_shownError = result.errorText;
         MessageWindow::napln(result.errorText);
-    if (result.wrongPassword) {
-        // The dialog asks again; until it is confirmed each tick retries with the old account.
-        auto* dialog =
-            new AccountDialog(m_settings, QStringLiteral("http://") + m_state.data_server +
-                                              QStringLiteral("/proguziv/program"));
-        dialog->setAttribute(Qt::WA_DeleteOnClose);
-        connect(dialog, &AccountDialog::accountSaved, this, &Application::applyAccount);
-        dialog->show();
     }
+    if (result.wrongPassword)
+        askForAccount();
+}
+
+void Application::askForAccount()
+{
+    if (m_accountDialog) {
+        m_accountDialog->show();
+        m_accountDialog->raise();
+        m_accountDialog->activateWindow();
+        return;
+    }
+    m_accountDialog = new AccountDialog(m_settings, accountPage());
+    m_accountDialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_accountDialog, &AccountDialog::accountSaved, this, [this](const Account& account) {
+        applyAccount(account);
+        // The new account is tried at once, once the dialog has closed.
+        QMetaObject::invokeMethod(this, &Application::pln, Qt::QueuedConnection);
+    });
+    connect(m_accountDialog, &AccountDialog::postponed, this, &Application::postpone);
+    m_accountDialog->show();
+}
+
+void Application::postpone()
+{
+    // No download run starts under this name until the next start.
+    applyAccount({QStringLiteral("anonymous"), QStringLiteral("anonymous")});
+    if (m_tray)
+        zmenikonu(QStringLiteral("tv.ico"));
+}
+
+QString Application::accountPage() const
+{
+    return QStringLiteral("http://") + m_state.data_server + QStringLiteral("/proguziv/program");
 }
 
 bool Application::start()
@@ -234,15 +281,9 @@ void Application::logIn()
         m_state.data_heslo = stored.password;
         if (m_state.hasAccount())
             return;
-        AccountDialog dialog(m_settings, QStringLiteral("http://") + m_state.data_server +
-                                             QStringLiteral("/proguziv/program"));
+        AccountDialog dialog(m_settings, accountPage());
         connect(&dialog, &AccountDialog::accountSaved, this, &Application::applyAccount);
-        connect(&dialog, &AccountDialog::postponed, this, [this] {
-            // No download run starts under this name until the next start.
-            applyAccount({QStringLiteral("anonymous"), QStringLiteral("anonymous")});
-            if (m_tray)
-                zmenikonu(QStringLiteral("tv.ico"));
-        });
+        connect(&dialog, &AccountDialog::postponed, this, &Application::postpone);
         dialog.exec();
         if (m_state.hasAccount())
             return;

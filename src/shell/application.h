@@ -10,12 +10,14 @@
 
 #include <QLockFile>
 #include <QObject>
+#include <QPointer>
 #include <QThread>
 #include <functional>
 #include <memory>
 
 namespace obzorka {
 
+class AccountDialog;
 class GuideView;
 class ReminderDesk;
 class ReminderPage;
@@ -55,6 +57,7 @@ public:
     GuideView* view() const { return m_view.get(); }
     Tray* tray() const { return m_tray.get(); }
     DownloadHost& downloadHost() { return m_host; }
+    const ReminderDesk* reminderDesk() const { return m_desk.get(); }
 
     // The tray menu's items.
     void mnuOpen_Click();
@@ -67,6 +70,11 @@ public:
 private:
     void logIn();
     void applyAccount(const Account& account);
+    // The account dialog after a rejected login: one at a time, raised when it is open.
+    void askForAccount();
+    // "Někdy jindy": no downloads until the next start, the tray icon at rest.
+    void postpone();
+    QString accountPage() const;
     void loadSettingsIntoControls();
     // Applies the stored pause state; false (and the program ends) when an icon is missing.
     bool nastavstahovani();
@@ -96,6 +104,8 @@ private:
     std::unique_ptr<ReminderPage> m_reminderPage;
     std::unique_ptr<ReminderDesk> m_desk;
     bool m_saidNoTray = false;
+    QPointer<AccountDialog> m_accountDialog;
+    QString m_shownError; // the error text last shown, until it changes or a run succeeds
     bool m_pln_bezi = false;
     std::atomic<bool> m_noImages{false};
     TrayAnimation m_animation;

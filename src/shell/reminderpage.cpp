@@ -1,5 +1,6 @@
 #include "shell/reminderpage.h"
 
+#include "reminders/alert.h"
 #include "reminders/keywords.h"
 #include "shell/guidestate.h"
 #include "shell/reminderpanel.h"
@@ -10,14 +11,25 @@
 #include <QPushButton>
 
 namespace obzorka {
+namespace {
+
+// Why the alert could not play this file; empty when it can.
+QString soundProblem(const QString& path)
+{
+    // Stored paths lose their quotes, so such a path would name another file.
+    if (withoutQuotes(path) != path)
+        return QStringLiteral("cesta nesmí obsahovat apostrof ani uvozovky");
+    return reminders::soundFileProblem(path);
+}
+
+} // namespace
 
 ReminderPage::ReminderPage(ReminderPanel& panel, Store& store, Settings& settings,
                            GuideState& state, Tell tell, ChooseFile chooseFile)
-    : m_panel(panel), m_store(store), m_settings(settings), m_state(state),
-      m_tell(std::move(tell)), m_chooseFile(std::move(chooseFile))
+    : m_panel(panel), m_store(store), m_settings(settings), m_state(state), m_tell(std::move(tell)),
+      m_chooseFile(std::move(chooseFile))
 {
-    connect(panel.leadMinutes(), &QLineEdit::editingFinished, this,
-            &ReminderPage::leadMinutesLeft);
+    connect(panel.leadMinutes(), &QLineEdit::editingFinished, this, &ReminderPage::leadMinutesLeft);
     for (int row = 0; row < panel.keywordRows().size(); ++row) {
         const ReminderPanel::KeywordRow& widgets = panel.keywordRows().at(row);
         const auto check = [this, row] { keywordLeft(row); };
@@ -26,22 +38,17 @@ ReminderPage::ReminderPage(ReminderPanel& panel, Store& store, Settings& setting
             connect(box, &QCheckBox::clicked, this, check);
     }
     connect(panel.setKeywords(), &QPushButton::clicked, this, &ReminderPage::saveKeywords);
-    connect(panel.soundFile(), &QLineEdit::editingFinished, this,
-            [this] { storeSoundFile(m_panel.soundFile()->text()); });
+    connect(panel.soundFile(), &QLineEdit::editingFinished, this, &ReminderPage::soundFileLeft);
     connect(panel.changeSound(), &QPushButton::clicked, this, [this] {
-        const QString chosen = m_chooseFile();
-        if (!chosen.isEmpty())
-            storeSoundFile(chosen);
-        else
-            nastavzvukoveupozorneni();
+        if (const QString chosen = m_chooseFile(); !chosen.isEmpty())
+            useSoundFile(chosen);
+        nastavzvukoveupozorneni();
     });
 }
 
 void ReminderPage::loadLeadMinutes()
 {
-    m_state.upozornit_minutpredem = 5;
-    m_panel.leadMinutes()->setText(
-        m_settings.find(settingkeys::upozornitMinutPredem).value_or(QStringLiteral("5")));
+    showLeadMinutes(m_settings.readLeadMinutes());
 }
 
 void ReminderPage::loadKeywordRows()
@@ -89,20 +96,22 @@ QString ReminderPage::askForSoundFile(QWidget* parent)
 {
     return QFileDialog::getOpenFileName(
         parent, QStringLiteral("Zvolte zvukový soubor pro upozornění na pořad"), QString(),
-        QStringLiteral("Zvukový soubor WAV nebo MID (*.wav *.mid)"));
+        QStringLiteral("Zvukový soubor WAV (*.wav)"));
 }
 
 void ReminderPage::leadMinutesLeft()
 {
-    QLineEdit* minutes = m_panel.leadMinutes();
-    const auto stored = m_settings.writeLeadMinutes(minutes->text());
-    if (!stored) {
-        minutes->setText(QStringLiteral("0")); // not a number: shown as 0, nothing stored
-        return;
-    }
-    minutes->setText(QString::number(*stored));
-    m_state.upozornit_minutpredem = *stored;
-    emit scheduleChanged();
+    const auto stored = m_settings.writeLeadMinutes(m_panel.leadMinutes()->text());
+    // Not a number: the stored lead comes back, so the box never shows what is not used.
+    showLeadMinutes(stored.value_or(m_settings.readLeadMinutes()));
+    if (stored)
+        emit scheduleChanged();
+}
+
+void ReminderPage::showLeadMinutes(int minutes)
+{
+    m_panel.leadMinutes()->setText(QString::number(minutes));
+    m_state.upozornit_minutpredem = minutes;
 }
 
 void ReminderPage::keywordLeft(int row)
@@ -125,10 +134,23 @@ void ReminderPage::saveKeywords()
     emit scheduleChanged();
 }
 
-void ReminderPage::storeSoundFile(const QString& path)
+void ReminderPage::soundFileLeft()
 {
-    m_settings.write(settingkeys::zvukoveUpozorneni, withoutQuotes(path));
+    const QString typed = m_panel.soundFile()->text().trimmed();
+    if (typed.isEmpty())
+        m_settings.remove(settingkeys::zvukoveUpozorneni); // the installed chime comes back
+    else if (typed != m_settings.read(settingkeys::zvukoveUpozorneni))
+        useSoundFile(typed); // passing through the box does not check the stored file again
     nastavzvukoveupozorneni();
+}
+
+// Stores the file only when the alert can play it; otherwise says why and keeps the old one.
+void ReminderPage::useSoundFile(const QString& path)
+{
+    if (const QString problem = soundProblem(path); !problem.isEmpty())
+        m_tell(QStringLiteral("Soubor „%1“ nelze použít: %2.").arg(path, problem));
+    else
+        m_settings.write(settingkeys::zvukoveUpozorneni, path);
 }
 
 } // namespace obzorka

@@ -41,7 +41,7 @@ public:
     // box holds something else.
     int leadMinutes() const;
 
-    // A file dialog for the sound: its title and WAV/MID filter.
+    // A file dialog for the sound: its title and a filter of WAV files, the only ones played.
     static QString askForSoundFile(QWidget* parent);
 
 signals:
@@ -50,9 +50,11 @@ signals:
 
 private:
     void leadMinutesLeft();
+    void showLeadMinutes(int minutes);
     void keywordLeft(int row);
     void saveKeywords();
-    void storeSoundFile(const QString& path);
+    void soundFileLeft();
+    void useSoundFile(const QString& path);
 
     ReminderPanel& m_panel;
     Store& m_store;

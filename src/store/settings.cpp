@@ -5,7 +5,7 @@
 #include "store/store.h"
 
 #include <algorithm>
-#include <limits>
+#include <cmath>
 
 namespace obzorka {
 namespace {
@@ -19,6 +19,21 @@ bool flagOf(const QString& field)
 {
     return numbers::toWholeNumber(field).value_or(0) != 0;
 }
+
+// The typed text as a number, a decimal comma allowed; digits too many for a double still
+// make a number, an infinite one. Empty for anything else ("inf" and "nan" included).
+std::optional<double> typedNumber(const QString& typed)
+{
+    QString cleaned = typed.trimmed();
+    cleaned.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double value = cleaned.toDouble(&ok);
+    if (ok ? !std::isfinite(value) : !std::isinf(value))
+        return std::nullopt;
+    return value;
+}
+
+constexpr int defaultLeadMinutes = 5;
 
 } // namespace
 
@@ -36,11 +51,11 @@ QString withoutQuotes(QString text)
 
 std::optional<int> cleanLeadMinutes(const QString& typed)
 {
-    const auto number = numbers::toWholeNumber(typed);
-    if (!number || *number < std::numeric_limits<qint16>::min() ||
-        *number > std::numeric_limits<qint16>::max())
+    const auto number = typedNumber(typed);
+    if (!number)
         return std::nullopt;
-    return int(std::clamp<qint64>(*number, 0, 600));
+    // The bounds are whole, so holding before rounding gives what rounding first would.
+    return int(numbers::roundHalfEven(std::clamp(*number, 0.0, 600.0)));
 }
 
 std::optional<QString> Settings::find(const QString& key) const
@@ -78,6 +93,12 @@ bool Settings::readFlag(const QString& key) const
 void Settings::writeFlag(const QString& key, bool on)
 {
     write(key, on ? QStringLiteral("True") : QStringLiteral("False"));
+}
+
+int Settings::readLeadMinutes() const
+{
+    const auto stored = find(settingkeys::upozornitMinutPredem);
+    return stored ? cleanLeadMinutes(*stored).value_or(defaultLeadMinutes) : defaultLeadMinutes;
 }
 
 std::optional<int> Settings::writeLeadMinutes(const QString& typed)

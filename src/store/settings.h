@@ -39,11 +39,11 @@ struct Account
     QString password;
 };
 
-// Removes every apostrophe and double quote (keyword words, minutes, sound paths, login name).
+// Removes every apostrophe and double quote (keyword words, login name).
 QString withoutQuotes(QString text);
 
-// The lead minutes typed into the box: a whole number (halves to even) held to 0..600.
-// Empty when the text is not a number or lies outside the 16-bit range.
+// The lead minutes typed into the box: any number, held to 0..600 and rounded (halves to
+// even). Empty when the text is not a number.
 std::optional<int> cleanLeadMinutes(const QString& typed);
 
 class Settings
@@ -63,6 +63,8 @@ public:
     bool readFlag(const QString& key) const;
     void writeFlag(const QString& key, bool on);
 
+    // The stored lead minutes as the box shows them; 5 when none or no number is stored.
+    int readLeadMinutes() const;
     // Stores the cleaned lead minutes and returns them; nothing is stored for a non-number.
     std::optional<int> writeLeadMinutes(const QString& typed);
 

@@ -32,13 +32,18 @@ public:
         // a power cut its last rounds may be missing, never half there. The user's own marks
         // go through the window's connection, which keeps waiting.
         m_store.provedsql(QStringLiteral("PRAGMA synchronous=NORMAL"));
-        const QString reply = ask(QStringLiteral("/tvdost.php"), {});
+        const Fetched reply = ask(QStringLiteral("/tvdost.php"), {});
         if (!usable(reply))
             return m_result;
-        const LoginOutcome login = applyLogin(m_store, parseLoginBody(parseReply(reply).body));
-        m_result.newMessage = login.newMessage;
+        const LoginOutcome login = applyLogin(m_store, parseLoginBody(parseReply(reply.body).body));
         m_result.stations = int(m_store.provedsql(QStringLiteral("SELECT * FROM televize")).size());
-        if (!banners(login.bannerEntries) || !listings() || !changes() || !images())
+        if (m_settings.loggedIn)
+            m_settings.loggedIn(login.newMessage);
+        if (!banners(login.bannerEntries))
+            return m_result;
+        if (m_settings.bannersFetched)
+            m_settings.bannersFetched();
+        if (!listings() || !changes() || !images())
             return m_result;
         m_result.end = RunResult::End::Done;
         m_result.divisor = 4320;
@@ -46,7 +51,7 @@ public:
     }
 
 private:
-    QString ask(const QString& script, QList<std::pair<QString, QString>> values)
+    Fetched ask(const QString& script, QList<std::pair<QString, QString>> values)
     {
         values.prepend({QStringLiteral("heslo"), m_settings.password});
         values.prepend({QStringLiteral("jmeno"), m_settings.name});
@@ -54,20 +59,31 @@ private:
         return m_fetcher.readUrl(requestUrl(m_settings.server, m_settings.path + script, values));
     }
 
-    // Whether the run goes on with this answer; an error text ends it with its rules.
-    bool usable(const QString& answer)
+    // Whether the run goes on with this answer; an error text ends it with its rules, also
+    // when it comes with an HTTP error status.
+    bool usable(const Fetched& answer)
     {
         if (m_stop)
             return false;
-        const Reply reply = parseReply(answer);
+        const Reply reply = parseReply(answer.body);
         if (reply.kind == Reply::Kind::Error) {
             m_result.end = RunResult::End::ErrorReply;
             m_result.wrongPassword = reply.body == wrongAccount;
             if (!m_result.wrongPassword)
                 m_result.errorText = reply.body;
             m_result.divisor = reply.body == wrongVersion ? 4320 : 1;
+            return false;
         }
-        return reply.kind == Reply::Kind::Ok;
+        m_result.httpStatus = answer.status;
+        return reply.kind == Reply::Kind::Ok && answer.ok();
+    }
+
+    // A file name windows-1250 cannot carry cannot be asked for: it is left out and counted.
+    bool askable(const QString& name)
+    {
+        const bool fits = fitsWindows1250(name);
+        m_result.namesSkipped += fits ? 0 : 1;
+        return fits;
     }
 
     bool banners(const QString& line)
@@ -77,6 +93,8 @@ private:
             const QString folder = m_settings.imageFolder + QStringLiteral("/banner/") + id;
             QDir().mkpath(folder);
             for (const QString& name : banner.files) {
+                if (!askable(id + name))
+                    continue;
                 m_fetcher.readUrl(
                     requestUrl(m_settings.server,
                                m_settings.path + QStringLiteral("/banner/") + id + u'/' + name),
@@ -99,11 +117,11 @@ private:
             if (m_settings.reminderCheck)
                 m_settings.reminderCheck();
             m_posl = poslParameter(m_store);
-            const QString answer =
+            const Fetched answer =
                 ask(QStringLiteral("/gener.php"), {{QStringLiteral("posl"), m_posl}});
             if (!usable(answer))
                 return false;
-            const QString body = parseReply(answer).body;
+            const QString body = parseReply(answer.body).body;
             if (body.isEmpty())
                 return true;
             const Records records = parseRecords(body);
@@ -119,11 +137,11 @@ private:
 
     bool changes()
     {
-        const QString answer =
+        const Fetched answer =
             ask(QStringLiteral("/generzme.php"), {{QStringLiteral("posl"), m_posl}});
         if (!usable(answer))
             return false;
-        const QString body = parseReply(answer).body;
+        const QString body = parseReply(answer.body).body;
         if (!body.isEmpty()) {
             const Records records = parseRecords(body);
             m_result.skipped += records.skipped;
@@ -154,7 +172,7 @@ private:
         for (const QString& name : missing) {
             if (m_settings.reminderCheck)
                 m_settings.reminderCheck();
-            if (isPlainName(name)) {
+            if (isPlainName(name) && askable(name)) {
                 m_fetcher.readUrl(requestUrl(m_settings.imageServer, u'/' + name),
                                   m_settings.imageFolder + QStringLiteral("/obr/") + name);
                 if (m_stop)

@@ -23,6 +23,10 @@ struct RunSettings
     QString imageFolder;                 // the data folder's "bmp"
     std::function<bool()> noImages;      // "Nestahovat obrázky", read as the run goes
     std::function<void()> reminderCheck; // the pending-reminder check between steps
+    // Once the login has stored the stations and the server's message (given when it is new,
+    // to show once), and once the banners have arrived: what they bring shows at once.
+    std::function<void(const QString& newMessage)> loggedIn;
+    std::function<void()> bannersFetched;
 };
 
 struct RunResult
@@ -37,12 +41,13 @@ struct RunResult
     int divisor = 1;            // the tick divisor the run leaves: 4320 after success
     bool wrongPassword = false; // the account dialog should ask again
     QString errorText;          // any other error text, to show the user
-    QString newMessage;         // the server's message when it is new, to show once
+    int httpStatus = 0;         // the HTTP status of the last text reply, 0 when none came
     int stations = 0;
     int added = 0;
     int changed = 0;
     int images = 0;
-    int skipped = 0; // records that could not be stored
+    int skipped = 0;      // records that could not be stored
+    int namesSkipped = 0; // file names windows-1250 has no codes for: they cannot be asked for
 };
 
 // One download run: login and stations, banners, the listing rounds until the server has

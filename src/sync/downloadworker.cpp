@@ -19,6 +19,8 @@ void DownloadWorker::run(const RunSettings& settings)
         Fetcher fetcher(m_stop, [this](int units) { emit animate(units); });
         RunSettings withChecks = settings;
         withChecks.reminderCheck = [this] { emit reminderCheckDue(); };
+        withChecks.loggedIn = [this](const QString& newMessage) { emit loggedIn(newMessage); };
+        withChecks.bannersFetched = [this] { emit bannersFetched(); };
         result = pln(store, fetcher, m_stop, withChecks);
     }
     emit finished(result);

@@ -24,6 +24,10 @@ signals:
     void animate(int units);
     // Between listing rounds and before each image: a reminder may be due meanwhile.
     void reminderCheckDue();
+    // The login has stored the stations and the message (given when it is new, to show once).
+    void loggedIn(const QString& newMessage);
+    // The banners have arrived.
+    void bannersFetched();
     void finished(const obzorka::sync::RunResult& result);
 
 private:

@@ -13,14 +13,22 @@ namespace obzorka::sync {
 QUrl requestUrl(const QString& host, const QString& path,
                 const QList<std::pair<QString, QString>>& values)
 {
-    QByteArray address = "http://" + host.toUtf8() + path.toUtf8();
     QStringEncoder encode("windows-1250", QStringConverter::Flag::Default);
+    QByteArray address =
+        "http://" + host.toUtf8() + QByteArray(encode(path)).toPercentEncoding("/");
     char separator = '?';
     for (const auto& [key, value] : values) {
         address += separator + key.toUtf8() + '=' + QByteArray(encode(value)).toPercentEncoding();
         separator = '&';
     }
     return QUrl::fromEncoded(address, QUrl::StrictMode);
+}
+
+bool fitsWindows1250(const QString& text)
+{
+    QStringEncoder encode("windows-1250", QStringConverter::Flag::Stateless);
+    const QByteArray bytes = encode(text);
+    return !encode.hasError();
 }
 
 Fetcher::Fetcher(const std::atomic<bool>& stop, Animation animate)
@@ -30,7 +38,34 @@ Fetcher::Fetcher(const std::atomic<bool>& stop, Animation animate)
     m_network.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
 }
 
-QString Fetcher::readUrl(const QUrl& url, const QString& file)
+Fetched Fetcher::readUrl(const QUrl& url, const QString& file)
+{
+    QUrl address = url;
+    Answer answer;
+    for (int redirects = 0;; ++redirects) {
+        answer = getOnce(address);
+        if (answer.redirect.isEmpty())
+            break;
+        // Only the server asked may answer: a redirect elsewhere, or a loop, is a failed fetch.
+        const QUrl& next = answer.redirect;
+        const bool sameServer = next.scheme() == address.scheme() &&
+                                next.host() == address.host() && next.port() == address.port();
+        if (!sameServer || redirects == maxRedirects)
+            return {};
+        address = next;
+    }
+
+    const Fetched& fetched = answer.fetched;
+    if (!file.isEmpty() && fetched.ok() && !fetched.body.trimmed().isEmpty() &&
+        !fetched.body.contains(QStringLiteral("<TITLE>404 Not Found</TITLE>"))) {
+        QSaveFile out(file);
+        if (out.open(QIODevice::WriteOnly) && out.write(answer.bytes) == answer.bytes.size())
+            out.commit();
+    }
+    return fetched;
+}
+
+Fetcher::Answer Fetcher::getOnce(const QUrl& url)
 {
     // A stop raised before the request leaves means it never leaves.
     if (m_stop)
@@ -61,20 +96,21 @@ QString Fetcher::readUrl(const QUrl& url, const QString& file)
     if (!reply->isFinished())
         reply->abort();
 
-    const bool failed = m_stop || reply->error() != QNetworkReply::NoError;
-    const QByteArray bytes = failed ? QByteArray() : reply->readAll();
-    reply->deleteLater();
-    if (failed)
-        return {};
-    const QString body = QStringDecoder("windows-1250")(bytes);
-
-    if (!file.isEmpty() && !body.trimmed().isEmpty() &&
-        !body.contains(QStringLiteral("<TITLE>404 Not Found</TITLE>"))) {
-        QSaveFile out(file);
-        if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size())
-            out.commit();
+    // Errors below 200 are the connection's (refused, closed halfway, timed out, stopped):
+    // no whole reply came. Above, the server answered with an error status and its own text.
+    const QNetworkReply::NetworkError error = reply->error();
+    const bool replied = !m_stop && (error == QNetworkReply::NoError || error >= 200);
+    Answer answer;
+    if (replied) {
+        const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        answer.bytes = reply->readAll();
+        answer.fetched = {QStringDecoder("windows-1250")(answer.bytes), status};
+        const QByteArray location = reply->rawHeader("Location");
+        if (status >= 300 && status < 400 && !location.isEmpty())
+            answer.redirect = url.resolved(QUrl::fromEncoded(location));
     }
-    return body;
+    reply->deleteLater();
+    return answer;
 }
 
 } // namespace obzorka::sync

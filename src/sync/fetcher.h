@@ -10,30 +10,55 @@
 // same bytes into a file when asked.
 namespace obzorka::sync {
 
-// "http://" + host + path, with each value percent-encoded from its windows-1250 bytes, as the
-// listing server reads them (so a password with "&" or a blank still logs in).
+// "http://" + host + path, the path and each value percent-encoded from their windows-1250
+// bytes, as the listing server reads them: a password with "&" or a file name with a blank,
+// "?", "#" or "č" travels whole. The path keeps its "/".
 QUrl requestUrl(const QString& host, const QString& path,
                 const QList<std::pair<QString, QString>>& values = {});
 
+// Whether windows-1250 has a code for every character of the text: a file name that it has
+// not cannot be asked for.
+bool fitsWindows1250(const QString& text);
+
+// What one fetch brought.
+struct Fetched
+{
+    QString body;   // decoded from windows-1250; empty when no reply came
+    int status = 0; // HTTP status of the last reply; 0 when none came (no connection, time-out,
+                    // stop, a redirect to another server or too many of them)
+    bool ok() const { return status >= 200 && status < 300; }
+};
+
 // Fetches addresses one at a time on the thread that made it, waiting in rounds of
 // `roundMs` so that the stop flag ends a fetch within one round. A server that sends
-// nothing for `timeoutMs` ends the fetch as failed.
+// nothing for `timeoutMs` ends the fetch as failed. Redirects are followed up to
+// maxRedirects times on the same server; one to another server, or one more, fails.
 class Fetcher
 {
 public:
     using Animation = std::function<void(int units)>;
+    static constexpr int maxRedirects = 5;
 
     explicit Fetcher(const std::atomic<bool>& stop, Animation animate = {});
 
-    // The body decoded from windows-1250, or empty when the fetch failed, timed out or was
-    // stopped. With a file name, a body that is not blank and not a "404 Not Found" page is
-    // written there whole, replacing an older file.
-    QString readUrl(const QUrl& url, const QString& file = {});
+    // The reply; its body is the server's text also for an HTTP error status (a framed error
+    // text may come with one). With a file name, only a successful reply whose body is not
+    // blank and not a "404 Not Found" page is written there, whole, replacing an older file.
+    Fetched readUrl(const QUrl& url, const QString& file = {});
 
     int roundMs = 100;
     int timeoutMs = 30000;
 
 private:
+    // One request without following redirects.
+    struct Answer
+    {
+        Fetched fetched;
+        QByteArray bytes; // the body as it came, for a file
+        QUrl redirect;    // where a 3xx reply sends the client, empty otherwise
+    };
+    Answer getOnce(const QUrl& url);
+
     const std::atomic<bool>& m_stop;
     Animation m_animate;
     QNetworkAccessManager m_network;

@@ -12,6 +12,13 @@ namespace {
 constexpr QChar recordSeparator(19);
 constexpr QChar fieldSeparator(18);
 constexpr int fieldCount = 16;
+// Hours of 24 and more are after midnight of the same broadcast day, whose grid ends at 48:
+// a start from 48 on or an end past 48 belongs to no broadcast day.
+constexpr qint64 lastStartHour = 47;
+constexpr qint64 lastEndHour = 48;
+// The store's dates end with the year 9999, and an entry's hours reach up to two days on.
+constexpr int firstYear = 1900;
+constexpr int lastYear = 9998;
 
 // Takes every black-and-white marker out of the text; true when there was one.
 bool takeBlackAndWhite(QString& text)
@@ -27,6 +34,13 @@ std::optional<qint64> wholeNumber(QStringView field)
     bool ok = false;
     const qint64 number = field.trimmed().toLongLong(&ok);
     return ok ? std::optional(number) : std::nullopt;
+}
+
+// A time the day has; any other leaves the entry without a start moment for the reminders.
+bool timeOfDay(const std::optional<qint64>& hour, const std::optional<qint64>& minute,
+               qint64 lastHour)
+{
+    return hour && minute && *hour >= 0 && *hour <= lastHour && *minute >= 0 && *minute <= 59;
 }
 
 // A stored text: the field without any "|".
@@ -112,9 +126,10 @@ Records parseRecords(const QString& body)
         std::optional<qint64> numbers[5];
         for (int i = 0; i < 5 && found == fieldCount; ++i)
             numbers[i] = wholeNumber(fields[i == 0 ? 0 : i + 2]);
-        const bool complete = found == fieldCount && day.isValid() && !fields[10].isEmpty() &&
-                              std::all_of(std::begin(numbers), std::end(numbers),
-                                          [](const auto& n) { return n.has_value(); });
+        const bool complete = found == fieldCount && day.isValid() && day.year() >= firstYear &&
+                              day.year() <= lastYear && !fields[10].isEmpty() && numbers[0] &&
+                              timeOfDay(numbers[1], numbers[2], lastStartHour) &&
+                              timeOfDay(numbers[3], numbers[4], lastEndHour);
         if (!complete) {
             ++records.skipped;
             continue;

@@ -24,10 +24,12 @@ struct Records
 };
 
 // Splits a reply body into records (character 19) and fields (character 18). A record needs
-// its sixteen fields, whole numbers for the id, hours and minutes, a flag character and a day
-// of three numbers ("d.m.yyyy"; a day past the month's end rolls into the next month);
-// otherwise it is skipped. "(cb)" and "(čb)" in the title or the short information mark a
-// black-and-white broadcast and are taken out; every "|" is removed from the texts.
+// its sixteen fields, a whole number for the id, a flag character, a day of three numbers
+// ("d.m.yyyy"; a day past the month's end rolls into the next month) in the years 1900 to
+// 9998, and times of its broadcast day: minutes 0 to 59, a start hour 0 to 47 and an end hour
+// 0 to 48 (24 and more are after midnight); otherwise it is skipped. "(cb)" and "(čb)" in the
+// title or the short information mark a black-and-white broadcast and are taken out; every "|"
+// is removed from the texts.
 Records parseRecords(const QString& body);
 
 // The broadcast day of a record's day field, or an invalid date.

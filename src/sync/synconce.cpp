@@ -45,6 +45,8 @@ int syncOnce(const QString& dataFolder, const QString& server, const QString& im
                       .arg(result.images);
         if (result.skipped > 0)
             *report += QStringLiteral(", vynechané záznamy: %1").arg(result.skipped);
+        if (result.namesSkipped > 0)
+            *report += QStringLiteral(", vynechané názvy souborů: %1").arg(result.namesSkipped);
         return 0;
     case RunResult::End::ErrorReply:
         *report = result.wrongPassword ? QStringLiteral("Špatné přístupové jméno nebo heslo!")
@@ -53,7 +55,15 @@ int syncOnce(const QString& dataFolder, const QString& server, const QString& im
     case RunResult::End::Quiet:
         break;
     }
-    *report = QStringLiteral("Server %1 nelze zastihnout nebo neodpověděl.").arg(server);
+    if (result.httpStatus == 0)
+        *report = QStringLiteral("Server %1 nelze zastihnout nebo neodpověděl.").arg(server);
+    else if (result.httpStatus >= 300)
+        *report = QStringLiteral("Server %1 odpověděl chybou HTTP %2.")
+                      .arg(server)
+                      .arg(result.httpStatus);
+    else
+        *report =
+            QStringLiteral("Server %1 odpověděl, ale jeho odpovědi Obzorka nerozumí.").arg(server);
     return 2;
 }
 

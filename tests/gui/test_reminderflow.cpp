@@ -1,9 +1,9 @@
-#include "reminders/alertwindow.h"
 #include "offlineguide.h"
+#include "reminders/alertwindow.h"
 #include "shell/application.h"
+#include "shell/guidestate.h"
 #include "shell/guideview.h"
 #include "shell/mainwindow.h"
-#include "shell/guidestate.h"
 #include "shell/pane.h"
 #include "shell/reminderpage.h"
 #include "shell/reminderpanel.h"
@@ -150,6 +150,26 @@ TEST_F(Reminding, TogglesAndTheLeadBoxFindTheNextReminderAgain)
     EXPECT_EQ(alerts().front()->findChild<QLabel*>("Label3")->text(), "Sportka a Šance");
 }
 
+TEST_F(Reminding, TheLeadBoxShowsTheLeadTheCheckUses)
+{
+    auto* lead = child<QLineEdit>("Text1");
+    const auto leave = [lead](const QString& typed) {
+        lead->setText(typed);
+        emit lead->editingFinished();
+        return lead->text();
+    };
+    Settings settings(guide->store());
+    EXPECT_EQ(leave("brzy"), "5"); // nothing stored yet: the default
+    EXPECT_FALSE(settings.find(settingkeys::upozornitMinutPredem));
+    EXPECT_EQ(leave("99999"), "600");
+    tick(); // 19:50 with ten hours of lead
+    EXPECT_EQ(alerts().size(), 1);
+    EXPECT_EQ(leave("za chvíli"), "600");
+    EXPECT_EQ(settings.read(settingkeys::upozornitMinutPredem), "600");
+    tick();
+    EXPECT_EQ(alerts().size(), 2);
+}
+
 TEST_F(Reminding, KeywordRowsAreCheckedStoredAndMarkTheirProgrammes)
 {
     auto* word = child<QLineEdit>("Text3_1");
@@ -169,20 +189,12 @@ TEST_F(Reminding, KeywordRowsAreCheckedStoredAndMarkTheirProgrammes)
     EXPECT_EQ(settings.read(settingkeys::upozornitText(2)), ";1;1;0");
 }
 
-TEST_F(Reminding, SoundFileFallsBackToTheInstalledChime)
+TEST_F(Reminding, TheInstalledChimeIsStoredAndShownAtStart)
 {
     const QString chime = folder.path() + "/wav/upozorni.wav";
-    auto* sound = child<QLineEdit>("Text4");
-    EXPECT_EQ(sound->text(), chime);
+    EXPECT_EQ(child<QLineEdit>("Text4")->text(), chime);
     EXPECT_TRUE(QFile::exists(chime));
-    Settings settings(guide->store());
-    EXPECT_EQ(settings.read(settingkeys::zvukoveUpozorneni), chime);
-    sound->setText("/hudba/Znělka \"nová\".wav");
-    emit sound->editingFinished();
-    EXPECT_EQ(settings.read(settingkeys::zvukoveUpozorneni), "/hudba/Znělka nová.wav");
-    sound->setText("  ");
-    emit sound->editingFinished();
-    EXPECT_EQ(sound->text(), chime);
+    EXPECT_EQ(Settings(guide->store()).read(settingkeys::zvukoveUpozorneni), chime);
 }
 
 TEST_F(Reminding, TheBannerShowsAtStartAndChangesOnlyWhileTheWindowIsShown)
@@ -201,7 +213,7 @@ TEST_F(Reminding, TheBannerShowsAtStartAndChangesOnlyWhileTheWindowIsShown)
     EXPECT_TRUE(banner->page().contains("/banner/0/"));
 }
 
-TEST(SoundChoice, TheChosenFileIsStoredWithoutQuotesAndCancellingKeepsTheOldOne)
+TEST(SoundChoice, OnlyFilesTheAlertCanPlayAreTakenFromTheDialogOrTheBox)
 {
     test::throwOnSqlError();
     QTemporaryDir folder;
@@ -211,13 +223,59 @@ TEST(SoundChoice, TheChosenFileIsStoredWithoutQuotesAndCancellingKeepsTheOldOne)
     GuideState state;
     state.dataFolder = folder.path();
     ReminderPanel panel;
-    QString chosen = "/hudba/Karel's \"zvonek\".wav";
-    ReminderPage page(panel, store, settings, state, {}, [&] { return chosen; });
-    page.nastavzvukoveupozorneni();
-    EXPECT_EQ(panel.soundFile()->text(), folder.path() + "/wav/upozorni.wav");
-    panel.changeSound()->click();
-    EXPECT_EQ(panel.soundFile()->text(), "/hudba/Karels zvonek.wav");
+    QString chosen;
+    QStringList told;
+    ReminderPage page(
+        panel, store, settings, state, [&](const QString& message) { told << message; },
+        [&] { return chosen; });
+    const QString chime = folder.path() + "/wav/upozorni.wav";
+    QFile resource(":/install/wav/upozorni.wav");
+    ASSERT_TRUE(resource.open(QIODevice::ReadOnly));
+    const QByteArray wave = resource.readAll();
+    QByteArray deep = wave;
+    deep[34] = 24; // bits per sample
+    const auto file = [&](const QString& name, const QByteArray& bytes) {
+        QFile written(folder.filePath(name));
+        EXPECT_TRUE(written.open(QIODevice::WriteOnly));
+        written.write(bytes);
+        return written.fileName();
+    };
+    const QString good = file("Znělka.wav", wave);
+    const std::vector<std::pair<QString, QString>> cases{
+        {file("hymna.mid",
+              QByteArray::fromHex("4d546864000000060001000101e04d54726b0000000400ff2f00")),
+         "8 nebo 16 bity"},
+        {file("hluboký.wav", deep), "8 nebo 16 bity"},
+        {folder.filePath("chybí.wav"), "nebyl nalezen"},
+        {file("Karel's.wav", wave), "apostrof"},
+        {good, ""}};
+    for (const auto& [path, why] : cases) {
+        for (const bool typed : {false, true}) {
+            settings.remove(settingkeys::zvukoveUpozorneni);
+            page.nastavzvukoveupozorneni();
+            told.clear();
+            if (typed) {
+                panel.soundFile()->setText(path);
+                emit panel.soundFile()->editingFinished();
+            } else {
+                chosen = path;
+                panel.changeSound()->click();
+            }
+            const QString kept = why.isEmpty() ? path : chime;
+            EXPECT_EQ(settings.read(settingkeys::zvukoveUpozorneni), kept) << path.toStdString();
+            EXPECT_EQ(panel.soundFile()->text(), kept);
+            ASSERT_EQ(told.size(), why.isEmpty() ? 0 : 1) << path.toStdString();
+            if (!why.isEmpty()) {
+                EXPECT_TRUE(told.front().startsWith("Soubor „" + path + "“ nelze použít: ") &&
+                            told.front().contains(why))
+                    << told.front().toStdString();
+            }
+        }
+    }
     chosen.clear();
-    panel.changeSound()->click();
-    EXPECT_EQ(settings.read(settingkeys::zvukoveUpozorneni), "/hudba/Karels zvonek.wav");
+    panel.changeSound()->click(); // cancelled
+    EXPECT_EQ(settings.read(settingkeys::zvukoveUpozorneni), good);
+    panel.soundFile()->setText("  ");
+    emit panel.soundFile()->editingFinished();
+    EXPECT_EQ(settings.read(settingkeys::zvukoveUpozorneni), chime);
 }

@@ -265,24 +265,3 @@ TEST_F(Startup, SettingsBoxesStoreOnlyOnceStartupIsOver)
     EXPECT_EQ(settings.read(settingkeys::nestahovatObrazky), "False");
     EXPECT_EQ(guide->downloadHost().timer1div_pln, 1);
 }
-
-TEST_F(Startup, LeadMinutesBoxCleansAndStoresWhenLeft)
-{
-    prepareStore([](Store&) {});
-    auto guide = application();
-    ASSERT_TRUE(guide->start());
-    auto* box = guide->mainWindow()->findChild<QLineEdit*>("Text1");
-    Settings settings(guide->store());
-    for (const auto& [typed, shown] :
-         std::vector<std::pair<QString, QString>>{{"1000", "600"}, {"-3", "0"}, {"07", "7"}}) {
-        box->setText(typed);
-        emit box->editingFinished();
-        EXPECT_EQ(box->text(), shown);
-        EXPECT_EQ(settings.read(settingkeys::upozornitMinutPredem), shown);
-    }
-    EXPECT_EQ(guide->state().upozornit_minutpredem, 7);
-    box->setText("brzy");
-    emit box->editingFinished();
-    EXPECT_EQ(box->text(), "0");
-    EXPECT_EQ(settings.read(settingkeys::upozornitMinutPredem), "7");
-}

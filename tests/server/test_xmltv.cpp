@@ -244,6 +244,34 @@ TEST(XmltvStations, UnmappedChannelsNumberedFrom5000)
     EXPECT_EQ(listings.programmes.value(1).station, "z.at");
 }
 
+// The login reply separates stations by "," and their numbers by ";", lines by CR LF.
+TEST(XmltvStations, NamesCarryNoSeparatorOfTheLoginReply)
+{
+    ChannelMap map;
+    map.byChannel.insert(u"m"_qs, Station{u"Prima,\r\ncool"_qs, 5});
+    const struct
+    {
+        QStringView channel;
+        QStringView displayName;
+        QStringView name;
+    } cases[] = {{u"a", u"Prima, cool", u"Prima cool"},
+                 {u"a", u" Jedna;Dva&#13;&#10;Tři\n\t&#x80;HD ", u"Jedna Dva Tři HD"},
+                 {u"a", u"Nova|Plus", u"Nova/Plus"},
+                 {u"x,y", u", ;", u"x y"},
+                 {u";", u",", u"Bez názvu"},
+                 {u"m", u"Jiné", u"Prima cool"}};
+    for (const auto& [channel, displayName, name] : cases) {
+        const Listings listings =
+            read(u"<channel id=\"" % channel % u"\"><display-name>" % displayName %
+                     u"</display-name></channel>" %
+                     prog(u"20261207201500 +0100", {}, u"<title>T</title>", channel),
+                 map);
+        ASSERT_EQ(listings.stations.size(), 1);
+        EXPECT_EQ(listings.stations[0].name, name);
+        EXPECT_EQ(listings.programmes.value(0).station, name);
+    }
+}
+
 TEST(XmltvChannelMap, ReadsLinesAndNamesTheBadOne)
 {
     QTemporaryDir dir;
@@ -256,12 +284,13 @@ TEST(XmltvChannelMap, ReadsLinesAndNamesTheBadOne)
     ChannelMap map;
     QString error;
     ASSERT_TRUE(readChannelMap(write("# comment\r\n\r\nct1.cz;\xc4\x8cT1;1\r\n"
-                                     "nova.cz; Nova\x12|Plus ;3\n"),
+                                     "nova.cz; Prima,\x12"
+                                     "cool|HD ;3\n"),
                                &map, &error))
         << error.toStdString();
     ASSERT_EQ(map.byChannel.size(), 2);
     EXPECT_EQ(map.byChannel[u"ct1.cz"_qs].name, "ČT1");
-    EXPECT_EQ(map.byChannel[u"nova.cz"_qs].name, "Nova/Plus");
+    EXPECT_EQ(map.byChannel[u"nova.cz"_qs].name, "Prima cool/HD");
     EXPECT_EQ(map.byChannel[u"nova.cz"_qs].number, 3);
 
     for (const QByteArray bad :
