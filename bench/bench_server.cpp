@@ -3,8 +3,8 @@
 // one run: what the server adds on top of making its replies.
 #include "accounts.h"
 #include "demolistings.h"
-#include "manystations.h"
 #include "listingserver.h"
+#include "manystations.h"
 #include "paging.h"
 #include "protocol.h"
 

@@ -3,8 +3,8 @@
 // and merged a round at a time), against a plain insert of the same records into an empty store
 // in one transaction, in one run.
 #include "accounts.h"
-#include "manystations.h"
 #include "listingserver.h"
+#include "manystations.h"
 #include "protocol.h"
 #include "store/store.h"
 #include "sync/downloadrun.h"
@@ -114,7 +114,10 @@ void BM_FullPullThroughTheDownloadRun(benchmark::State& state)
     }
     recordsPerSecond(state, records);
 }
-BENCHMARK(BM_FullPullThroughTheDownloadRun)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_FullPullThroughTheDownloadRun)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseRealTime();
 
 void BM_PlainInsertOfTheSameRecords(benchmark::State& state)
 {
@@ -138,7 +141,10 @@ void BM_PlainInsertOfTheSameRecords(benchmark::State& state)
     }
     state.counters["records"] = double(records.rows.size());
 }
-BENCHMARK(BM_PlainInsertOfTheSameRecords)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_PlainInsertOfTheSameRecords)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseRealTime();
 
 } // namespace
 

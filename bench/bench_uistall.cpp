@@ -3,10 +3,10 @@
 // build that shows the listings once the run ends), against the longest stall of the same
 // window standing idle, in one run.
 #include "accounts.h"
+#include "gui/main/application.h"
+#include "gui/main/mainwindow.h"
 #include "listingserver.h"
 #include "manystations.h"
-#include "shell/application.h"
-#include "shell/mainwindow.h"
 #include "store/settings.h"
 #include "store/store.h"
 
@@ -101,8 +101,8 @@ void BM_WindowStandingIdle(benchmark::State& state)
         guide->start();
         QElapsedTimer idle;
         idle.start();
-        longest = std::max(longest,
-                           longestStalls([&] { return idle.elapsed() < 1500 ? 0 : -1; })[0]);
+        longest =
+            std::max(longest, longestStalls([&] { return idle.elapsed() < 1500 ? 0 : -1; })[0]);
         guide->mainWindow()->close();
     }
     state.counters["longest_stall_ms"] = longest;

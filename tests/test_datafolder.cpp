@@ -1,5 +1,4 @@
-#include "shell/datafolder.h"
-#include "shell/guidestate.h"
+#include "store/datafolder.h"
 
 #include "support/teststore.h"
 #include <QFile>
@@ -20,13 +19,13 @@ QByteArray contentOf(const QString& path)
 TEST(DataFolder, MadeWithItsSubfoldersAndPathsRecorded)
 {
     QTemporaryDir dir;
-    GuideState state;
     QString error;
-    ASSERT_TRUE(prepareDataFolder(dir.path() + "/nová složka", state, &error));
-    EXPECT_EQ(state.adr_bmp, QString(dir.path() + "/nová složka/bmp"));
-    EXPECT_TRUE(QFile::exists(state.adr_bmp + "/obr"));
-    EXPECT_TRUE(QFile::exists(state.adr_bmp + "/banner"));
-    EXPECT_TRUE(QFile::exists(state.adr_htmltemp));
+    const auto folder = prepareDataFolder(dir.path() + "/nová složka", &error);
+    ASSERT_TRUE(folder);
+    EXPECT_EQ(folder->bmp, QString(dir.path() + "/nová složka/bmp"));
+    EXPECT_TRUE(QFile::exists(folder->bmp + "/obr"));
+    EXPECT_TRUE(QFile::exists(folder->bmp + "/banner"));
+    EXPECT_TRUE(QFile::exists(folder->temp));
 }
 
 TEST(DataFolder, PicturesAreCopiedOncePerVersion)

@@ -1,5 +1,5 @@
 #include "extras/dateline.h"
-#include "shell/chooseritems.h"
+#include "pages/chooseritems.h"
 #include "store/clock.h"
 #include "support/teststore.h"
 

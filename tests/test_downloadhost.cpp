@@ -1,4 +1,4 @@
-#include "shell/downloadhost.h"
+#include "app/downloadhost.h"
 
 #include <gtest/gtest.h>
 

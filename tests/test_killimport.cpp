@@ -28,8 +28,8 @@ protected:
         QStringList everyStation;
         for (const server::Station& station : listings.stations)
             everyStation << station.name;
-        accounts = std::make_unique<server::Accounts>(serverFolder.path() + "/accounts.json",
-                                                      true, everyStation);
+        accounts = std::make_unique<server::Accounts>(serverFolder.path() + "/accounts.json", true,
+                                                      everyStation);
         http = std::make_unique<server::ListingServer>(listings, *accounts);
         ASSERT_TRUE(http->bind("127.0.0.1", 0));
         http->serveInBackground();
@@ -42,9 +42,9 @@ protected:
     {
         QProcess guide;
         const QString address = QString("127.0.0.1:%1").arg(http->port());
-        guide.start(OBZORKA_BINARY, {"--data-dir", folder, "--server", address,
-                                     "--image-server", address, "--sync-once", "--user", "eva",
-                                     "--password", "heslo"});
+        guide.start(OBZORKA_BINARY,
+                    {"--data-dir", folder, "--server", address, "--image-server", address,
+                     "--sync-once", "--user", "eva", "--password", "heslo"});
         EXPECT_TRUE(guide.waitForStarted());
         if (killAfterMs >= 0 && !guide.waitForFinished(killAfterMs)) {
             guide.kill(); // SIGKILL: no chance to tidy up
@@ -63,8 +63,8 @@ protected:
         const Rows check = store.provedsql("SELECT * FROM pragma_integrity_check()");
         ASSERT_EQ(check.size(), 1u);
         EXPECT_EQ(check.front().text(u"integrity_check"), "ok");
-        for (const Row& row : store.provedsql(
-                 "SELECT tv, datum, count(*) AS n FROM program GROUP BY tv, datum"))
+        for (const Row& row :
+             store.provedsql("SELECT tv, datum, count(*) AS n FROM program GROUP BY tv, datum"))
             EXPECT_EQ(row.number(u"n"), served.value({row.text(u"tv"), row.text(u"datum")}))
                 << row.text(u"tv").toStdString() << " " << row.text(u"datum").toStdString();
         for (const Row& row : store.provedsql(

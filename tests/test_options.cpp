@@ -1,5 +1,5 @@
-#include "shell/guidestate.h"
-#include "shell/options.h"
+#include "app/guidestate.h"
+#include "app/options.h"
 
 #include <gtest/gtest.h>
 

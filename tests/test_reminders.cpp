@@ -28,8 +28,8 @@ protected:
             ids << row.text(u"id") + (row.number(u"automat") ? "a" : "");
         return ids;
     }
-    void entry(int id, const QString& nazev, const QString& info1 = {},
-               const QString& info2 = {}, QDate on = day, int hod2 = 21, int min2 = 0)
+    void entry(int id, const QString& nazev, const QString& info1 = {}, const QString& info2 = {},
+               QDate on = day, int hod2 = 21, int min2 = 0)
     {
         test::Entry e;
         e.id = id;

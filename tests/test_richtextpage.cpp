@@ -1,5 +1,5 @@
 #include "pages/generhtml.h"
-#include "shell/richtextpage.h"
+#include "pages/richtextpage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/trayanimation.h"
+#include "app/trayanimation.h"
 
 #include <gtest/gtest.h>
 

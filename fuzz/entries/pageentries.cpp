@@ -3,7 +3,7 @@
 #include "scratch.h"
 
 #include "pages/generhtml.h"
-#include "shell/richtextpage.h"
+#include "pages/richtextpage.h"
 #include "store/clock.h"
 #include "store/dates.h"
 #include "store/plainname.h"

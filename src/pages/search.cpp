@@ -1,8 +1,8 @@
 #include "pages/generhtml.h"
 
 #include "extras/dateline.h"
+#include "pages/chooseritems.h"
 #include "pages/pagetext.h"
-#include "shell/chooseritems.h"
 #include "store/clock.h"
 #include "store/dates.h"
 #include "store/store.h"

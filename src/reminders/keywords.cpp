@@ -37,14 +37,14 @@ void nastavautoupozorneni(Store& store, const QList<KeywordRule>& rules)
     Store::Transaction recompute(store);
     store.provedsql(QStringLiteral("DELETE FROM upozornit WHERE automat<>0"));
     store.provedsql(
-        QStringLiteral(
-            "INSERT INTO upozornit (id, automat) SELECT id, 1 FROM program "
-            "WHERE DateAdd('n', min2, DateAdd('h', hod2, datum))>=Now() "
-            "AND DateAdd('n', min2, DateAdd('h', hod2, datum))<=DateAdd('d', 12, Now()) "
-            "AND (") +
+        QStringLiteral("INSERT INTO upozornit (id, automat) SELECT id, 1 FROM program "
+                       "WHERE DateAdd('n', min2, DateAdd('h', hod2, datum))>=Now() "
+                       "AND DateAdd('n', min2, DateAdd('h', hod2, datum))<=DateAdd('d', 12, Now()) "
+                       "AND (") +
             condition +
-            QStringLiteral(") AND NOT EXISTS (SELECT 1 FROM upozornit WHERE upozornit.id=program.id) "
-                           "ORDER BY DateAdd('n', min1, DateAdd('h', hod1, datum))"),
+            QStringLiteral(
+                ") AND NOT EXISTS (SELECT 1 FROM upozornit WHERE upozornit.id=program.id) "
+                "ORDER BY DateAdd('n', min1, DateAdd('h', hod1, datum))"),
         words);
     recompute.commit();
 }

@@ -45,8 +45,7 @@ QString engineMessage(sqlite3* db)
     const QString engine = QString::fromUtf8(sqlite3_errmsg(db));
     switch (sqlite3_extended_errcode(db) & 0xff) {
     case SQLITE_FULL:
-        return QStringLiteral("na disku není volné místo, údaje nelze uložit (") + engine +
-               u')';
+        return QStringLiteral("na disku není volné místo, údaje nelze uložit (") + engine + u')';
     case SQLITE_READONLY:
     case SQLITE_PERM:
     case SQLITE_CANTOPEN:

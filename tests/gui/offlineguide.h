@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/application.h"
+#include "gui/main/application.h"
 
 #include <QStringList>
 #include <memory>

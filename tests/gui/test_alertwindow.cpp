@@ -1,4 +1,4 @@
-#include "reminders/alertwindow.h"
+#include "gui/reminders/alertwindow.h"
 #include "store/settings.h"
 #include "support/listings.h"
 #include "support/teststore.h"

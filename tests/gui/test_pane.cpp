@@ -1,6 +1,6 @@
-#include "extras/messagewindow.h"
+#include "gui/dialogs/messagewindow.h"
+#include "gui/guide/pane.h"
 #include "pages/generhtml.h"
-#include "shell/pane.h"
 #include "support/teststore.h"
 
 #include <QApplication>

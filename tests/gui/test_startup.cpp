@@ -1,8 +1,8 @@
-#include "extras/accountdialog.h"
+#include "gui/dialogs/accountdialog.h"
+#include "gui/guide/pane.h"
+#include "gui/main/application.h"
+#include "gui/main/mainwindow.h"
 #include "pages/generhtml.h"
-#include "shell/application.h"
-#include "shell/mainwindow.h"
-#include "shell/pane.h"
 #include "store/clock.h"
 #include "support/teststore.h"
 

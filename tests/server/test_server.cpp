@@ -170,8 +170,8 @@ TEST_F(Server, RepliesArePackedWithGzipOnlyAndArriveWhole)
 {
     login();
     const std::string target =
-        path("gener.php", {{"jmeno", "eva"}, {"heslo", "tajné & heslo"}, {"posl", ""},
-                           {"verze", "0.3"}});
+        path("gener.php",
+             {{"jmeno", "eva"}, {"heslo", "tajné & heslo"}, {"posl", ""}, {"verze", "0.3"}});
     const auto plain = client->Get(target);
     ASSERT_TRUE(plain);
     for (const char* offered : {"br, gzip, deflate", "gzip", "br"}) {

@@ -1,9 +1,8 @@
 // Makes a data folder with a week of listings for trying pages by hand, taking screenshots and
 // exporting: obzorka-fixture FOLDER. Two of the three illustrations are drawn; the third stays
 // missing so that its placeholder shows.
-#include "shell/datafolder.h"
-#include "shell/guidestate.h"
 #include "store/clock.h"
+#include "store/datafolder.h"
 #include "store/settings.h"
 #include "store/store.h"
 #include "support/weekfixture.h"
@@ -23,12 +22,11 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "Použití: obzorka-fixture SLOŽKA\n");
         return 2;
     }
-    obzorka::GuideState state;
     obzorka::Store store;
     QString error;
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    if (!obzorka::prepareDataFolder(folder, state, &error) ||
-        !obzorka::installFiles(folder, &error) || !store.otevridb(folder, &error)) {
+    const auto prepared = obzorka::prepareDataFolder(folder, &error);
+    if (!prepared || !obzorka::installFiles(folder, &error) || !store.otevridb(folder, &error)) {
         std::fprintf(stderr, "%s\n", qUtf8Printable(error));
         return 1;
     }
@@ -44,7 +42,7 @@ int main(int argc, char* argv[])
         painter.setFont(QFont(QStringLiteral("Liberation Sans"), 22, QFont::Bold));
         painter.drawText(picture.rect(), Qt::AlignCenter, names.at(i).section(u'.', 0, 0));
         painter.end();
-        picture.save(state.adr_bmp + QStringLiteral("/obr/") + names.at(i), "JPG");
+        picture.save(prepared->bmp + QStringLiteral("/obr/") + names.at(i), "JPG");
     }
     std::printf("%s\n", qUtf8Printable(folder));
     return 0;

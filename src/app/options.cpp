@@ -1,0 +1,229 @@
+#include "app/options.h"
+
+#include "pages/chooseritems.h"
+#include "pages/generhtml.h"
+#include "store/dates.h"
+
+#include <QDir>
+#include <QStandardPaths>
+#include <map>
+
+namespace obzorka {
+namespace {
+
+// "host" or "host:port" with a port from 1 to 65535.
+bool isHostAndPort(const QString& text)
+{
+    if (text.isEmpty() || text.contains(QLatin1Char('/')))
+        return false;
+    const qsizetype colon = text.lastIndexOf(QLatin1Char(':'));
+    if (colon < 0)
+        return true;
+    bool ok = false;
+    const int port = text.mid(colon + 1).toInt(&ok);
+    return colon > 0 && ok && port > 0 && port < 65536;
+}
+
+// An export option: the pages it belongs to and, for a text, the field it fills.
+struct ExportOption
+{
+    QStringList pages;
+    QString ExportRequest::*text = nullptr;
+};
+
+const std::map<QString, ExportOption>& exportOptionTable()
+{
+    const QString grid = QStringLiteral("grid");
+    const QString search = QStringLiteral("search");
+    static const std::map<QString, ExportOption> table{
+        {QStringLiteral("--day"), {{grid, search}, &ExportRequest::day}},
+        {QStringLiteral("--from"), {{grid}, &ExportRequest::from}},
+        {QStringLiteral("--to"), {{grid}, &ExportRequest::to}},
+        {QStringLiteral("--type"), {{grid, search}, &ExportRequest::type}},
+        {QStringLiteral("--page"), {{grid}}},
+        {QStringLiteral("--text"), {{search}, &ExportRequest::text}},
+        {QStringLiteral("--group"), {{search}, &ExportRequest::group}},
+        {QStringLiteral("--title-only"), {{search}}},
+        {QStringLiteral("--marked-only"), {{search}}},
+        {QStringLiteral("--first"), {{search}}},
+        {QStringLiteral("--id"), {{QStringLiteral("detail")}, &ExportRequest::id}},
+        {QStringLiteral("--name"), {{QStringLiteral("help")}, &ExportRequest::name}},
+        {QStringLiteral("--out"),
+         {{grid, search, QStringLiteral("detail"), QStringLiteral("help")}, &ExportRequest::out}}};
+    return table;
+}
+
+QString oneOf(const QString& option, const QString& value, const QStringList& allowed)
+{
+    if (allowed.contains(value))
+        return {};
+    return QStringLiteral("Volba %1 nezná „%2“; možné hodnoty: %3.")
+        .arg(option, value, allowed.join(QStringLiteral(", ")));
+}
+
+// Checks the export values; empty when they are fine, otherwise the Czech message.
+QString checkExport(ExportRequest& request)
+{
+    if (request.kind == u"grid") {
+        if (!request.day.isEmpty() && !dates::parseDate(request.day))
+            return QStringLiteral("„%1“ není den ve tvaru D.M.RRRR.").arg(request.day);
+        if (request.page < 1 || request.page > 24)
+            return QStringLiteral("Volba --page čeká číslo stránky od 1 do 24.");
+        QString problem;
+        if (!request.from.isEmpty())
+            problem = oneOf(QStringLiteral("--from"), request.from, chooseritems::fromTimes());
+        if (problem.isEmpty() && !request.to.isEmpty())
+            problem = oneOf(QStringLiteral("--to"), request.to, chooseritems::toTimes());
+        if (problem.isEmpty())
+            problem = oneOf(QStringLiteral("--type"), request.type, chooseritems::programmeTypes());
+        return problem;
+    }
+    if (request.kind == u"search") {
+        if (request.day.isEmpty())
+            request.day = QStringLiteral("Kdykoliv");
+        // A bare day is taken as the chooser item of that day.
+        if (const auto day = dates::parseDate(request.day))
+            request.day = chooseritems::dateItem(*day);
+        if (request.day != u"Kdykoliv" && !chooseritems::dateOfItem(request.day))
+            return QStringLiteral("„%1“ není den; zadejte Kdykoliv nebo den ve tvaru D.M.RRRR.")
+                .arg(request.day);
+        if (request.first < 1)
+            return QStringLiteral("Volba --first čeká kladné číslo.");
+        QString problem =
+            oneOf(QStringLiteral("--type"), request.type, chooseritems::programmeTypes());
+        if (problem.isEmpty())
+            problem =
+                oneOf(QStringLiteral("--group"), request.group, chooseritems::stationGroups());
+        return problem;
+    }
+    if (request.kind == u"detail" && request.id.trimmed().isEmpty())
+        return QStringLiteral("Export detailu potřebuje volbu --id.");
+    if (request.kind == u"help")
+        return oneOf(QStringLiteral("--name"), request.name, generhtml::helpPageNames());
+    return {};
+}
+
+} // namespace
+
+Options parseOptions(const QStringList& arguments)
+{
+    Options options;
+    options.server = QStringLiteral(OBZORKA_SERVER);
+    options.imageServer = QStringLiteral(OBZORKA_IMAGE_SERVER);
+    ExportRequest& request = options.exportRequest;
+    const auto fail = [&](const QString& message) {
+        options.action = Options::Action::Error;
+        options.error = message;
+        return options;
+    };
+    QStringList exportOptions;
+
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (argument == u"--help" || argument == u"-h") {
+            options.action = Options::Action::Help;
+            return options;
+        }
+        if (argument == u"--version") {
+            options.action = Options::Action::Version;
+            return options;
+        }
+        if (argument == u"--sync-once") {
+            options.action = Options::Action::SyncOnce;
+            continue;
+        }
+        if (argument == u"--title-only" || argument == u"--marked-only") { // flags without value
+            (argument == u"--title-only" ? request.titleOnly : request.markedOnly) = true;
+            exportOptions << argument;
+            continue;
+        }
+        const bool known = argument == u"--data-dir" || argument == u"--server" ||
+                           argument == u"--user" || argument == u"--password" ||
+                           argument == u"--image-server" || argument == u"--export" ||
+                           exportOptionTable().count(argument) > 0;
+        if (!known)
+            return fail(QStringLiteral("Neznámá volba „%1“.").arg(argument));
+        if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty())
+            return fail(QStringLiteral("Volbě %1 chybí hodnota.").arg(argument));
+        const QString value = arguments.at(++i);
+
+        if (argument == u"--data-dir") {
+            options.dataFolder = value;
+        } else if (argument == u"--user" || argument == u"--password") {
+            (argument == u"--user" ? options.user : options.password) = value;
+        } else if (argument == u"--server" || argument == u"--image-server") {
+            if (!isHostAndPort(value))
+                return fail(QStringLiteral("Volba %1 čeká adresu ve tvaru POČÍTAČ[:PORT], ne „%2“.")
+                                .arg(argument, value));
+            (argument == u"--server" ? options.server : options.imageServer) = value;
+        } else if (argument == u"--export") {
+            options.action = Options::Action::Export;
+            request.kind = value;
+        } else {
+            exportOptions << argument;
+            bool ok = true;
+            if (const auto text = exportOptionTable().at(argument).text)
+                request.*text = value;
+            else if (argument == u"--page")
+                request.page = value.toInt(&ok);
+            else
+                request.first = value.toLongLong(&ok);
+            if (!ok)
+                return fail(QStringLiteral("Volba %1 čeká číslo, ne „%2“.").arg(argument, value));
+        }
+    }
+
+    if ((!options.user.isEmpty() || !options.password.isEmpty()) &&
+        options.action != Options::Action::SyncOnce)
+        return fail(QStringLiteral("Volby --user a --password patří k --sync-once."));
+    if (options.action != Options::Action::Export) {
+        if (!exportOptions.isEmpty())
+            return fail(QStringLiteral("Volba %1 patří k --export.").arg(exportOptions.first()));
+        return options;
+    }
+    static const QStringList kinds{QStringLiteral("grid"), QStringLiteral("search"),
+                                   QStringLiteral("detail"), QStringLiteral("help")};
+    if (!kinds.contains(request.kind))
+        return fail(QStringLiteral("Volba --export čeká grid, search, detail nebo help, ne „%1“.")
+                        .arg(request.kind));
+    for (const QString& option : exportOptions) {
+        if (!exportOptionTable().at(option).pages.contains(request.kind))
+            return fail(QStringLiteral("Volba %1 k exportu %2 nepatří.").arg(option, request.kind));
+    }
+    if (const QString problem = checkExport(request); !problem.isEmpty())
+        return fail(problem);
+    return options;
+}
+
+QString usageText()
+{
+    return QStringLiteral(
+        "Použití: obzorka [volby]\n"
+        "        obzorka [--data-dir SLOŽKA] --export grid|search|detail|help [volby exportu]\n"
+        "Televizní program Obzorka.\n\n"
+        "Volby:\n"
+        "  --data-dir SLOŽKA        složka s daty programu (databáze obz.db, obrázky)\n"
+        "  --server POČÍTAČ[:PORT]  server s programy (výchozí " OBZORKA_SERVER ")\n"
+        "  --image-server POČÍTAČ[:PORT]\n"
+        "                           server s obrázky (výchozí " OBZORKA_IMAGE_SERVER ")\n"
+        "  --help                   vypíše tuto nápovědu\n"
+        "  --version                vypíše verzi programu\n"
+        "  --sync-once [--user JMÉNO --password HESLO]\n"
+        "                           jednou stáhne programy ze serveru bez okna\n\n"
+        "Export stránky do souboru HTML (bez --out na standardní výstup):\n"
+        "  grid    --day D.M.RRRR --from TEXT --to TEXT --type TEXT --page N\n"
+        "  search  --text TEXT --day Kdykoliv|D.M.RRRR --type TEXT --group TEXT\n"
+        "          --title-only --marked-only --first N\n"
+        "  detail  --id N\n"
+        "  help    --name helpindex.html\n"
+        "  všechny --out SOUBOR\n");
+}
+
+QString resolveDataFolder(const QString& given)
+{
+    if (!given.isEmpty())
+        return QDir::cleanPath(QDir(given).absolutePath());
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+} // namespace obzorka

@@ -1,0 +1,82 @@
+#include "app/pageexport.h"
+
+#include "navigation/stationpages.h"
+#include "pages/chooseritems.h"
+#include "pages/generhtml.h"
+#include "store/clock.h"
+#include "store/dates.h"
+#include "store/settings.h"
+#include "store/store.h"
+
+#include <QFile>
+#include <QStringEncoder>
+#include <cstdio>
+
+namespace obzorka {
+namespace {
+
+// The detail page declares no character set; a file on its own needs one.
+QString withCharset(const QString& kind, QString page)
+{
+    if (kind == u"detail")
+        page.insert(QStringLiteral("<HTML>").size(), generhtml::metaLine());
+    return page;
+}
+
+bool writeOut(const QString& path, const QByteArray& bytes, QString* error)
+{
+    if (path.isEmpty()) {
+        const bool written =
+            std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size());
+        std::fflush(stdout);
+        if (!written && error)
+            *error = QStringLiteral("Stránku nelze zapsat na standardní výstup.");
+        return written;
+    }
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size())
+        return true;
+    if (error)
+        *error = QStringLiteral("Soubor „%1“ nelze zapsat: %2").arg(path, file.errorString());
+    return false;
+}
+
+} // namespace
+
+QString buildExportedPage(const QString& dataFolder, const ExportRequest& request, Store& store)
+{
+    const generhtml::PageContext context{store, dataFolder + QStringLiteral("/bmp"),
+                                         Settings(store).readFlag(settingkeys::vps)};
+    if (request.kind == u"grid") {
+        const QDate day = request.day.isEmpty() ? Clock::today()
+                                                : dates::parseDate(request.day).value_or(QDate());
+        // Without --from and --to the window starts as the day chooser would set it.
+        const chooseritems::DayChoice window =
+            chooseritems::chooseDay(QDate(), chooseritems::dateItem(day), Clock::today(),
+                                    QStringLiteral("Teď"), QStringLiteral("Konce"));
+        const QStringList stations = readStationPages(store).stationsOfPage(request.page - 1);
+        return generhtml::genertabulku(
+            context, day, request.type, request.from.isEmpty() ? window.from : request.from,
+            request.to.isEmpty() ? window.to : request.to, stations, false);
+    }
+    if (request.kind == u"search")
+        return generhtml::generhledani(context,
+                                       {request.text, request.type, request.day, request.group,
+                                        request.first, request.titleOnly, request.markedOnly});
+    if (request.kind == u"detail")
+        return generhtml::genervypisinf(context, request.id, QString());
+    return generhtml::helpPage(context, request.name);
+}
+
+int exportPage(const QString& dataFolder, const ExportRequest& request, QString* error)
+{
+    Store store;
+    if (!store.otevridb(dataFolder, error, Store::Access::ReadOnly))
+        return 1;
+    const QString page = buildExportedPage(dataFolder, request, store);
+    QStringEncoder encoder("windows-1250", QStringEncoder::Flag::Default);
+    const QByteArray bytes = encoder(withCharset(request.kind, page));
+    return writeOut(request.out, bytes, error) ? 0 : 1;
+}
+
+} // namespace obzorka

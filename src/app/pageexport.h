@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/options.h"
+
+#include <QString>
+
+namespace obzorka {
+
+class Store;
+
+// Writes one page of the guide as a standalone HTML file (windows-1250, as the page declares)
+// from the data folder, which it opens read-only. Returns the exit status: 0 written, 1 when
+// the store or the output file cannot be used (the reason in error).
+int exportPage(const QString& dataFolder, const ExportRequest& request, QString* error);
+
+// The page text the request asks for, from an open store.
+QString buildExportedPage(const QString& dataFolder, const ExportRequest& request, Store& store);
+
+} // namespace obzorka

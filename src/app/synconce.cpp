@@ -1,0 +1,69 @@
+#include "app/synconce.h"
+
+#include "store/datafolder.h"
+#include "store/settings.h"
+#include "store/store.h"
+#include "sync/downloadrun.h"
+#include "sync/fetcher.h"
+
+namespace obzorka::sync {
+
+int syncOnce(const QString& dataFolder, const QString& server, const QString& imageServer,
+             const QString& user, const QString& password, QString* report)
+{
+    const std::optional<DataFolder> folder = prepareDataFolder(dataFolder, report);
+    Store store;
+    if (!folder || !store.otevridb(dataFolder, report))
+        return 1;
+    Settings settings(store);
+    if (!user.isEmpty())
+        settings.writeAccount(withoutQuotes(user), password);
+    const Account account = settings.readAccount();
+    if (account.name.isEmpty() || account.password.isEmpty()) {
+        *report = QStringLiteral("Chybí přístupové jméno a heslo: zadejte --user a --password.");
+        return 1;
+    }
+
+    const std::atomic<bool> stop{false};
+    Fetcher fetcher(stop);
+    RunSettings run;
+    run.server = server;
+    run.imageServer = imageServer;
+    run.name = account.name;
+    run.password = account.password;
+    run.imageFolder = folder->bmp;
+    run.noImages = [&settings] { return settings.readFlag(settingkeys::nestahovatObrazky); };
+    const RunResult result = pln(store, fetcher, stop, run);
+
+    switch (result.end) {
+    case RunResult::End::Done:
+        *report = QStringLiteral("Stanice: %1, nové pořady: %2, změněné pořady: %3, obrázky: %4")
+                      .arg(result.stations)
+                      .arg(result.added)
+                      .arg(result.changed)
+                      .arg(result.images);
+        if (result.skipped > 0)
+            *report += QStringLiteral(", vynechané záznamy: %1").arg(result.skipped);
+        if (result.namesSkipped > 0)
+            *report += QStringLiteral(", vynechané názvy souborů: %1").arg(result.namesSkipped);
+        return 0;
+    case RunResult::End::ErrorReply:
+        *report = result.wrongPassword ? QStringLiteral("Špatné přístupové jméno nebo heslo!")
+                                       : QStringLiteral("Server odpověděl: ") + result.errorText;
+        return 1;
+    case RunResult::End::Quiet:
+        break;
+    }
+    if (result.httpStatus == 0)
+        *report = QStringLiteral("Server %1 nelze zastihnout nebo neodpověděl.").arg(server);
+    else if (result.httpStatus >= 300)
+        *report = QStringLiteral("Server %1 odpověděl chybou HTTP %2.")
+                      .arg(server)
+                      .arg(result.httpStatus);
+    else
+        *report =
+            QStringLiteral("Server %1 odpověděl, ale jeho odpovědi Obzorka nerozumí.").arg(server);
+    return 2;
+}
+
+} // namespace obzorka::sync

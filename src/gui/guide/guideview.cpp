@@ -1,0 +1,325 @@
+#include "gui/guide/guideview.h"
+
+#include "app/downloadhost.h"
+#include "app/guidestate.h"
+#include "extras/dateline.h"
+#include "gui/guide/classicpanel.h"
+#include "gui/guide/pane.h"
+#include "gui/guide/searchpanel.h"
+#include "gui/guide/settingspanel.h"
+#include "gui/guide/stationslots.h"
+#include "gui/main/mainwindow.h"
+#include "gui/main/widgets.h"
+#include "navigation/inplace.h"
+#include "navigation/links.h"
+#include "pages/chooseritems.h"
+#include "reminders/marks.h"
+#include "store/clock.h"
+#include "store/numbers.h"
+#include "store/settings.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QUrl>
+
+namespace obzorka {
+namespace {
+
+void select(QComboBox* combo, const QString& text)
+{
+    const QSignalBlocker quiet(combo);
+    combo->setCurrentIndex(combo->findText(text));
+}
+
+} // namespace
+
+GuideView::GuideView(MainWindow& window, Store& store, GuideState& state, Settings& settings,
+                     DownloadHost& host, QObject* parent)
+    : QObject(parent), m_window(window), m_store(store), m_state(state), m_settings(settings),
+      m_host(host)
+{
+    ClassicPanel* classic = m_window.classic();
+    connect(classic->day(), &QComboBox::activated, this, &GuideView::dayChosen);
+    connect(classic->from(), &QComboBox::activated, this, &GuideView::generedit1frame);
+    connect(classic->to(), &QComboBox::activated, this, &GuideView::generedit1frame);
+    connect(classic->type(), &QComboBox::activated, this, [this] {
+        QComboBox* type = m_window.classic()->type();
+        // Red warns that a type filter leaves programmes out.
+        type->setStyleSheet(type->currentIndex() > 0
+                                ? QStringLiteral("QComboBox { background: red; }")
+                                : QString());
+        generedit1frame();
+    });
+    connect(classic, &ClassicPanel::pageButtonClicked, this, &GuideView::choosePage);
+    connect(classic->printButton(), &QPushButton::clicked, this, &GuideView::previewGrid);
+    connect(m_window.search(), &SearchPanel::searchRequested, this, &GuideView::startSearch);
+    connect(m_window.search()->printButton(), &QPushButton::clicked, this,
+            &GuideView::previewSearch);
+    connect(&m_window, &MainWindow::tabClicked, this, &GuideView::switchTab);
+    connect(&m_host, &DownloadHost::dayCheckDue, this, &GuideView::shiftDaysIfChanged);
+    connect(m_window.mainPane(), &Pane::linkClicked, this, &GuideView::dispatch);
+    connect(classic->headerPane(), &Pane::linkClicked, this, &GuideView::dispatch);
+    connect(m_window.settings()->stationSlots(), &StationSlots::slotDropped, this,
+            [this](int target, int source) {
+                swapSlots(m_store, target, source);
+                nastav_rychle4tv();
+            });
+    connect(m_window.settings(), &SettingsPanel::changeStationsRequested, this, [this] {
+        QDesktopServices::openUrl(
+            QUrl(QStringLiteral("http://") + m_state.data_server + QStringLiteral("/program")));
+        emit quitRequested();
+    });
+    connect(&m_window, &MainWindow::printRequested, this, [this] {
+        QPrinter printer;
+        QPrintDialog dialog(&printer, &m_window);
+        if (dialog.exec() == QDialog::Accepted)
+            printTo(printer);
+    });
+    wireSettingsBoxes();
+}
+
+generhtml::PageContext GuideView::pageContext() const
+{
+    return {m_store, m_state.adr_bmp, m_window.vpsBox()->isChecked()};
+}
+
+void GuideView::wireSettingsBoxes()
+{
+    // While start-up fills the boxes from the settings nothing is written back.
+    connect(m_window.vpsBox(), &QCheckBox::clicked, this, [this](bool on) {
+        if (!m_state.starting())
+            m_settings.writeFlag(settingkeys::vps, on);
+    });
+    connect(m_window.noImagesBox(), &QCheckBox::clicked, this, [this](bool on) {
+        if (m_state.starting())
+            return;
+        m_settings.writeFlag(settingkeys::nestahovatObrazky, on);
+        m_host.timer1div_pln = 1; // the next tick may start a run that honours the choice
+    });
+}
+
+void GuideView::nastav_rychle4tv()
+{
+    m_pages = readStationPages(m_store);
+    m_window.settings()->stationSlots()->showStations(m_pages);
+    ClassicPanel* classic = m_window.classic();
+    for (int k = 1; k <= ClassicPanel::pageButtonCount; ++k) {
+        QPushButton* button = classic->pageButton(k);
+        button->setVisible(k <= m_pages.pageCount);
+        button->setToolTip(widgets::plainToolTip(m_pages.tooltips.at(k)));
+    }
+    const int current = m_state.starting() ? 1 : m_state.zvoleno4 + 1;
+    if (current >= 1 && current <= m_pages.pageCount)
+        widgets::highlight(classic->pageButton(current), true, true);
+}
+
+void GuideView::choosePage(int k)
+{
+    ClassicPanel* classic = m_window.classic();
+    for (int i = 1; i <= ClassicPanel::pageButtonCount; ++i)
+        widgets::highlight(classic->pageButton(i), i == k, true);
+    m_state.zvoleno4 = k - 1;
+    generedit1frame();
+}
+
+void GuideView::dayChosen()
+{
+    ClassicPanel* classic = m_window.classic();
+    const chooseritems::DayChoice choice =
+        chooseritems::chooseDay(m_state.zvolenedatum, classic->day()->currentText(), Clock::today(),
+                                classic->from()->currentText(), classic->to()->currentText());
+    m_state.zvolenedatum = choice.day;
+    select(classic->from(), choice.from);
+    select(classic->to(), choice.to);
+    generedit1frame();
+}
+
+void GuideView::generedit1frame()
+{
+    if (m_state.starting())
+        return;
+    ClassicPanel* classic = m_window.classic();
+    const QStringList stations = m_pages.stationsOfPage(m_state.zvoleno4);
+    classic->headerPane()->showPage(generhtml::generhlavicku(stations));
+    classic->printButton()->show();
+    m_state.genervypiscombo4 = classic->type()->currentText();
+    m_state.genervypiscombo2 = classic->from()->currentText();
+    m_state.genervypiscombo3 = classic->to()->currentText();
+    m_state.genervypisgenertv = stations;
+    m_window.mainPane()->showPage(generhtml::genertabulku(
+        pageContext(), m_state.zvolenedatum, m_state.genervypiscombo4, m_state.genervypiscombo2,
+        m_state.genervypiscombo3, stations, false));
+    if (!m_window.isMinimized())
+        m_window.mainPane()->setFocus();
+}
+
+void GuideView::switchTab(int index)
+{
+    const auto panel = MainWindow::Panel(index);
+    m_window.showPanel(panel);
+    Pane* pane = m_window.mainPane();
+    pane->showPage(generhtml::generzprava(QStringLiteral("Čekejte...")));
+    m_window.attachMainPane(panel);
+    switch (panel) {
+    case MainWindow::Classic:
+        generedit1frame();
+        break;
+    case MainWindow::Search:
+        pane->showPage(generhtml::generzprava(QString()));
+        m_window.search()->type()->setCurrentIndex(0);
+        break;
+    case MainWindow::Help:
+        pane->showPage(generhtml::generhelpindex(pageContext()));
+        break;
+    case MainWindow::Settings:
+        m_window.settings()->showChoice();
+        break;
+    case MainWindow::Print:
+        break;
+    }
+}
+
+void GuideView::startSearch()
+{
+    generhtml::SearchQuery query = m_window.search()->query();
+    m_state.hledej = query;
+    m_state.hledejod = QStringLiteral("1");
+    showSearchPage(query, 0);
+}
+
+void GuideView::showSearchPage(const generhtml::SearchQuery& query, int scrollTop)
+{
+    Pane* pane = m_window.mainPane();
+    pane->showPage(generhtml::generhledani(pageContext(), query));
+    pane->setScrollTop(scrollTop);
+    if (!m_window.isMinimized())
+        pane->setFocus();
+}
+
+void GuideView::dispatch(const QString& target)
+{
+    using Kind = links::LinkAction::Kind;
+    const links::LinkAction link = links::parseLink(target);
+    Pane* pane = m_window.mainPane();
+    switch (link.kind) {
+    case Kind::Mail:
+        QDesktopServices::openUrl(QUrl(link.target));
+        break;
+    case Kind::SearchPage: {
+        // Paging takes the search boxes as they are now, from the row of the link.
+        generhtml::SearchQuery query = m_window.search()->query();
+        query.firstRow = numbers::toWholeNumber(link.od).value_or(0);
+        m_state.hledej = query;
+        m_state.hledejod = link.od;
+        showSearchPage(query, 0);
+        break;
+    }
+    case Kind::BackToGrid:
+        generedit1frame();
+        pane->setScrollTop(m_state.bodyscrollposltop);
+        break;
+    case Kind::BackToSearch:
+        showSearchPage(m_state.hledej, m_state.bodyhledejscrollposltop);
+        break;
+    case Kind::Detail:
+        (link.fromSearch ? m_state.bodyhledejscrollposltop : m_state.bodyscrollposltop) =
+            pane->scrollTop();
+        m_window.classic()->headerPane()->showPage(QString());
+        pane->showPage(generhtml::genervypisinf(
+            pageContext(), link.id, link.fromSearch ? QStringLiteral("true") : QString()));
+        if (!link.fromSearch)
+            m_window.classic()->printButton()->hide();
+        break;
+    case Kind::ToggleTimeCell:
+    case Kind::ToggleDetailLink:
+        toggleAndRedraw(link.target, link.id, link.kind == Kind::ToggleTimeCell);
+        break;
+    case Kind::Help:
+        pane->showPage(generhtml::helpPage(pageContext(), link.name));
+        break;
+    case Kind::JumpToEight:
+        pane->scrollToAnchor(QStringLiteral("hod20"));
+        break;
+    case Kind::Nothing:
+        break;
+    }
+}
+
+void GuideView::toggleAndRedraw(const QString& target, const QString& id, bool timeCell)
+{
+    if (!obzorka::toggleReminder(m_store, id))
+        return;
+    emit marksChanged();
+    Pane* pane = m_window.mainPane();
+    pane->redraw(timeCell ? inplace::flipTimeCell(pane->page(), target)
+                          : inplace::flipReminderLink(pane->page(), target));
+}
+
+void GuideView::shiftDaysIfChanged()
+{
+    QComboBox* day = m_window.classic()->day();
+    const QDate today = Clock::today();
+    if (day->count() == 0 || !chooseritems::dayHasChanged(day->itemText(0), today))
+        return;
+    const QString newDay = chooseritems::dateItem(today.addDays(12));
+    day->removeItem(0);
+    day->addItem(newDay);
+    if (day->currentIndex() < 1)
+        day->setCurrentIndex(1);
+    day->setItemText(0, chooseritems::nightPrefix + day->itemText(0));
+    select(m_window.classic()->from(), m_window.classic()->from()->itemText(0));
+    QComboBox* searchDay = m_window.search()->day();
+    searchDay->removeItem(1);
+    if (searchDay->currentIndex() < 0)
+        searchDay->setCurrentIndex(0);
+    searchDay->addItem(newDay);
+    m_window.setDateLine(dateLine(today, nameDayAtDayChange(m_store)));
+}
+
+void GuideView::showToday()
+{
+    ClassicPanel* classic = m_window.classic();
+    switchTab(MainWindow::Classic);
+    {
+        const QSignalBlocker quiet(classic->day());
+        classic->day()->setCurrentIndex(1);
+    }
+    select(classic->from(), classic->from()->itemText(0));
+    select(classic->to(), classic->to()->itemText(classic->to()->count() - 1));
+    select(classic->type(), classic->type()->itemText(0));
+    classic->type()->setStyleSheet(QString());
+    dayChosen();
+}
+
+void GuideView::previewGrid()
+{
+    showPreview(generhtml::genertabulku(pageContext(), m_state.zvolenedatum,
+                                        m_state.genervypiscombo4, m_state.genervypiscombo2,
+                                        m_state.genervypiscombo3, m_state.genervypisgenertv, true));
+}
+
+void GuideView::previewSearch()
+{
+    // Before any search there is nothing to print.
+    if (m_state.hledejod.isEmpty())
+        return;
+    showPreview(generhtml::generhledani(pageContext(), m_state.hledej));
+}
+
+void GuideView::showPreview(const QString& page)
+{
+    m_window.showPanel(MainWindow::Print);
+    m_window.attachMainPane(MainWindow::Print);
+    m_window.mainPane()->showPage(generhtml::forPaper(page));
+}
+
+void GuideView::printTo(QPrinter& printer)
+{
+    m_window.mainPane()->document()->print(&printer);
+}
+
+} // namespace obzorka

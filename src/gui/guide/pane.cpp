@@ -1,0 +1,95 @@
+#include "gui/guide/pane.h"
+
+#include "pages/richtextpage.h"
+
+#include <QBuffer>
+#include <QContextMenuEvent>
+#include <QImageReader>
+#include <QScrollBar>
+#include <QTextDocument>
+
+namespace obzorka {
+
+Pane::Pane(const QString& objectName, QWidget* parent) : QTextBrowser(parent)
+{
+    setObjectName(objectName);
+    setOpenLinks(false);
+    setOpenExternalLinks(false);
+    // Break lines between words only, so that a narrow time cell keeps "18:00" whole.
+    setWordWrapMode(QTextOption::WordWrap);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    connect(this, &QTextBrowser::anchorClicked, this,
+            [this](const QUrl& target) { emit linkClicked(target.toString()); });
+}
+
+void Pane::showPage(const QString& page)
+{
+    m_page = page;
+    const RichTextPage adapted = adaptForRichText(page);
+    document()->setDefaultStyleSheet(
+        adapted.textColour.isEmpty()
+            ? QString()
+            : QStringLiteral("body { color: %1; }").arg(adapted.textColour));
+    setHtml(adapted.html);
+}
+
+void Pane::redraw(const QString& page)
+{
+    const int kept = scrollTop();
+    showPage(page);
+    setScrollTop(kept);
+}
+
+int Pane::scrollTop() const
+{
+    return verticalScrollBar()->value();
+}
+
+void Pane::setScrollTop(int pixels)
+{
+    verticalScrollBar()->setValue(pixels);
+}
+
+void Pane::setResourceFolders(const QStringList& folders)
+{
+    m_resources = PageResources(folders);
+}
+
+QImage Pane::missingImage()
+{
+    static const QImage missing = [] {
+        QImage image(QStringLiteral(":/qt-project.org/styles/commonstyle/images/file-16.png"));
+        if (image.isNull()) {
+            image = QImage(16, 16, QImage::Format_ARGB32);
+            image.fill(Qt::lightGray);
+        }
+        return image;
+    }();
+    return missing;
+}
+
+QVariant Pane::loadResource(int type, const QUrl& name)
+{
+    // Pages show pictures and nothing else: no style sheet or page is loaded from anywhere.
+    if (type != QTextDocument::ImageResource)
+        return {};
+    // Always an image: a document left without one reads the named file itself.
+    const std::optional<QByteArray> bytes = m_resources.read(name);
+    if (!bytes)
+        return missingImage();
+    QBuffer buffer;
+    buffer.setData(*bytes);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > maxImagePixels)
+        return missingImage();
+    const QImage image = reader.read();
+    return image.isNull() ? missingImage() : image;
+}
+
+void Pane::contextMenuEvent(QContextMenuEvent* event)
+{
+    event->accept();
+}
+
+} // namespace obzorka

@@ -1,0 +1,107 @@
+#include "gui/guide/stationslots.h"
+
+#include "gui/main/widgets.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+
+namespace obzorka {
+namespace {
+
+constexpr int slotWidth = 73;
+constexpr int slotHeight = 25;
+
+// The drag names the slot and the slots it comes from: only a slot of the same window may
+// be dropped here, not one dragged from another window or program.
+QByteArray encodeSlot(const QWidget* owner, int slot)
+{
+    return QByteArray::number(quintptr(owner)) + ':' + QByteArray::number(slot);
+}
+
+int decodeSlot(const QWidget* owner, const QByteArray& data)
+{
+    const QList<QByteArray> parts = data.split(':');
+    bool ok = parts.size() == 2 && parts.at(0) == QByteArray::number(quintptr(owner));
+    const int slot = ok ? parts.at(1).toInt(&ok) : 0;
+    return ok && slot >= 1 && slot <= StationPages::slotCount ? slot : 0;
+}
+
+} // namespace
+
+SlotButton::SlotButton(int slot, QWidget* parent) : QPushButton(parent), m_slot(slot)
+{
+    setObjectName(QStringLiteral("Command2_%1").arg(slot));
+    setAcceptDrops(true);
+}
+
+void SlotButton::mousePressEvent(QMouseEvent* event)
+{
+    m_pressedAt = event->position().toPoint();
+    QPushButton::mousePressEvent(event);
+}
+
+void SlotButton::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!(event->buttons() & Qt::LeftButton) ||
+        (event->position().toPoint() - m_pressedAt).manhattanLength() <
+            QApplication::startDragDistance()) {
+        QPushButton::mouseMoveEvent(event);
+        return;
+    }
+    setDown(false);
+    auto* data = new QMimeData;
+    data->setData(QString::fromLatin1(StationSlots::mimeType), encodeSlot(parentWidget(), m_slot));
+    auto* drag = new QDrag(this);
+    drag->setMimeData(data);
+    drag->setPixmap(grab());
+    drag->exec(Qt::MoveAction);
+}
+
+void SlotButton::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (decodeSlot(parentWidget(),
+                   event->mimeData()->data(QString::fromLatin1(StationSlots::mimeType))) > 0)
+        event->acceptProposedAction();
+}
+
+void SlotButton::dropEvent(QDropEvent* event)
+{
+    const int source = decodeSlot(
+        parentWidget(), event->mimeData()->data(QString::fromLatin1(StationSlots::mimeType)));
+    if (source == 0)
+        return;
+    event->acceptProposedAction();
+    emit slotDropped(m_slot, source);
+}
+
+StationSlots::StationSlots(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("StationSlots"));
+    const int blockOffset = slotWidth * 9 / 2;
+    for (int n = 1; n <= StationPages::slotCount; ++n) {
+        auto* button = new SlotButton(n, this);
+        const int left = ((n - 1) % 4) * slotWidth + ((n - 1) / 48) * blockOffset;
+        const int top = ((n - 1) / 4) * slotHeight - ((n - 1) / 48) * 12 * slotHeight;
+        button->setGeometry(left, top, slotWidth, slotHeight);
+        connect(button, &SlotButton::slotDropped, this, &StationSlots::slotDropped);
+        m_buttons.append(button);
+    }
+    setMinimumSize(blockOffset + 4 * slotWidth, 12 * slotHeight);
+}
+
+void StationSlots::showStations(const StationPages& pages)
+{
+    for (SlotButton* button : m_buttons) {
+        const StationPages::Slot& station = pages.bySlot.at(button->slot());
+        button->setText(widgets::plainCaption(station.caption));
+        QFont font = button->font();
+        font.setBold(station.received);
+        font.setItalic(!station.caption.isEmpty() && !station.received);
+        button->setFont(font);
+    }
+}
+
+} // namespace obzorka

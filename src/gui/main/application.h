@@ -1,0 +1,116 @@
+#pragma once
+
+#include "app/downloadhost.h"
+#include "app/guidestate.h"
+#include "app/options.h"
+#include "store/settings.h"
+#include "store/store.h"
+
+#include "app/trayanimation.h"
+
+#include <QLockFile>
+#include <QObject>
+#include <QPointer>
+#include <QThread>
+#include <functional>
+#include <memory>
+
+namespace obzorka {
+
+class AccountDialog;
+class GuideView;
+class ReminderDesk;
+class ReminderPage;
+class MainWindow;
+class Tray;
+namespace sync {
+class DownloadWorker;
+struct RunResult;
+} // namespace sync
+
+// The running guide: owns the store, the state of the main window, the main window with its
+// controller, the tray icon and the hidden download host; runs the start-up sequence in its
+// order and the shutdown.
+class Application : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Shows a message that ends the program (second instance, unusable store); messages
+    // that do not end it go to inform.
+    using Notifier = std::function<void(const QString& message)>;
+
+    Application(const Options& options, Notifier notify, Notifier inform);
+    ~Application() override;
+
+    // The start-up sequence. False when the program must end at once; the reason has been
+    // shown through the notifier.
+    bool start();
+
+    // Stops the downloader, closes the store, removes the tray icon and ends the event loop.
+    // Never refused.
+    void shutdown();
+
+    GuideState& state() { return m_state; }
+    Store& store() { return m_store; }
+    MainWindow* mainWindow() const { return m_window.get(); }
+    GuideView* view() const { return m_view.get(); }
+    Tray* tray() const { return m_tray.get(); }
+    DownloadHost& downloadHost() { return m_host; }
+    const ReminderDesk* reminderDesk() const { return m_desk.get(); }
+
+    // The tray menu's items.
+    void mnuOpen_Click();
+    void mnuData_Click();
+    // Starts a download run on the worker when an account is given, downloading is allowed and
+    // no run is going on.
+    void pln();
+    bool downloading() const { return m_pln_bezi; }
+
+private:
+    void logIn();
+    void applyAccount(const Account& account);
+    // The account dialog after a rejected login: one at a time, raised when it is open.
+    void askForAccount();
+    // "Někdy jindy": no downloads until the next start, the tray icon at rest.
+    void postpone();
+    QString accountPage() const;
+    void loadSettingsIntoControls();
+    // Applies the stored pause state; false (and the program ends) when an icon is missing.
+    bool nastavstahovani();
+    void windowMinimised();
+    // Shows an icon file of the icon folder in the tray; false (and the program ends) when
+    // the file is missing.
+    bool zmenikonu(const QString& name);
+    void startWorker();
+    // The reminder settings page and the scheduler, wired to the timers and the run.
+    void startReminders();
+    // Shows a banner drawn afresh in the banner pane.
+    void nastavreklamu();
+    static bool jepripojen();
+    void runFinished(const sync::RunResult& result);
+
+    Options m_options;
+    Notifier m_notify;
+    Notifier m_inform;
+    GuideState m_state;
+    Store m_store;
+    Settings m_settings{m_store};
+    DownloadHost m_host;
+    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<GuideView> m_view;
+    std::unique_ptr<Tray> m_tray;
+    std::unique_ptr<ReminderPage> m_reminderPage;
+    std::unique_ptr<ReminderDesk> m_desk;
+    bool m_saidNoTray = false;
+    QPointer<AccountDialog> m_accountDialog;
+    QString m_shownError; // the error text last shown, until it changes or a run succeeds
+    bool m_pln_bezi = false;
+    std::atomic<bool> m_noImages{false};
+    TrayAnimation m_animation;
+    QThread m_downloads;
+    sync::DownloadWorker* m_worker = nullptr; // lives on m_downloads, deleted when it ends
+};
+
+} // namespace obzorka

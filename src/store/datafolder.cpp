@@ -1,0 +1,86 @@
+#include "store/datafolder.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+
+namespace obzorka {
+
+std::optional<DataFolder> prepareDataFolder(const QString& folder, QString* error)
+{
+    for (const QString& sub : {QStringLiteral("/bmp/obr"), QStringLiteral("/bmp/banner"),
+                               QStringLiteral("/temp"), QStringLiteral("/icons")}) {
+        if (!QDir().mkpath(folder + sub)) {
+            if (error)
+                *error = QStringLiteral("Složku „%1“ nelze vytvořit.")
+                             .arg(QDir::toNativeSeparators(folder + sub));
+            return std::nullopt;
+        }
+    }
+    return DataFolder{folder, folder + QStringLiteral("/temp"), folder + QStringLiteral("/bmp"),
+                      folder + QStringLiteral("/icons")};
+}
+
+} // namespace obzorka
+
+namespace obzorka {
+
+namespace {
+
+const QString installedRoot = QStringLiteral(":/install/");
+
+// The version and a fingerprint of the installed files' names and sizes: a build that adds or
+// changes a picture copies again even under the same version.
+QByteArray installedEdition()
+{
+    QStringList files;
+    QDirIterator found(installedRoot, QDir::Files, QDirIterator::Subdirectories);
+    while (found.hasNext()) {
+        found.next();
+        files << found.filePath() + u' ' + QString::number(found.fileInfo().size());
+    }
+    files.sort();
+    return QByteArrayLiteral(OBZORKA_VERSION " ") +
+           QCryptographicHash::hash(files.join(u'\n').toUtf8(), QCryptographicHash::Sha1).toHex();
+}
+
+} // namespace
+
+bool installFiles(const QString& folder, QString* error)
+{
+    QFile marker(folder + QStringLiteral("/.installed-version"));
+    const QByteArray version = installedEdition();
+    if (marker.open(QIODevice::ReadOnly) && marker.readAll() == version)
+        return true;
+    marker.close();
+
+    QDirIterator files(installedRoot, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString source = files.next();
+        const QString relative = source.mid(installedRoot.size());
+        if (relative == u"schema.sql")
+            continue;
+        const QString target = folder + u'/' + relative;
+        QFile::remove(target);
+        if (!QDir().mkpath(QFileInfo(target).path()) || !QFile::copy(source, target) ||
+            !QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                               QFile::ReadOther)) {
+            if (error)
+                *error = QStringLiteral("Soubor „%1“ nelze zapsat.")
+                             .arg(QDir::toNativeSeparators(target));
+            return false;
+        }
+    }
+    if (!marker.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        marker.write(version) != version.size()) {
+        if (error)
+            *error = QStringLiteral("Soubor „%1“ nelze zapsat.")
+                         .arg(QDir::toNativeSeparators(marker.fileName()));
+        return false;
+    }
+    return true;
+}
+
+} // namespace obzorka

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace obzorka {
+
+// The folders of a data folder that the program reads and writes.
+struct DataFolder
+{
+    QString path;
+    QString temp;  // "temp"
+    QString bmp;   // "bmp": icons, illustrations in "obr", banners in "banner"
+    QString icons; // "icons": the tray's
+};
+
+// Makes the data folder and its subfolders (bmp/obr, bmp/banner, temp, icons). Nothing, with a
+// Czech message, when a folder cannot be made.
+std::optional<DataFolder> prepareDataFolder(const QString& folder, QString* error);
+
+// Copies the pictures and sounds that pages and the tray read from disk out of the program
+// into the data folder, when the folder has none yet or they came with another version.
+// Returns false with a Czech message when a file cannot be written.
+bool installFiles(const QString& folder, QString* error);
+
+} // namespace obzorka
