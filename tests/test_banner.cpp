@@ -27,13 +27,13 @@ protected:
 
 TEST_F(Banner, ABannerIsShownUpToAndIncludingItsLastDay)
 {
-    EXPECT_EQ(nastavreklamu(store), "0");
+    EXPECT_EQ(chooseBanner(store), "0");
     add("vcera", "5.12.2026");
     add("pokazene", "brzy");
-    EXPECT_EQ(nastavreklamu(store), "0");
+    EXPECT_EQ(chooseBanner(store), "0");
     add("dnes", "6.12.2026");
     for (int i = 0; i < 50; ++i)
-        ASSERT_EQ(nastavreklamu(store), "dnes");
+        ASSERT_EQ(chooseBanner(store), "dnes");
 }
 
 TEST_F(Banner, EveryActiveBannerHasTheSameChance)
@@ -44,7 +44,7 @@ TEST_F(Banner, EveryActiveBannerHasTheSameChance)
     add("stary", "1.12.2026");
     QMap<QString, int> drawn;
     for (int i = 0; i < 10000; ++i)
-        ++drawn[nastavreklamu(store)];
+        ++drawn[chooseBanner(store)];
     EXPECT_EQ(drawn.keys(), (QStringList{"a", "b", "c"}));
     for (const int count : drawn)
         EXPECT_NEAR(count, 10000 / 3, 10000 / 3 * 5 / 100);

@@ -25,14 +25,14 @@ TEST(DownloadHost, DivisorPacesRunsAndTheBannerChangesEveryTenMinutes)
     DownloadHost host;
     Ticks ticks(host);
     for (int i = 0; i < 3; ++i)
-        host.Timer1_Timer();
+        host.tick();
     EXPECT_EQ(ticks.runs, (QList<int>{1, 2, 3})); // divisor 1: every tick tries
     while (host.ticks() < 1000)
-        host.Timer1_Timer();
+        host.tick();
     host.timer1div_pln = 4320; // a run at tick 1000 went through
     ticks.runs.clear();
     while (host.ticks() < 9000)
-        host.Timer1_Timer();
+        host.tick();
     EXPECT_EQ(ticks.runs, (QList<int>{4320, 8640}));
     EXPECT_EQ(ticks.banners.size(), 9000 / 120);
     EXPECT_EQ(ticks.banners.front(), 120);
@@ -44,13 +44,13 @@ TEST(DownloadHost, CounterWrapsAfter99999AndTheWrapStartsARunAndABanner)
     DownloadHost host;
     host.timer1div_pln = 4320;
     while (host.ticks() < 99999)
-        host.Timer1_Timer();
+        host.tick();
     Ticks ticks(host);
-    host.Timer1_Timer();
+    host.tick();
     EXPECT_EQ(host.ticks(), 0);
     EXPECT_EQ(ticks.runs, (QList<int>{0}));
     EXPECT_EQ(ticks.banners, (QList<int>{0}));
-    host.Timer1_Timer();
+    host.tick();
     EXPECT_EQ(host.ticks(), 1);
     EXPECT_EQ(ticks.runs.size(), 1);
 }

@@ -47,16 +47,16 @@ protected:
 
 TEST_F(Reminders, TheEarliestMarkOfAnExistingProgrammeComesNext)
 {
-    EXPECT_EQ(nastavupozorneni(store), NextReminder{});
-    EXPECT_FALSE(isDue(nastavupozorneni(store), at(23, 59), 600));
+    EXPECT_EQ(nextReminder(store), NextReminder{});
+    EXPECT_FALSE(isDue(nextReminder(store), at(23, 59), 600));
     addProgramme(1, "ČT1", day, 21, 30, 22, 0);
     addProgramme(2, "ČT2", day, 20, 0, 21, 0);
     test::mark(store, 1);
     test::mark(store, 2);
     test::mark(store, 77); // its programme is gone
-    EXPECT_EQ(nastavupozorneni(store), (NextReminder{2, at(20, 0)}));
+    EXPECT_EQ(nextReminder(store), (NextReminder{2, at(20, 0)}));
     store.provedsql("DELETE FROM upozornit WHERE id=2");
-    EXPECT_EQ(nastavupozorneni(store), (NextReminder{1, at(21, 30)}));
+    EXPECT_EQ(nextReminder(store), (NextReminder{1, at(21, 30)}));
 }
 
 TEST_F(Reminders, DueAtTheMinuteBoundaryOfTheLead)

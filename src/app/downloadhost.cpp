@@ -7,7 +7,7 @@ DownloadHost::DownloadHost(QObject* parent) : QObject(parent)
     setObjectName(QStringLiteral("Form2"));
     m_timer1.setInterval(tickMs);
     m_timer2.setInterval(tickMs);
-    connect(&m_timer1, &QTimer::timeout, this, &DownloadHost::Timer1_Timer);
+    connect(&m_timer1, &QTimer::timeout, this, &DownloadHost::tick);
     connect(&m_timer2, &QTimer::timeout, this, &DownloadHost::reminderCheckDue);
 }
 
@@ -21,7 +21,7 @@ void DownloadHost::enableTimer2()
     m_timer2.start();
 }
 
-void DownloadHost::Timer1_Timer()
+void DownloadHost::tick()
 {
     // The count wraps so that it never overflows in a run that lasts for years.
     if (++m_timer1_tiky > 99999)

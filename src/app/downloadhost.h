@@ -25,7 +25,7 @@ public:
     bool timer2Enabled() const { return m_timer2.isActive(); }
 
     // One tick of Timer1; start-up also runs one at once.
-    void Timer1_Timer();
+    void tick();
     int ticks() const { return m_timer1_tiky; }
 
     // The tick divisor: a download run starts on ticks that are a multiple of it.

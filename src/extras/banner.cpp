@@ -27,7 +27,7 @@ QString chooseBanner(Store& store, QRandomGenerator& random)
     return active.at(size_t(random.bounded(int(active.size())))).text(u"rekl_id");
 }
 
-QString nastavreklamu(Store& store)
+QString chooseBanner(Store& store)
 {
     QRandomGenerator fresh = QRandomGenerator::securelySeeded();
     return chooseBanner(store, fresh);

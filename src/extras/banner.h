@@ -15,7 +15,7 @@ namespace obzorka::extras {
 QString chooseBanner(Store& store, QRandomGenerator& random);
 
 // chooseBanner with a generator seeded afresh.
-QString nastavreklamu(Store& store);
+QString chooseBanner(Store& store);
 
 // The pane's page: the banner's picture linking to its own page, both in its folder under
 // the image folder.

@@ -5,7 +5,7 @@
 
 namespace obzorka::reminders {
 
-NextReminder nastavupozorneni(Store& store)
+NextReminder nextReminder(Store& store)
 {
     const Rows rows =
         store.provedsql(QStringLiteral("SELECT * FROM upozornit_dotaz ORDER BY datumcas1"));

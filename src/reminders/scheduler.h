@@ -18,7 +18,7 @@ struct NextReminder
 };
 
 // The earliest mark of a programme that still exists.
-NextReminder nastavupozorneni(Store& store);
+NextReminder nextReminder(Store& store);
 
 // The reminder timer's test: due once the minute of (now + lead) has reached the start's
 // minute, so a 20:00 start with 5 minutes' lead is due from 19:55:00.

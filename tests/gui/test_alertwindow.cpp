@@ -87,7 +87,7 @@ TEST_F(Alert, FillingShowsItOnceAndAcknowledgingDeletesIt)
     EXPECT_EQ(filled.count(), 1);
     EXPECT_EQ(one("SELECT group_concat(id) AS v FROM upozornit"), "9");
 
-    window->Timer1_Timer();
+    window->armAcknowledge();
     EXPECT_FALSE(part<QTimer>(window, "Timer1")->isActive());
     QTest::mouseClick(part<QPushButton>(window, "Command1"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -104,12 +104,12 @@ TEST_F(Alert, APutOffAlertReturnsEveryMinuteInItsPlace)
     EXPECT_EQ(part<QTimer>(window, "Timer2")->interval(), 60000);
 
     for (int minute = 0; minute < 2; ++minute) {
-        window->Timer2_Timer();
+        window->comeBack();
         expectFreshOnTop(window);
         EXPECT_TRUE(part<QTimer>(window, "Timer2")->isActive());
         EXPECT_EQ(window->pos(), place);
     }
-    window->Timer1_Timer();
+    window->armAcknowledge();
     QTest::mouseClick(part<QPushButton>(window, "Command1"), Qt::LeftButton);
     EXPECT_FALSE(part<QTimer>(window, "Timer2")->isActive());
 }
@@ -149,7 +149,7 @@ TEST_F(Alert, TheChimeLoadsAndABadSoundFileLeavesTheAlertSilentButWhole)
     EXPECT_TRUE(QTest::qWaitFor([good] { return good->status() == QSoundEffect::Ready; }));
     for (const QString& path : badFiles) {
         EXPECT_EQ(soundOf(path)->status(), QSoundEffect::Null) << path.toStdString();
-        windows.back()->Timer2_Timer();
+        windows.back()->comeBack();
         expectFreshOnTop(windows.back());
         EXPECT_EQ(shownTexts(windows.back()).front(), "Kino");
     }

@@ -144,7 +144,7 @@ protected:
     void tick(int times = 1)
     {
         for (int i = 0; i < times; ++i) {
-            guide->downloadHost().Timer1_Timer();
+            guide->downloadHost().tick();
             settle();
         }
     }
@@ -233,9 +233,9 @@ TEST_F(Guide, APauseDuringARunKeepsThePausedIcon)
 {
     ErrorServer server(std::chrono::milliseconds(800));
     start(server.address());
-    guide->downloadHost().Timer1_Timer();
+    guide->downloadHost().tick();
     ASSERT_TRUE(guide->downloading());
-    guide->mnuData_Click();
+    guide->togglePause();
     settle();
     EXPECT_EQ(trayIcon(), "nacitzru.ico");
 }

@@ -1,5 +1,5 @@
 #include "gui/guide/classicpanel.h"
-#include "gui/guide/guideview.h"
+#include "gui/guide/guidecontroller.h"
 #include "gui/guide/pane.h"
 #include "gui/guide/settingspanel.h"
 #include "gui/guide/stationslots.h"
@@ -156,7 +156,7 @@ TEST_F(Window, PageButtonsShowTheirStations)
     EXPECT_TRUE(second->isVisible());
     EXPECT_EQ(plainText(second->toolTip()), "ČT24 Markíza ZDF BBC World");
     guide->store().provedsql("UPDATE televize SET tv='<i>ZDF</i> & <b>' WHERE tv='ZDF'");
-    guide->view()->nastav_rychle4tv();
+    guide->controller()->nastav_rychle4tv();
     EXPECT_EQ(plainText(second->toolTip()), "ČT24 Markíza <i>ZDF</i> & <b> BBC World");
     EXPECT_EQ(window->settings()->stationSlots()->slotButton(7)->text(), "<i>ZDF</i> && <b>");
     EXPECT_FALSE(child<QPushButton>("Command1_3")->isVisible());
@@ -211,12 +211,12 @@ TEST_F(Window, StartTimeClickMarksInPlaceAndTitleLeadsToDetailAndBack)
     const QString target = "upozor.htm?zpet=true&vypis=true&id=" + id;
     pane()->setScrollTop(150);
     const int scroll = pane()->scrollTop();
-    guide->view()->dispatch(target);
+    guide->controller()->dispatch(target);
     EXPECT_TRUE(page().contains("CLASS=caszvol><A HREF=\"" + target +
                                 "\" TARGET=\"_parent\" CLASS=caszvol"));
     EXPECT_EQ(pane()->scrollTop(), scroll);
     EXPECT_EQ(guide->store().provedsql("SELECT * FROM upozornit WHERE id=?", {id}).size(), 1u);
-    guide->view()->dispatch(target);
+    guide->controller()->dispatch(target);
     EXPECT_EQ(page(), before);
 
     const QString title =
@@ -269,7 +269,7 @@ TEST_F(Window, SearchWithPagingAndBackFromADetail)
     const QString second = page();
     pane()->setScrollTop(80);
     const int scroll = pane()->scrollTop();
-    guide->view()->dispatch(
+    guide->controller()->dispatch(
         second.mid(second.indexOf("vypisinf.htm?hledej=true&id="), 40).section('"', 0, 0));
     EXPECT_TRUE(page().contains("<A HREF=\"zpet.htm?hledej=true\""));
     clickLink(pane(), "Zpět");
@@ -292,7 +292,7 @@ TEST_F(Window, AfterMidnightTheDayChoosersMoveOnOnce)
     auto* searchDay = child<QComboBox>("Combo5");
     day->setCurrentIndex(3);
     Clock::setFixed(QDateTime(today.addDays(1), QTime(0, 0, 5)));
-    guide->downloadHost().Timer1_Timer();
+    guide->downloadHost().tick();
     EXPECT_EQ(day->count(), 14);
     EXPECT_EQ(day->itemText(0), "Noční_pořady-Pondělí 7.12.2026");
     EXPECT_EQ(day->itemText(13), "Neděle 20.12.2026");
@@ -300,10 +300,10 @@ TEST_F(Window, AfterMidnightTheDayChoosersMoveOnOnce)
     EXPECT_EQ(searchDay->itemText(1), "Úterý 8.12.2026");
     EXPECT_EQ(searchDay->itemText(13), "Neděle 20.12.2026");
     EXPECT_TRUE(child<QLabel>("Label9")->text().startsWith("Dnes je úterý 8.12.2026."));
-    guide->downloadHost().Timer1_Timer(); // once per midnight
+    guide->downloadHost().tick(); // once per midnight
     EXPECT_EQ(day->itemText(0), "Noční_pořady-Pondělí 7.12.2026");
     Clock::setFixed(QDateTime(today.addDays(4), QTime(0, 0, 5)));
-    guide->downloadHost().Timer1_Timer(); // slept through midnights: left alone
+    guide->downloadHost().tick(); // slept through midnights: left alone
     EXPECT_EQ(day->itemText(0), "Noční_pořady-Pondělí 7.12.2026");
 }
 
@@ -405,7 +405,7 @@ TEST_F(Window, PrintPreviewAndPrintToPdf)
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
-    guide->view()->printTo(printer);
+    guide->controller()->printTo(printer);
     QFile printed(pdf);
     ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
     EXPECT_TRUE(printed.read(5).startsWith("%PDF"));

@@ -1,5 +1,5 @@
 #include "app/guidestate.h"
-#include "gui/guide/guideview.h"
+#include "gui/guide/guidecontroller.h"
 #include "gui/guide/pane.h"
 #include "gui/main/application.h"
 #include "gui/main/mainwindow.h"
@@ -134,12 +134,12 @@ TEST_F(Reminding, AClockJumpingAnHourEitherWayRaisesEachReminderOnce)
 
 TEST_F(Reminding, TogglesAndTheLeadBoxFindTheNextReminderAgain)
 {
-    guide->view()->dispatch("upozor.htm?id=1"); // cleared by hand
-    guide->view()->dispatch("upozor.htm?id=2");
+    guide->controller()->dispatch("upozor.htm?id=1"); // cleared by hand
+    guide->controller()->dispatch("upozor.htm?id=2");
     Clock::setFixed(at(20, 0));
     tick();
     EXPECT_TRUE(alerts().isEmpty());
-    guide->view()->dispatch("upozor.htm?id=4"); // 22:00
+    guide->controller()->dispatch("upozor.htm?id=4"); // 22:00
     tick();
     EXPECT_TRUE(alerts().isEmpty());
     auto* lead = child<QLineEdit>("Text1");
@@ -205,11 +205,11 @@ TEST_F(Reminding, TheBannerShowsAtStartAndChangesOnlyWhileTheWindowIsShown)
     guide->store().provedsql("UPDATE reklama SET datumdo='1.1.2020'");
     guide->mainWindow()->showMinimized();
     for (int i = 0; i < 120; ++i)
-        guide->downloadHost().Timer1_Timer();
+        guide->downloadHost().tick();
     EXPECT_TRUE(banner->page().contains("/banner/jaro/"));
     guide->mainWindow()->showNormal();
     for (int i = 0; i < 120; ++i)
-        guide->downloadHost().Timer1_Timer();
+        guide->downloadHost().tick();
     EXPECT_TRUE(banner->page().contains("/banner/0/"));
 }
 

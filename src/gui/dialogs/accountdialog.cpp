@@ -83,8 +83,8 @@ AccountDialog::AccountDialog(Settings& settings, const QString& accountPageUrl, 
     m_password->setText(stored.password);
 
     connect(m_name, &QLineEdit::editingFinished, this, &AccountDialog::validateName);
-    connect(ok, &QPushButton::clicked, this, &AccountDialog::Command1_Click);
-    connect(later, &QPushButton::clicked, this, &AccountDialog::Command2_Click);
+    connect(ok, &QPushButton::clicked, this, &AccountDialog::save);
+    connect(later, &QPushButton::clicked, this, &AccountDialog::postpone);
 }
 
 void AccountDialog::validateName()
@@ -94,14 +94,14 @@ void AccountDialog::validateName()
         m_name->setText(cleaned);
 }
 
-void AccountDialog::Command1_Click()
+void AccountDialog::save()
 {
     validateName();
     emit accountSaved(m_settings.writeAccount(m_name->text(), m_password->text()));
     accept();
 }
 
-void AccountDialog::Command2_Click()
+void AccountDialog::postpone()
 {
     m_settings.removeAccount();
     emit postponed();

@@ -24,8 +24,8 @@ signals:
 
 private:
     void validateName();
-    void Command1_Click();
-    void Command2_Click();
+    void save();
+    void postpone();
 
     Settings& m_settings;
     QLineEdit* m_name;

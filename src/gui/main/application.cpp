@@ -4,7 +4,7 @@
 #include "extras/dateline.h"
 #include "gui/dialogs/accountdialog.h"
 #include "gui/dialogs/messagewindow.h"
-#include "gui/guide/guideview.h"
+#include "gui/guide/guidecontroller.h"
 #include "gui/guide/pane.h"
 #include "gui/main/mainwindow.h"
 #include "gui/main/tray.h"
@@ -51,14 +51,14 @@ void Application::startWorker()
             zmenikonu(QStringLiteral("nacit%1.ico").arg(frame));
     });
     connect(m_worker, &sync::DownloadWorker::loggedIn, this, [this](const QString& newMessage) {
-        if (!m_view)
+        if (!m_controller)
             return; // the window has closed meanwhile
-        m_view->nastav_rychle4tv();
+        m_controller->nastav_rychle4tv();
         if (!newMessage.isEmpty())
             MessageWindow::napln(newMessage);
     });
     connect(m_worker, &sync::DownloadWorker::bannersFetched, this, [this] {
-        if (m_view)
+        if (m_controller)
             nastavreklamu();
     });
     connect(m_worker, &sync::DownloadWorker::finished, this, &Application::runFinished);
@@ -70,7 +70,7 @@ void Application::startWorker()
 
 void Application::pln()
 {
-    if (!m_state.hasAccount() || m_state.data_jmeno == u"anonymous" || !m_view)
+    if (!m_state.hasAccount() || m_state.data_jmeno == u"anonymous" || !m_controller)
         return;
     m_host.timer1div_pln = 1;
     // While the account dialog asks for a new password the rejected one is not tried again.
@@ -104,7 +104,7 @@ bool Application::jepripojen()
 void Application::runFinished(const sync::RunResult& result)
 {
     m_pln_bezi = false;
-    if (!m_view)
+    if (!m_controller)
         return; // the window has closed meanwhile
     m_host.timer1div_pln = result.divisor;
     // A pause during the run keeps its icon until downloading is allowed again.
@@ -112,7 +112,7 @@ void Application::runFinished(const sync::RunResult& result)
                                          : QStringLiteral("nacitzru.ico"));
     // The first listings of a new data folder show at once, instead of the empty start page.
     if (result.added > 0 && m_window->mainPane()->page() == generhtml::generzprava(QString()))
-        m_view->generedit1frame();
+        m_controller->generedit1frame();
     // A marked programme may have moved: its reminder follows.
     if (result.added > 0 || result.changed > 0)
         m_desk->nastavupozorneni();
@@ -202,17 +202,18 @@ bool Application::start()
 
     m_host.timer1div_pln = 1;
     m_state.zvoleno4 = -1;
-    m_view = std::make_unique<GuideView>(*m_window, m_store, m_state, m_settings, m_host);
-    connect(m_view.get(), &GuideView::quitRequested, m_window.get(), &QWidget::close);
+    m_controller =
+        std::make_unique<GuideController>(*m_window, m_store, m_state, m_settings, m_host);
+    connect(m_controller.get(), &GuideController::quitRequested, m_window.get(), &QWidget::close);
     startReminders();
     loadSettingsIntoControls();
     m_window->setDateLine(dateLine(Clock::today(), nameDayAtStartup(m_store)));
     m_window->fillChoosers(Clock::today());
     m_reminderPage->loadKeywordRows();
     m_reminderPage->nastavautoupozorneni();
-    m_view->nastav_rychle4tv();
+    m_controller->nastav_rychle4tv();
     m_window->fillDayChooser(Clock::today());
-    m_view->dayChosen();
+    m_controller->dayChosen();
     m_window->mainPane()->showPage(generhtml::generzprava(QString()));
     m_reminderPage->nastavzvukoveupozorneni();
     nastavreklamu();
@@ -220,8 +221,8 @@ bool Application::start()
     m_window->show();
 
     m_tray = std::make_unique<Tray>();
-    connect(m_tray.get(), &Tray::openRequested, this, &Application::mnuOpen_Click);
-    connect(m_tray.get(), &Tray::pauseToggled, this, &Application::mnuData_Click);
+    connect(m_tray.get(), &Tray::openRequested, this, &Application::openWindow);
+    connect(m_tray.get(), &Tray::pauseToggled, this, &Application::togglePause);
     connect(m_tray.get(), &Tray::exitRequested, m_window.get(), &QWidget::close);
     if (!zmenikonu(QStringLiteral("tv.ico")))
         return false;
@@ -240,7 +241,7 @@ bool Application::start()
     m_host.enableTimer2();
 
     m_state.zvoleno4 = 0;
-    m_host.Timer1_Timer();
+    m_host.tick();
     return m_store.isOpen();
 }
 
@@ -254,7 +255,8 @@ void Application::startReminders()
         m_store, [page = m_reminderPage.get()] { return page->leadMinutes(); });
     connect(m_reminderPage.get(), &ReminderPage::scheduleChanged, m_desk.get(),
             &ReminderDesk::nastavupozorneni);
-    connect(m_view.get(), &GuideView::marksChanged, m_desk.get(), &ReminderDesk::nastavupozorneni);
+    connect(m_controller.get(), &GuideController::marksChanged, m_desk.get(),
+            &ReminderDesk::nastavupozorneni);
     connect(&m_host, &DownloadHost::reminderCheckDue, m_desk.get(), &ReminderDesk::check);
     connect(&m_host, &DownloadHost::runReminderCheckDue, m_desk.get(),
             &ReminderDesk::checkDuringRun);
@@ -271,7 +273,7 @@ void Application::startReminders()
 void Application::nastavreklamu()
 {
     Pane* banner = m_window->bannerPane();
-    banner->showPage(extras::bannerPage(m_state.adr_bmp, extras::nastavreklamu(m_store)));
+    banner->showPage(extras::bannerPage(m_state.adr_bmp, extras::chooseBanner(m_store)));
     banner->show();
 }
 
@@ -320,7 +322,7 @@ bool Application::zmenikonu(const QString& name)
         shutdown();
         return false;
     }
-    m_tray->zmenikonu(path);
+    m_tray->showIcon(path);
     return true;
 }
 
@@ -336,16 +338,16 @@ bool Application::nastavstahovani()
     return zmenikonu(QStringLiteral("nacitzru.ico"));
 }
 
-void Application::mnuData_Click()
+void Application::togglePause()
 {
     m_settings.writeFlag(settingkeys::povolenoStahovani, !m_state.povoleno_stahovani);
     nastavstahovani();
 }
 
-void Application::mnuOpen_Click()
+void Application::openWindow()
 {
     m_window->showMaximized();
-    m_view->showToday();
+    m_controller->showToday();
     m_window->raise();
     m_window->activateWindow();
 }
@@ -368,7 +370,7 @@ void Application::shutdown()
 {
     // A box that loses the focus as the window goes must not write to the closed store, and
     // the tray's items have nothing left to act on.
-    m_view.reset();
+    m_controller.reset();
     m_reminderPage.reset();
     m_desk.reset();
     if (m_tray)

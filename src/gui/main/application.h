@@ -18,7 +18,7 @@
 namespace obzorka {
 
 class AccountDialog;
-class GuideView;
+class GuideController;
 class ReminderDesk;
 class ReminderPage;
 class MainWindow;
@@ -54,14 +54,14 @@ public:
     GuideState& state() { return m_state; }
     Store& store() { return m_store; }
     MainWindow* mainWindow() const { return m_window.get(); }
-    GuideView* view() const { return m_view.get(); }
+    GuideController* controller() const { return m_controller.get(); }
     Tray* tray() const { return m_tray.get(); }
     DownloadHost& downloadHost() { return m_host; }
     const ReminderDesk* reminderDesk() const { return m_desk.get(); }
 
     // The tray menu's items.
-    void mnuOpen_Click();
-    void mnuData_Click();
+    void openWindow();
+    void togglePause();
     // Starts a download run on the worker when an account is given, downloading is allowed and
     // no run is going on.
     void pln();
@@ -99,7 +99,7 @@ private:
     DownloadHost m_host;
     std::unique_ptr<QLockFile> m_lock;
     std::unique_ptr<MainWindow> m_window;
-    std::unique_ptr<GuideView> m_view;
+    std::unique_ptr<GuideController> m_controller;
     std::unique_ptr<Tray> m_tray;
     std::unique_ptr<ReminderPage> m_reminderPage;
     std::unique_ptr<ReminderDesk> m_desk;

@@ -37,11 +37,11 @@ bool Tray::available()
 
 void Tray::pridejikonu(const QString& iconFile)
 {
-    zmenikonu(iconFile);
+    showIcon(iconFile);
     m_icon.show();
 }
 
-void Tray::zmenikonu(const QString& iconFile)
+void Tray::showIcon(const QString& iconFile)
 {
     m_iconFile = iconFile;
     m_icon.setIcon(QIcon(iconFile));

@@ -21,7 +21,7 @@ public:
     bool shown() const;
     // Shows the icon file (a path to an .ico) in the notification area, once there is one.
     void pridejikonu(const QString& iconFile);
-    void zmenikonu(const QString& iconFile);
+    void showIcon(const QString& iconFile);
     void smazikonu();
     // The pause item names what a click does: pause while downloading is allowed.
     void setDownloadAllowed(bool allowed);

@@ -92,8 +92,8 @@ AlertWindow::AlertWindow(Store& store, QWidget* parent)
         hide();
         m_repeat->start();
     });
-    connect(m_armDelay, &QTimer::timeout, this, &AlertWindow::Timer1_Timer);
-    connect(m_repeat, &QTimer::timeout, this, &AlertWindow::Timer2_Timer);
+    connect(m_armDelay, &QTimer::timeout, this, &AlertWindow::armAcknowledge);
+    connect(m_repeat, &QTimer::timeout, this, &AlertWindow::comeBack);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -121,13 +121,13 @@ void AlertWindow::napln(qint64 id)
     emit filled();
 }
 
-void AlertWindow::Timer1_Timer()
+void AlertWindow::armAcknowledge()
 {
     m_armDelay->stop();
     m_acknowledge->setEnabled(true);
 }
 
-void AlertWindow::Timer2_Timer()
+void AlertWindow::comeBack()
 {
     showOnTop();
 }

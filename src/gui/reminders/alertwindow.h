@@ -27,9 +27,9 @@ public:
 
     // The acknowledge button comes alive a moment after the alert shows, so that a click
     // meant for another window does not dismiss it unseen.
-    void Timer1_Timer();
+    void armAcknowledge();
     // A put-off alert comes back on top with its chime.
-    void Timer2_Timer();
+    void comeBack();
 
 signals:
     void filled();

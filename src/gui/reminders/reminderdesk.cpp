@@ -12,7 +12,7 @@ ReminderDesk::ReminderDesk(Store& store, std::function<int()> leadMinutes)
 
 void ReminderDesk::nastavupozorneni()
 {
-    m_next = reminders::nastavupozorneni(m_store);
+    m_next = reminders::nextReminder(m_store);
 }
 
 void ReminderDesk::check()

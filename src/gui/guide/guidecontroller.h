@@ -20,13 +20,13 @@ struct GuideState;
 // its choosers, the tabs, the search, the link protocol of the pages, the station pages and
 // slots, the settings boxes and the print preview. Works on the window it is given; the
 // pages come from the page builders.
-class GuideView : public QObject
+class GuideController : public QObject
 {
     Q_OBJECT
 
 public:
-    GuideView(MainWindow& window, Store& store, GuideState& state, Settings& settings,
-              DownloadHost& host, QObject* parent = nullptr);
+    GuideController(MainWindow& window, Store& store, GuideState& state, Settings& settings,
+                    DownloadHost& host, QObject* parent = nullptr);
 
     generhtml::PageContext pageContext() const;
 

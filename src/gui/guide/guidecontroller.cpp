@@ -1,4 +1,4 @@
-#include "gui/guide/guideview.h"
+#include "gui/guide/guidecontroller.h"
 
 #include "app/downloadhost.h"
 #include "app/guidestate.h"
@@ -37,15 +37,15 @@ void select(QComboBox* combo, const QString& text)
 
 } // namespace
 
-GuideView::GuideView(MainWindow& window, Store& store, GuideState& state, Settings& settings,
-                     DownloadHost& host, QObject* parent)
+GuideController::GuideController(MainWindow& window, Store& store, GuideState& state,
+                                 Settings& settings, DownloadHost& host, QObject* parent)
     : QObject(parent), m_window(window), m_store(store), m_state(state), m_settings(settings),
       m_host(host)
 {
     ClassicPanel* classic = m_window.classic();
-    connect(classic->day(), &QComboBox::activated, this, &GuideView::dayChosen);
-    connect(classic->from(), &QComboBox::activated, this, &GuideView::generedit1frame);
-    connect(classic->to(), &QComboBox::activated, this, &GuideView::generedit1frame);
+    connect(classic->day(), &QComboBox::activated, this, &GuideController::dayChosen);
+    connect(classic->from(), &QComboBox::activated, this, &GuideController::generedit1frame);
+    connect(classic->to(), &QComboBox::activated, this, &GuideController::generedit1frame);
     connect(classic->type(), &QComboBox::activated, this, [this] {
         QComboBox* type = m_window.classic()->type();
         // Red warns that a type filter leaves programmes out.
@@ -54,15 +54,15 @@ GuideView::GuideView(MainWindow& window, Store& store, GuideState& state, Settin
                                 : QString());
         generedit1frame();
     });
-    connect(classic, &ClassicPanel::pageButtonClicked, this, &GuideView::choosePage);
-    connect(classic->printButton(), &QPushButton::clicked, this, &GuideView::previewGrid);
-    connect(m_window.search(), &SearchPanel::searchRequested, this, &GuideView::startSearch);
+    connect(classic, &ClassicPanel::pageButtonClicked, this, &GuideController::choosePage);
+    connect(classic->printButton(), &QPushButton::clicked, this, &GuideController::previewGrid);
+    connect(m_window.search(), &SearchPanel::searchRequested, this, &GuideController::startSearch);
     connect(m_window.search()->printButton(), &QPushButton::clicked, this,
-            &GuideView::previewSearch);
-    connect(&m_window, &MainWindow::tabClicked, this, &GuideView::switchTab);
-    connect(&m_host, &DownloadHost::dayCheckDue, this, &GuideView::shiftDaysIfChanged);
-    connect(m_window.mainPane(), &Pane::linkClicked, this, &GuideView::dispatch);
-    connect(classic->headerPane(), &Pane::linkClicked, this, &GuideView::dispatch);
+            &GuideController::previewSearch);
+    connect(&m_window, &MainWindow::tabClicked, this, &GuideController::switchTab);
+    connect(&m_host, &DownloadHost::dayCheckDue, this, &GuideController::shiftDaysIfChanged);
+    connect(m_window.mainPane(), &Pane::linkClicked, this, &GuideController::dispatch);
+    connect(classic->headerPane(), &Pane::linkClicked, this, &GuideController::dispatch);
     connect(m_window.settings()->stationSlots(), &StationSlots::slotDropped, this,
             [this](int target, int source) {
                 swapSlots(m_store, target, source);
@@ -82,12 +82,12 @@ GuideView::GuideView(MainWindow& window, Store& store, GuideState& state, Settin
     wireSettingsBoxes();
 }
 
-generhtml::PageContext GuideView::pageContext() const
+generhtml::PageContext GuideController::pageContext() const
 {
     return {m_store, m_state.adr_bmp, m_window.vpsBox()->isChecked()};
 }
 
-void GuideView::wireSettingsBoxes()
+void GuideController::wireSettingsBoxes()
 {
     // While start-up fills the boxes from the settings nothing is written back.
     connect(m_window.vpsBox(), &QCheckBox::clicked, this, [this](bool on) {
@@ -102,7 +102,7 @@ void GuideView::wireSettingsBoxes()
     });
 }
 
-void GuideView::nastav_rychle4tv()
+void GuideController::nastav_rychle4tv()
 {
     m_pages = readStationPages(m_store);
     m_window.settings()->stationSlots()->showStations(m_pages);
@@ -117,7 +117,7 @@ void GuideView::nastav_rychle4tv()
         widgets::highlight(classic->pageButton(current), true, true);
 }
 
-void GuideView::choosePage(int k)
+void GuideController::choosePage(int k)
 {
     ClassicPanel* classic = m_window.classic();
     for (int i = 1; i <= ClassicPanel::pageButtonCount; ++i)
@@ -126,7 +126,7 @@ void GuideView::choosePage(int k)
     generedit1frame();
 }
 
-void GuideView::dayChosen()
+void GuideController::dayChosen()
 {
     ClassicPanel* classic = m_window.classic();
     const chooseritems::DayChoice choice =
@@ -138,7 +138,7 @@ void GuideView::dayChosen()
     generedit1frame();
 }
 
-void GuideView::generedit1frame()
+void GuideController::generedit1frame()
 {
     if (m_state.starting())
         return;
@@ -157,7 +157,7 @@ void GuideView::generedit1frame()
         m_window.mainPane()->setFocus();
 }
 
-void GuideView::switchTab(int index)
+void GuideController::switchTab(int index)
 {
     const auto panel = MainWindow::Panel(index);
     m_window.showPanel(panel);
@@ -183,7 +183,7 @@ void GuideView::switchTab(int index)
     }
 }
 
-void GuideView::startSearch()
+void GuideController::startSearch()
 {
     generhtml::SearchQuery query = m_window.search()->query();
     m_state.hledej = query;
@@ -191,7 +191,7 @@ void GuideView::startSearch()
     showSearchPage(query, 0);
 }
 
-void GuideView::showSearchPage(const generhtml::SearchQuery& query, int scrollTop)
+void GuideController::showSearchPage(const generhtml::SearchQuery& query, int scrollTop)
 {
     Pane* pane = m_window.mainPane();
     pane->showPage(generhtml::generhledani(pageContext(), query));
@@ -200,7 +200,7 @@ void GuideView::showSearchPage(const generhtml::SearchQuery& query, int scrollTo
         pane->setFocus();
 }
 
-void GuideView::dispatch(const QString& target)
+void GuideController::dispatch(const QString& target)
 {
     using Kind = links::LinkAction::Kind;
     const links::LinkAction link = links::parseLink(target);
@@ -249,7 +249,7 @@ void GuideView::dispatch(const QString& target)
     }
 }
 
-void GuideView::toggleAndRedraw(const QString& target, const QString& id, bool timeCell)
+void GuideController::toggleAndRedraw(const QString& target, const QString& id, bool timeCell)
 {
     if (!obzorka::toggleReminder(m_store, id))
         return;
@@ -259,7 +259,7 @@ void GuideView::toggleAndRedraw(const QString& target, const QString& id, bool t
                           : inplace::flipReminderLink(pane->page(), target));
 }
 
-void GuideView::shiftDaysIfChanged()
+void GuideController::shiftDaysIfChanged()
 {
     QComboBox* day = m_window.classic()->day();
     const QDate today = Clock::today();
@@ -280,7 +280,7 @@ void GuideView::shiftDaysIfChanged()
     m_window.setDateLine(dateLine(today, nameDayAtDayChange(m_store)));
 }
 
-void GuideView::showToday()
+void GuideController::showToday()
 {
     ClassicPanel* classic = m_window.classic();
     switchTab(MainWindow::Classic);
@@ -295,14 +295,14 @@ void GuideView::showToday()
     dayChosen();
 }
 
-void GuideView::previewGrid()
+void GuideController::previewGrid()
 {
     showPreview(generhtml::genertabulku(pageContext(), m_state.zvolenedatum,
                                         m_state.genervypiscombo4, m_state.genervypiscombo2,
                                         m_state.genervypiscombo3, m_state.genervypisgenertv, true));
 }
 
-void GuideView::previewSearch()
+void GuideController::previewSearch()
 {
     // Before any search there is nothing to print.
     if (m_state.hledejod.isEmpty())
@@ -310,14 +310,14 @@ void GuideView::previewSearch()
     showPreview(generhtml::generhledani(pageContext(), m_state.hledej));
 }
 
-void GuideView::showPreview(const QString& page)
+void GuideController::showPreview(const QString& page)
 {
     m_window.showPanel(MainWindow::Print);
     m_window.attachMainPane(MainWindow::Print);
     m_window.mainPane()->showPage(generhtml::forPaper(page));
 }
 
-void GuideView::printTo(QPrinter& printer)
+void GuideController::printTo(QPrinter& printer)
 {
     m_window.mainPane()->document()->print(&printer);
 }
