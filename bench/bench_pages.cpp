@@ -29,7 +29,7 @@ struct Fixture
 {
     Fixture()
     {
-        Clock::setFixed(QDateTime(today, QTime(6, 0)));
+        store::Clock::setFixed(QDateTime(today, QTime(6, 0)));
         store.otevridb(folder.path(), nullptr);
         store.provedsql("BEGIN");
         for (int s = 0; s < stationCount; ++s) {
@@ -43,8 +43,8 @@ struct Fixture
                     store.provedsql(
                         "INSERT INTO program (id, tv, datum, hod1, min1, hod2, min2, nazev, info1, "
                         "info2, typprg, stereo) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                        {id, station, dates::isoDate(today.addDays(d - 1)), start / 60, start % 60,
-                         (start + 35) / 60, (start + 35) % 60,
+                        {id, station, store::dates::isoDate(today.addDays(d - 1)), start / 60,
+                         start % 60, (start + 35) / 60, (start + 35) % 60,
                          QString(QString::fromUtf8(words[id % 12]) +
                                  QStringLiteral(" – díl %1").arg(id % 97)),
                          QStringLiteral("Krátká informace o pořadu číslo %1").arg(id),
@@ -56,15 +56,15 @@ struct Fixture
             }
         }
         store.provedsql("COMMIT");
-        sqlite3_open_v2(QFile::encodeName(Store::databasePath(folder.path())).constData(), &bare,
-                        SQLITE_OPEN_READONLY, nullptr);
-        registerDialect(bare);
+        sqlite3_open_v2(QFile::encodeName(store::Store::databasePath(folder.path())).constData(),
+                        &bare, SQLITE_OPEN_READONLY, nullptr);
+        store::registerDialect(bare);
         sqlite3_exec(bare, "PRAGMA mmap_size=268435456", nullptr, nullptr, nullptr);
     }
     ~Fixture() { sqlite3_close_v2(bare); }
 
     QTemporaryDir folder;
-    Store store;
+    store::Store store;
     sqlite3* bare = nullptr;
 };
 
@@ -74,7 +74,7 @@ Fixture& fixture()
     return shared;
 }
 
-generhtml::PageContext context()
+pages::PageContext context()
 {
     return {fixture().store, fixture().folder.path() + QStringLiteral("/bmp"), false};
 }
@@ -83,7 +83,7 @@ const QStringList pageStations{QStringLiteral("Stanice 5"), QStringLiteral("Stan
                                QStringLiteral("Stanice 7"), QStringLiteral("Stanice 8")};
 
 // Steps through one statement on the bare connection, reading every column as text.
-void runBare(const generhtml::Statement& statement)
+void runBare(const pages::Statement& statement)
 {
     sqlite3_stmt* prepared = nullptr;
     const QByteArray sql = statement.sql.toUtf8();
@@ -109,21 +109,21 @@ void BM_GridPage(benchmark::State& state)
 {
     const auto page = context();
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            generhtml::genertabulku(page, today, QStringLiteral("Vše"), QStringLiteral("Začátku"),
-                                    QStringLiteral("Konce"), pageStations, false));
+        benchmark::DoNotOptimize(pages::genertabulku(page, today, QStringLiteral("Vše"),
+                                                     QStringLiteral("Začátku"),
+                                                     QStringLiteral("Konce"), pageStations, false));
 }
 BENCHMARK(BM_GridPage)->Unit(benchmark::kMillisecond);
 
 void BM_GridBareSql(benchmark::State& state)
 {
     const auto bands =
-        generhtml::clipBands(QStringLiteral("Začátku"), QStringLiteral("Konce"), QTime(6, 0));
+        pages::clipBands(QStringLiteral("Začátku"), QStringLiteral("Konce"), QTime(6, 0));
     for (auto _ : state) {
         for (const QString& station : pageStations)
             for (size_t b = 0; b < bands.size(); ++b)
-                runBare(generhtml::bandStatement(today, station, bands.at(b), b == 0,
-                                                 QStringLiteral("Vše")));
+                runBare(pages::bandStatement(today, station, bands.at(b), b == 0,
+                                             QStringLiteral("Vše")));
     }
 }
 BENCHMARK(BM_GridBareSql)->Unit(benchmark::kMillisecond);
@@ -132,14 +132,12 @@ void searchPage(benchmark::State& state, const QString& text)
 {
     const auto page = context();
     for (auto _ : state)
-        benchmark::DoNotOptimize(
-            generhtml::generhledani(page, generhtml::SearchQuery{.text = text}));
+        benchmark::DoNotOptimize(pages::generhledani(page, pages::SearchQuery{.text = text}));
 }
 
 void searchBare(benchmark::State& state, const QString& text)
 {
-    generhtml::Statement statement =
-        generhtml::searchStatement(generhtml::SearchQuery{.text = text});
+    pages::Statement statement = pages::searchStatement(pages::SearchQuery{.text = text});
     statement.sql += QStringLiteral(" LIMIT 26 OFFSET 0");
     for (auto _ : state)
         runBare(statement);

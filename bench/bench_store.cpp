@@ -24,13 +24,14 @@ struct Fixture
                     "VALUES (?, ?, '2026-12-04', ?, 0, ?, 30, 'Pořad')",
                     {s * 1000 + p, QStringLiteral("Stanice %1").arg(s), p % 30, p % 30});
         store.provedsql("COMMIT");
-        sqlite3_open_v2(QFile::encodeName(obzorka::Store::databasePath(folder.path())).constData(),
-                        &bare, SQLITE_OPEN_READONLY, nullptr);
+        sqlite3_open_v2(
+            QFile::encodeName(obzorka::store::Store::databasePath(folder.path())).constData(),
+            &bare, SQLITE_OPEN_READONLY, nullptr);
     }
     ~Fixture() { sqlite3_close_v2(bare); }
 
     QTemporaryDir folder;
-    obzorka::Store store;
+    obzorka::store::Store store;
     sqlite3* bare = nullptr;
 };
 
@@ -62,9 +63,9 @@ BENCHMARK(BM_BareSqlite);
 
 void BM_Provedsql(benchmark::State& state)
 {
-    obzorka::Store& store = fixture().store;
+    obzorka::store::Store& store = fixture().store;
     for (auto _ : state) {
-        const obzorka::Rows rows = store.provedsql(QString::fromLatin1(stationQuery));
+        const obzorka::store::Rows rows = store.provedsql(QString::fromLatin1(stationQuery));
         benchmark::DoNotOptimize(rows.data());
     }
 }

@@ -33,7 +33,7 @@ server::Listings withoutImages(server::Listings listings)
 }
 
 // A fresh empty store, made outside the timed part.
-void freshStore(benchmark::State& state, QTemporaryDir& folder, Store& store)
+void freshStore(benchmark::State& state, QTemporaryDir& folder, store::Store& store)
 {
     state.PauseTiming();
     store.otevridb(folder.path(), nullptr);
@@ -102,7 +102,7 @@ void BM_FullPullThroughTheDownloadRun(benchmark::State& state)
     qint64 records = 0;
     for (auto _ : state) {
         QTemporaryDir folder;
-        Store store;
+        store::Store store;
         freshStore(state, folder, store);
         const std::atomic<bool> stop{false};
         sync::Fetcher fetcher(stop);
@@ -129,9 +129,9 @@ void BM_PlainInsertOfTheSameRecords(benchmark::State& state)
     const sync::Records records = sync::parseRecords(server::protocol::records(pulled));
     for (auto _ : state) {
         QTemporaryDir folder;
-        Store store;
+        store::Store store;
         freshStore(state, folder, store);
-        Store::Transaction plain(store);
+        store::Store::Transaction plain(store);
         for (const QVariantList& row : records.rows)
             store.provedsql(
                 QStringLiteral("INSERT INTO program VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "

@@ -46,18 +46,18 @@ std::array<double, 2> longestStalls(const std::function<int()>& phase)
 }
 
 // The guide on a fresh data folder with an account, pointed at the server.
-std::unique_ptr<Application> guideFor(const QString& folder, int port)
+std::unique_ptr<gui::Application> guideFor(const QString& folder, int port)
 {
     {
-        Store store;
+        store::Store store;
         store.otevridb(folder, nullptr);
-        Settings(store).writeAccount(QStringLiteral("bench"), QStringLiteral("bench"));
+        store::Settings(store).writeAccount(QStringLiteral("bench"), QStringLiteral("bench"));
     }
-    Options options;
+    app::Options options;
     options.dataFolder = folder;
     options.server = options.imageServer = QStringLiteral("127.0.0.1:%1").arg(port);
     const auto ignore = [](const QString&) {};
-    return std::make_unique<Application>(options, ignore, ignore);
+    return std::make_unique<gui::Application>(options, ignore, ignore);
 }
 
 void BM_WindowDuringAFullPullWithImages(benchmark::State& state)

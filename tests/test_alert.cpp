@@ -60,7 +60,7 @@ TEST_F(TakeAlert, AStoredDayThatIsNoDateShowsAsStored)
 TEST_F(TakeAlert, TheSoundIsTheStoredPathOrNothing)
 {
     EXPECT_TRUE(reminders::alertSound(store).isEmpty());
-    Settings(store).write(settingkeys::zvukoveUpozorneni, "/data/wav/upozorni.wav");
+    store::Settings(store).write(store::settingkeys::zvukoveUpozorneni, "/data/wav/upozorni.wav");
     EXPECT_EQ(reminders::alertSound(store), "/data/wav/upozorni.wav");
 }
 

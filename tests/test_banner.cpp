@@ -15,7 +15,7 @@ protected:
     void SetUp() override
     {
         StoreTest::SetUp();
-        Clock::setFixed(QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
+        store::Clock::setFixed(QDateTime(QDate(2026, 12, 6), QTime(10, 0)));
     }
     void add(const QString& id, const QString& lastDay)
     {

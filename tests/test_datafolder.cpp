@@ -20,7 +20,7 @@ TEST(DataFolder, MadeWithItsSubfoldersAndPathsRecorded)
 {
     QTemporaryDir dir;
     QString error;
-    const auto folder = prepareDataFolder(dir.path() + "/nová složka", &error);
+    const auto folder = store::prepareDataFolder(dir.path() + "/nová složka", &error);
     ASSERT_TRUE(folder);
     EXPECT_EQ(folder->bmp, QString(dir.path() + "/nová složka/bmp"));
     EXPECT_TRUE(QFile::exists(folder->bmp + "/obr"));
@@ -32,7 +32,7 @@ TEST(DataFolder, PicturesAreCopiedOncePerVersion)
 {
     QTemporaryDir dir;
     QString error;
-    ASSERT_TRUE(installFiles(dir.path(), &error)) << error.toStdString();
+    ASSERT_TRUE(store::installFiles(dir.path(), &error)) << error.toStdString();
     const QString icon = dir.path() + "/bmp/film.gif";
     const QByteArray original = contentOf(":/install/bmp/film.gif");
     ASSERT_TRUE(original.startsWith("GIF8"));
@@ -43,7 +43,7 @@ TEST(DataFolder, PicturesAreCopiedOncePerVersion)
     ASSERT_TRUE(changed.open(QIODevice::WriteOnly));
     changed.write("upraveno");
     changed.close();
-    ASSERT_TRUE(installFiles(dir.path(), &error));
+    ASSERT_TRUE(store::installFiles(dir.path(), &error));
     EXPECT_EQ(contentOf(icon), QByteArray("upraveno")); // same version: left alone
 
     QFile marker(dir.path() + "/.installed-version");
@@ -59,7 +59,7 @@ TEST(DataFolder, PicturesAreCopiedOncePerVersion)
         ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
         marker.write(older);
         marker.close();
-        ASSERT_TRUE(installFiles(dir.path(), &error));
+        ASSERT_TRUE(store::installFiles(dir.path(), &error));
         EXPECT_EQ(contentOf(icon), original) << older.toStdString();
     }
 }

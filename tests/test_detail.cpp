@@ -7,7 +7,7 @@
 #include <QFile>
 
 using namespace obzorka;
-using namespace obzorka::generhtml;
+using namespace obzorka::pages;
 
 class Detail : public test::StoreTest
 {
@@ -18,7 +18,7 @@ protected:
     }
     void at(int hour, int minute, int second = 0)
     {
-        Clock::setFixed(QDateTime(day, QTime(hour, minute, second)));
+        store::Clock::setFixed(QDateTime(day, QTime(hour, minute, second)));
     }
     const QDate day{2027, 3, 5};
     bool showVps = false;

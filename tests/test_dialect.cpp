@@ -61,11 +61,11 @@ TEST_F(Dialect, DateAddGivesAMomentAndAcceptsNegativeAmounts)
 
 TEST_F(Dialect, NowAndDateComeFromTheProgramClock)
 {
-    Clock::setFixed(QDateTime(QDate(2028, 2, 29), QTime(23, 59, 58)));
+    store::Clock::setFixed(QDateTime(QDate(2028, 2, 29), QTime(23, 59, 58)));
     EXPECT_EQ(eval("Now()"), "2028-02-29 23:59:58");
     EXPECT_EQ(eval("Date()"), "2028-02-29");
     EXPECT_EQ(eval("Day(Date()) || '.' || Month(Date()) || '.' || Year(Date())"), "29.2.2028");
-    Clock::advance(2);
+    store::Clock::advance(2);
     EXPECT_EQ(eval("Date()"), "2028-03-01");
 }
 
@@ -106,7 +106,7 @@ TEST_F(Dialect, FirstTakesTheFirstRowOfEachGroup)
     for (const auto& [k, x] :
          std::vector<std::pair<QString, int>>{{"a", 3}, {"b", 5}, {"a", 1}, {"b", 2}})
         store.provedsql("INSERT INTO t VALUES (?, ?)", {k, x});
-    const Rows rows =
+    const store::Rows rows =
         store.provedsql("SELECT k, First(x) AS v FROM t GROUP BY k ORDER BY First(x)");
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].text(u"k"), "a");

@@ -9,10 +9,10 @@ namespace {
 // Which ticks asked for a run and for a banner.
 struct Ticks
 {
-    explicit Ticks(DownloadHost& host)
+    explicit Ticks(app::DownloadHost& host)
     {
-        QObject::connect(&host, &DownloadHost::downloadDue, [&] { runs << host.ticks(); });
-        QObject::connect(&host, &DownloadHost::bannerDue, [&] { banners << host.ticks(); });
+        QObject::connect(&host, &app::DownloadHost::downloadDue, [&] { runs << host.ticks(); });
+        QObject::connect(&host, &app::DownloadHost::bannerDue, [&] { banners << host.ticks(); });
     }
     QList<int> runs;
     QList<int> banners;
@@ -22,7 +22,7 @@ struct Ticks
 
 TEST(DownloadHost, DivisorPacesRunsAndTheBannerChangesEveryTenMinutes)
 {
-    DownloadHost host;
+    app::DownloadHost host;
     Ticks ticks(host);
     for (int i = 0; i < 3; ++i)
         host.tick();
@@ -41,7 +41,7 @@ TEST(DownloadHost, DivisorPacesRunsAndTheBannerChangesEveryTenMinutes)
 
 TEST(DownloadHost, CounterWrapsAfter99999AndTheWrapStartsARunAndABanner)
 {
-    DownloadHost host;
+    app::DownloadHost host;
     host.timer1div_pln = 4320;
     while (host.ticks() < 99999)
         host.tick();

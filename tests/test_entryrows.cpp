@@ -7,7 +7,7 @@
 #include <QFile>
 
 using namespace obzorka;
-using namespace obzorka::generhtml;
+using namespace obzorka::pages;
 using test::Entry;
 
 class EntryRows : public test::StoreTest

@@ -4,7 +4,7 @@
 #include "support/teststore.h"
 
 using namespace obzorka;
-using namespace obzorka::generhtml;
+using namespace obzorka::pages;
 
 TEST(Bands, ClippedToTheWindowAsTheExamplesShow)
 {
@@ -46,7 +46,7 @@ protected:
     void SetUp() override
     {
         StoreTest::SetUp();
-        Clock::setFixed(QDateTime(day, QTime(12, 0)));
+        store::Clock::setFixed(QDateTime(day, QTime(12, 0)));
     }
     QString grid(const QString& from, const QString& to, const QString& type = "Vše",
                  bool print = false)
@@ -163,7 +163,7 @@ TEST(Header, WholePageForOneStation)
 
 TEST_F(Grid, BandEdgesListEachProgrammeWhereItBelongs)
 {
-    Clock::setFixed(QDateTime(day, QTime(19, 45)));
+    store::Clock::setFixed(QDateTime(day, QTime(19, 45)));
     test::insert(store, {.id = 1, .tv = "ČT1", .day = day, .hod1 = 19, .hod2 = 19, .min2 = 45});
     test::insert(store, {.id = 2, .tv = "ČT1", .day = day, .hod1 = 19, .hod2 = 19, .min2 = 46});
     test::insert(store, {.id = 3, .tv = "ČT1", .day = day, .hod1 = 20, .hod2 = 21});

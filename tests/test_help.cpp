@@ -4,7 +4,7 @@
 #include <QRegularExpression>
 
 using namespace obzorka;
-using namespace obzorka::generhtml;
+using namespace obzorka::pages;
 
 class Help : public test::StoreTest
 {

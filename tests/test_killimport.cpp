@@ -58,16 +58,16 @@ protected:
     // day is the last day stored for it.
     void expectWholeRounds(const QString& folder)
     {
-        Store store;
+        store::Store store;
         ASSERT_TRUE(store.otevridb(folder, nullptr));
-        const Rows check = store.provedsql("SELECT * FROM pragma_integrity_check()");
+        const store::Rows check = store.provedsql("SELECT * FROM pragma_integrity_check()");
         ASSERT_EQ(check.size(), 1u);
         EXPECT_EQ(check.front().text(u"integrity_check"), "ok");
-        for (const Row& row :
+        for (const store::Row& row :
              store.provedsql("SELECT tv, datum, count(*) AS n FROM program GROUP BY tv, datum"))
             EXPECT_EQ(row.number(u"n"), served.value({row.text(u"tv"), row.text(u"datum")}))
                 << row.text(u"tv").toStdString() << " " << row.text(u"datum").toStdString();
-        for (const Row& row : store.provedsql(
+        for (const store::Row& row : store.provedsql(
                  "SELECT tv, posl_datum, (SELECT max(datum) FROM program WHERE program.tv="
                  "televize.tv) AS last FROM televize WHERE trim(posl_datum)<>''"))
             EXPECT_EQ(QDate::fromString(row.text(u"posl_datum"), "d.M.yyyy").toString("yyyy-MM-dd"),
@@ -103,7 +103,7 @@ TEST_F(KilledImport, TwentyKillsAtRandomMomentsLeaveWholeRoundsAndTheNextRunComp
         expectWholeRounds(folder.path());
         ASSERT_EQ(syncOnce(folder.path()), 0) << "after a kill at " << killAt << " ms";
         expectWholeRounds(folder.path());
-        Store store;
+        store::Store store;
         ASSERT_TRUE(store.otevridb(folder.path(), nullptr));
         EXPECT_EQ(store.provedsql("SELECT * FROM program").size(), size_t(total));
     }

@@ -7,7 +7,7 @@
 #include "support/teststore.h"
 
 using namespace obzorka;
-using namespace obzorka::links;
+using namespace obzorka::navigation::links;
 using Kind = LinkAction::Kind;
 
 // Each link the pages write acts; anything else, however close, does nothing.
@@ -71,19 +71,20 @@ TEST(InPlace, TimeCellFlipsBothClassesOfTheClickedLinkOnly)
         "TARGET=\"_parent\" CLASS=%1 STYLE=\"text-decoration: none;\" >";
     const QString page = cell.arg("cas", "5") + cell.arg("cas", "15");
     const QString target = "upozor.htm?zpet=true&vypis=true&id=5";
-    const QString marked = inplace::flipTimeCell(page, target);
+    const QString marked = navigation::inplace::flipTimeCell(page, target);
     EXPECT_EQ(marked, cell.arg("caszvol", "5") + cell.arg("cas", "15"));
-    EXPECT_EQ(inplace::flipTimeCell(marked, target), page);
-    EXPECT_EQ(inplace::flipTimeCell(page, "upozor.htm?zpet=true&vypis=true&id=7"), page);
+    EXPECT_EQ(navigation::inplace::flipTimeCell(marked, target), page);
+    EXPECT_EQ(navigation::inplace::flipTimeCell(page, "upozor.htm?zpet=true&vypis=true&id=7"),
+              page);
 }
 
 TEST(InPlace, DetailLinkTextFlips)
 {
     const QString page = "<A HREF=\"upozor.htm?id=5\" STYLE=\"color: #10D010;\" ONCLICK=\"return "
                          "false\">NASTAVIT UPOZORNĚNÍ</A><BR>";
-    const QString flipped = inplace::flipReminderLink(page, "upozor.htm?id=5");
+    const QString flipped = navigation::inplace::flipReminderLink(page, "upozor.htm?id=5");
     EXPECT_TRUE(flipped.contains(">ZRUŠIT UPOZORNĚNÍ</A>"));
-    EXPECT_EQ(inplace::flipReminderLink(flipped, "upozor.htm?id=5"), page);
+    EXPECT_EQ(navigation::inplace::flipReminderLink(flipped, "upozor.htm?id=5"), page);
 }
 
 class Marks : public test::StoreTest
@@ -96,16 +97,16 @@ TEST_F(Marks, ToggleOnlyBeforeTheStartMinuteIsOver)
     test::insert(store, {.id = 5, .day = day, .hod1 = 20, .hod2 = 21});
     store.provedsql("INSERT INTO upozornit (id, automat) VALUES (6, 1)");
     test::insert(store, {.id = 6, .day = day, .hod1 = 22, .hod2 = 23});
-    Clock::setFixed(QDateTime(day, QTime(20, 0, 59)));
-    EXPECT_TRUE(toggleReminder(store, " 5 "));
+    store::Clock::setFixed(QDateTime(day, QTime(20, 0, 59)));
+    EXPECT_TRUE(reminders::toggleReminder(store, " 5 "));
     EXPECT_EQ(one("SELECT count(*) AS v FROM upozornit WHERE id=5"), "1");
-    EXPECT_TRUE(toggleReminder(store, "5"));
+    EXPECT_TRUE(reminders::toggleReminder(store, "5"));
     EXPECT_EQ(one("SELECT count(*) AS v FROM upozornit WHERE id=5"), "0");
-    EXPECT_TRUE(toggleReminder(store, "6")); // a keyword mark is cleared by hand too
+    EXPECT_TRUE(reminders::toggleReminder(store, "6")); // a keyword mark is cleared by hand too
     EXPECT_EQ(one("SELECT count(*) AS v FROM upozornit"), "0");
-    Clock::setFixed(QDateTime(day, QTime(20, 1)));
-    EXPECT_FALSE(toggleReminder(store, "5"));
-    EXPECT_FALSE(toggleReminder(store, "404"));
+    store::Clock::setFixed(QDateTime(day, QTime(20, 1)));
+    EXPECT_FALSE(reminders::toggleReminder(store, "5"));
+    EXPECT_FALSE(reminders::toggleReminder(store, "404"));
     EXPECT_EQ(one("SELECT count(*) AS v FROM upozornit"), "0");
 }
 
@@ -114,16 +115,16 @@ TEST_F(Marks, SlotSwapsLeaveStationsWithoutASlotAlone)
     test::addStation(store, "ČT1", 1, 1);
     test::addStation(store, "Nova", 6, 3);
     test::addStation(store, "Bez místa", 0, 5000);
-    swapSlots(store, 12, 6);
-    swapSlots(store, 6, 1);
-    swapSlots(store, 3, 3);
+    navigation::swapSlots(store, 12, 6);
+    navigation::swapSlots(store, 6, 1);
+    navigation::swapSlots(store, 3, 3);
     const auto slotOf = [this](const QString& tv) {
         return one("SELECT pozice AS v FROM televize WHERE tv=?", {tv});
     };
     EXPECT_EQ(slotOf("Nova"), "12");
     EXPECT_EQ(slotOf("ČT1"), "6");
     EXPECT_EQ(slotOf("Bez místa"), "0");
-    const StationPages pages = readStationPages(store);
+    const navigation::StationPages pages = navigation::readStationPages(store);
     EXPECT_EQ(pages.pageCount, 3);
     EXPECT_EQ(pages.stationsOfPage(1), (QStringList{"", "ČT1", "", ""}));
 }

@@ -44,7 +44,7 @@ protected:
     void SetUp() override
     {
         StoreTest::SetUp();
-        Clock::setFixed(QDateTime(today, QTime(12, 0)));
+        store::Clock::setFixed(QDateTime(today, QTime(12, 0)));
         test::addStation(store, "ČT1", 1, 1);
         test::addStation(store, "Nova", 2, 3);
     }

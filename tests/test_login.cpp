@@ -57,7 +57,8 @@ TEST_F(Login, MessageIsNewOnlyWhenItChanges)
     EXPECT_EQ(apply("", "", "").newMessage, "");
     EXPECT_EQ(apply("", "", "Pozor, 'nová' verze ").newMessage, "Pozor, 'nová' verze ");
     EXPECT_EQ(count("nastaveni WHERE polozka='posledni_zprava'"), "1");
-    EXPECT_EQ(Settings(store).read(settingkeys::posledniZprava), "Pozor, 'nová' verze ");
+    EXPECT_EQ(store::Settings(store).read(store::settingkeys::posledniZprava),
+              "Pozor, 'nová' verze ");
 }
 
 TEST_F(Login, NewStationsTakeFreeSlotsByTheirFlag)
@@ -79,7 +80,7 @@ TEST_F(Login, WithAllSlotsTakenANewStationGetsNone)
 {
     QString list;
     {
-        Store::Transaction transaction(store);
+        store::Store::Transaction transaction(store);
         for (int slot = 1; slot <= 96; ++slot) {
             test::addStation(store, QString::number(slot), slot, slot);
             list += QString(QStringLiteral("1") + QString::number(slot) + ";1,");

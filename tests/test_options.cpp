@@ -4,24 +4,24 @@
 #include <gtest/gtest.h>
 
 using namespace obzorka;
-using Action = Options::Action;
+using Action = app::Options::Action;
 
 namespace {
-Options parse(QStringList arguments)
+app::Options parse(QStringList arguments)
 {
     arguments.prepend("obzorka");
-    return parseOptions(arguments);
+    return app::parseOptions(arguments);
 }
 } // namespace
 
 TEST(Options, DefaultsAndOverrides)
 {
-    const Options plain = parse({});
+    const app::Options plain = parse({});
     EXPECT_EQ(plain.action, Action::Run);
     EXPECT_EQ(plain.server.toStdString(), OBZORKA_SERVER);
     EXPECT_TRUE(plain.dataFolder.isEmpty());
 
-    const Options given = parse(
+    const app::Options given = parse(
         {"--data-dir", "/tmp/ob", "--server", "tv.example:8080", "--image-server", "obr.example"});
     EXPECT_EQ(given.action, Action::Run);
     EXPECT_EQ(given.dataFolder.toStdString(), "/tmp/ob");
@@ -36,7 +36,7 @@ TEST(Options, HelpVersionAndMistakes)
     for (const QStringList& wrong :
          {QStringList{"--bogus"}, QStringList{"--data-dir"}, QStringList{"--server", "host:0"},
           QStringList{"--server", "http://host/"}, QStringList{"--image-server", ":80"}}) {
-        const Options options = parse(wrong);
+        const app::Options options = parse(wrong);
         EXPECT_EQ(options.action, Action::Error) << wrong.join(' ').toStdString();
         EXPECT_FALSE(options.error.isEmpty());
     }
@@ -44,7 +44,8 @@ TEST(Options, HelpVersionAndMistakes)
 
 TEST(Caption, CarriesVersionAndLoginName)
 {
-    EXPECT_EQ(form1caption("").toStdString(), std::string("Obzorka - verze ") + OBZORKA_VERSION);
-    EXPECT_EQ(form1caption("jan").toStdString(),
+    EXPECT_EQ(app::form1caption("").toStdString(),
+              std::string("Obzorka - verze ") + OBZORKA_VERSION);
+    EXPECT_EQ(app::form1caption("jan").toStdString(),
               std::string("Obzorka - verze ") + OBZORKA_VERSION + " - jan");
 }

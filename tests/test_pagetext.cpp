@@ -21,15 +21,15 @@ TEST(PageText, EntitiesForTextAndOnlyBareFormattingTagsKept)
         {"<A HREF=\"upozor.htm?id=9\">", "&lt;A HREF=&quot;upozor.htm?id=9&quot;&gt;"},
     };
     for (const auto& [stored, page] : cases)
-        EXPECT_EQ(generhtml::pageText(stored), page) << stored.toStdString();
-    EXPECT_EQ(generhtml::attributeText("\"><B>"), "&quot;&gt;&lt;B&gt;");
+        EXPECT_EQ(pages::pageText(stored), page) << stored.toStdString();
+    EXPECT_EQ(pages::attributeText("\"><B>"), "&quot;&gt;&lt;B&gt;");
 }
 
 TEST(PageText, AllowedTagsFormatTheFieldOnly)
 {
     fuzz::ensureGuiApplication();
     QTextDocument document;
-    document.setHtml(generhtml::pageText("<I>kurzíva</I> <u>podtržené") + " konec");
+    document.setHtml(pages::pageText("<I>kurzíva</I> <u>podtržené") + " konec");
     QStringList formatted;
     for (auto it = document.begin().begin(); !it.atEnd(); ++it) {
         const QTextCharFormat format = it.fragment().charFormat();

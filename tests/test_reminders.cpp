@@ -22,7 +22,7 @@ protected:
     QStringList marks(const char* which = "1=1")
     {
         QStringList ids;
-        for (const Row& row : store.provedsql(
+        for (const store::Row& row : store.provedsql(
                  QStringLiteral("SELECT id, automat FROM upozornit WHERE %1 ORDER BY id")
                      .arg(QLatin1String(which))))
             ids << row.text(u"id") + (row.number(u"automat") ? "a" : "");
@@ -76,7 +76,7 @@ TEST_F(Reminders, DueAtTheMinuteBoundaryOfTheLead)
 
 TEST_F(Reminders, KeywordsMarkMatchingProgrammesInAnyLetterCase)
 {
-    Clock::setFixed(at(12, 0));
+    store::Clock::setFixed(at(12, 0));
     entry(1, "ŽLUŤOUČKÝ KŮŇ");
     entry(2, "Zprávy", "Počasí a žluťoučký kůň");
     entry(3, "Film", {}, "O'Brienův žluťoučký kůň");
@@ -93,7 +93,7 @@ TEST_F(Reminders, KeywordsMarkMatchingProgrammesInAnyLetterCase)
 
 TEST_F(Reminders, RecomputeKeepsTheUsersMarksAndReplacesItsOwn)
 {
-    Clock::setFixed(at(12, 0));
+    store::Clock::setFixed(at(12, 0));
     entry(1, "Sportovní noviny");
     entry(2, "Sport v regionech");
     entry(3, "Zprávy");
@@ -101,13 +101,13 @@ TEST_F(Reminders, RecomputeKeepsTheUsersMarksAndReplacesItsOwn)
     store.provedsql("INSERT INTO upozornit (id, automat) VALUES (3, 1)");
     nastavautoupozorneni(store, {{"sport", true, false, false}});
     EXPECT_EQ(marks(), (QStringList{"1a", "2"}));
-    nastavautoupozorneni(store, QList<KeywordRule>(keywordRowCount)); // every box empty
+    nastavautoupozorneni(store, QList<store::KeywordRule>(keywordRowCount)); // every box empty
     EXPECT_EQ(marks(), (QStringList{"2"}));
 }
 
 TEST_F(Reminders, OnlyProgrammesEndingWithinTheNextTwelveDaysAreMarked)
 {
-    Clock::setFixed(at(12, 0));
+    store::Clock::setFixed(at(12, 0));
     entry(1, "Sport", {}, {}, day, 11, 59);             // ended a minute ago
     entry(2, "Sport", {}, {}, day, 12, 0);              // ends now
     entry(3, "Sport", {}, {}, day.addDays(12), 12, 0);  // ends in exactly 12 days

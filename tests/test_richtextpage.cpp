@@ -10,7 +10,7 @@ TEST(RichTextPage, StyleCommentMarkersGoOnlyInsideStyle)
     const QString page =
         "<HTML><HEAD><STYLE TYPE=\"text/css\"><!--BODY   {  }  .cas {color: red;}--></STYLE>"
         "</HEAD><BODY TEXT=\"gold\">a <!-- b --> c</BODY></HTML>";
-    const RichTextPage adapted = adaptForRichText(page);
+    const pages::RichTextPage adapted = pages::adaptForRichText(page);
     EXPECT_EQ(adapted.html.toStdString(),
               "<HTML><HEAD><STYLE TYPE=\"text/css\">BODY   {  }  .cas {color: red;}</STYLE>"
               "</HEAD><BODY TEXT=\"gold\">a <!-- b --> c</BODY></HTML>");
@@ -19,15 +19,15 @@ TEST(RichTextPage, StyleCommentMarkersGoOnlyInsideStyle)
 
 TEST(RichTextPage, BodyTextColourInAnyFormAndNone)
 {
-    EXPECT_EQ(adaptForRichText("<body bgcolor=red text=#10D010>").textColour.toStdString(),
+    EXPECT_EQ(pages::adaptForRichText("<body bgcolor=red text=#10D010>").textColour.toStdString(),
               "#10D010");
-    EXPECT_EQ(adaptForRichText("<BODY LEFTMARGIN=0>").textColour.toStdString(), "");
-    EXPECT_EQ(adaptForRichText(generhtml::generzprava("x")).textColour.toStdString(), "gold");
+    EXPECT_EQ(pages::adaptForRichText("<BODY LEFTMARGIN=0>").textColour.toStdString(), "");
+    EXPECT_EQ(pages::adaptForRichText(pages::generzprava("x")).textColour.toStdString(), "gold");
 }
 
 TEST(MessagePage, IsTheFrameAroundTheCentredText)
 {
-    EXPECT_EQ(generhtml::generzprava("Čekejte...").toStdString(),
+    EXPECT_EQ(pages::generzprava("Čekejte...").toStdString(),
               "<HTML><HEAD><TITLE>Televizní program</TITLE>"
               "<META HTTP-EQUIV=\"content-type\" CONTENT=\"text/html;charset=windows-1250\"></HEAD>"
               "<BODY BGCOLOR=\"#000050\" TEXT=\"gold\" LEFTMARGIN=0 RIGHTMARGIN=0 TOPMARGIN=0 "
@@ -36,11 +36,12 @@ TEST(MessagePage, IsTheFrameAroundTheCentredText)
 
 TEST(RichTextPage, LooseTableMarkupGetsWhatQtNeeds)
 {
-    EXPECT_EQ(adaptForRichText("<TD><TABLE WIDTH=100%><TD></TD></TABLE></TD>").html.toStdString(),
-              "<TD><TABLE WIDTH=100%><TR><TD></TD></TABLE></TD>");
-    EXPECT_EQ(adaptForRichText("<TABLE><TR><TD><TABLE><TR><TD>a</TD></TD><TD></TR></TABLE>")
+    EXPECT_EQ(
+        pages::adaptForRichText("<TD><TABLE WIDTH=100%><TD></TD></TABLE></TD>").html.toStdString(),
+        "<TD><TABLE WIDTH=100%><TR><TD></TD></TABLE></TD>");
+    EXPECT_EQ(pages::adaptForRichText("<TABLE><TR><TD><TABLE><TR><TD>a</TD></TD><TD></TR></TABLE>")
                   .html.toStdString(),
               "<TABLE><TR><TD><TABLE><TR><TD>a</TD><TD></TR></TABLE>");
-    const QString header = generhtml::generhlavicku({"ČT1", "ČT2", "", "Nova"});
-    EXPECT_FALSE(adaptForRichText(header).html.contains("</TD></TD>"));
+    const QString header = pages::generhlavicku({"ČT1", "ČT2", "", "Nova"});
+    EXPECT_FALSE(pages::adaptForRichText(header).html.contains("</TD></TD>"));
 }

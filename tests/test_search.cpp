@@ -4,7 +4,7 @@
 #include "support/teststore.h"
 
 using namespace obzorka;
-using namespace obzorka::generhtml;
+using namespace obzorka::pages;
 
 class Search : public test::StoreTest
 {
@@ -12,7 +12,7 @@ protected:
     void SetUp() override
     {
         StoreTest::SetUp();
-        Clock::setFixed(QDateTime(today, QTime(20, 30, 15)));
+        store::Clock::setFixed(QDateTime(today, QTime(20, 30, 15)));
         test::addStation(store, "ČT1", 1, 1);
         test::addStation(store, "Prima", 2, 5);
         test::addStation(store, "Markíza", 3, 1001);
@@ -86,7 +86,7 @@ TEST_F(Search, RunningProgrammesAreFoundEndedOnesAreNot)
     test::insert(store,
                  {.id = 3, .day = today.addDays(-1), .hod1 = 23, .hod2 = 45, .nazev = "Noční"});
     EXPECT_EQ(found(search("")), QStringList{"1"});
-    Clock::advance(-15); // 20:30:00: what ends at 20:30 has not ended yet
+    store::Clock::advance(-15); // 20:30:00: what ends at 20:30 has not ended yet
     EXPECT_EQ(found(search("Skončil")), QStringList{"2"});
 }
 

@@ -10,7 +10,7 @@ protected:
     {
         return int(store.provedsql("SELECT * FROM nastaveni WHERE polozka=?", {key}).size());
     }
-    Settings settings{store};
+    store::Settings settings{store};
 };
 
 TEST_F(SettingsTest, LeadMinutesAreHeldToTheirRange)
@@ -21,8 +21,9 @@ TEST_F(SettingsTest, LeadMinutesAreHeldToTheirRange)
         {QString(400, '9'), "600"}};
     for (const auto& [typed, stored] : cases) {
         ASSERT_TRUE(settings.writeLeadMinutes(typed).has_value()) << typed.toStdString();
-        EXPECT_EQ(settings.read(settingkeys::upozornitMinutPredem), stored) << typed.toStdString();
-        EXPECT_EQ(rowsOf(settingkeys::upozornitMinutPredem), 1);
+        EXPECT_EQ(settings.read(store::settingkeys::upozornitMinutPredem), stored)
+            << typed.toStdString();
+        EXPECT_EQ(rowsOf(store::settingkeys::upozornitMinutPredem), 1);
     }
 }
 
@@ -33,17 +34,17 @@ TEST_F(SettingsTest, LeadMinutesThatAreNoNumberStoreNothing)
         EXPECT_FALSE(settings.writeLeadMinutes(typed).has_value()) << typed.toStdString();
         EXPECT_EQ(settings.readLeadMinutes(), 15);
     }
-    settings.remove(settingkeys::upozornitMinutPredem);
+    settings.remove(store::settingkeys::upozornitMinutPredem);
     EXPECT_EQ(settings.readLeadMinutes(), 5);
 }
 
 TEST_F(SettingsTest, KeywordRulesReadMissingFlagsAsZero)
 {
-    EXPECT_EQ(settings.readKeywordRule(3), (KeywordRule{"", true, false, false}));
-    settings.write(settingkeys::upozornitText(3), "film");
-    EXPECT_EQ(settings.readKeywordRule(3), (KeywordRule{"film", false, false, false}));
-    settings.write(settingkeys::upozornitText(10), "sport;0;1");
-    EXPECT_EQ(settings.readKeywordRule(10), (KeywordRule{"sport", false, true, false}));
+    EXPECT_EQ(settings.readKeywordRule(3), (store::KeywordRule{"", true, false, false}));
+    settings.write(store::settingkeys::upozornitText(3), "film");
+    EXPECT_EQ(settings.readKeywordRule(3), (store::KeywordRule{"film", false, false, false}));
+    settings.write(store::settingkeys::upozornitText(10), "sport;0;1");
+    EXPECT_EQ(settings.readKeywordRule(10), (store::KeywordRule{"sport", false, true, false}));
 }
 
 TEST_F(SettingsTest, KeywordRulesLoseQuotesAndRoundTrip)
@@ -51,24 +52,24 @@ TEST_F(SettingsTest, KeywordRulesLoseQuotesAndRoundTrip)
     settings.writeKeywordRule(1, {"Pán \"prstenů\" d'Artagnan", true, false, true});
     EXPECT_EQ(settings.read("upozornit_text1"), "Pán prstenů dArtagnan;1;0;1");
     EXPECT_EQ(settings.readKeywordRule(1),
-              (KeywordRule{"Pán prstenů dArtagnan", true, false, true}));
+              (store::KeywordRule{"Pán prstenů dArtagnan", true, false, true}));
     settings.writeKeywordRule(1, {"", true, false, false});
     EXPECT_EQ(rowsOf("upozornit_text1"), 1);
 }
 
 TEST_F(SettingsTest, FlagsReadTrueOnlyForTheWordTrue)
 {
-    EXPECT_FALSE(settings.readFlag(settingkeys::vps));
+    EXPECT_FALSE(settings.readFlag(store::settingkeys::vps));
     for (const QString value : {"TRUE", "true", "True"}) {
-        settings.write(settingkeys::vps, value);
-        EXPECT_TRUE(settings.readFlag(settingkeys::vps)) << value.toStdString();
+        settings.write(store::settingkeys::vps, value);
+        EXPECT_TRUE(settings.readFlag(store::settingkeys::vps)) << value.toStdString();
     }
     for (const QString value : {"1", "ano", "False"}) {
-        settings.write(settingkeys::vps, value);
-        EXPECT_FALSE(settings.readFlag(settingkeys::vps)) << value.toStdString();
+        settings.write(store::settingkeys::vps, value);
+        EXPECT_FALSE(settings.readFlag(store::settingkeys::vps)) << value.toStdString();
     }
-    settings.writeFlag(settingkeys::nestahovatObrazky, true);
-    EXPECT_EQ(settings.read(settingkeys::nestahovatObrazky), "True");
+    settings.writeFlag(store::settingkeys::nestahovatObrazky, true);
+    EXPECT_EQ(settings.read(store::settingkeys::nestahovatObrazky), "True");
 }
 
 TEST_F(SettingsTest, ServerMessageWithApostropheRoundTripsUntrimmed)
@@ -76,17 +77,17 @@ TEST_F(SettingsTest, ServerMessageWithApostropheRoundTripsUntrimmed)
     const QString message = " Vánoční program je tu! Let's go '' \"ČT\" ";
     settings.writeServerMessage(message);
     settings.writeServerMessage(message);
-    EXPECT_EQ(settings.read(settingkeys::posledniZprava), message);
-    EXPECT_EQ(rowsOf(settingkeys::posledniZprava), 1);
+    EXPECT_EQ(settings.read(store::settingkeys::posledniZprava), message);
+    EXPECT_EQ(rowsOf(store::settingkeys::posledniZprava), 1);
 }
 
 TEST_F(SettingsTest, AccountKeepsAnyPasswordCharacterAndTrimsBlanks)
 {
-    const Account saved = settings.writeAccount("  jan.novak ", " it's \"my\" p&ss=wörd; ");
+    const store::Account saved = settings.writeAccount("  jan.novak ", " it's \"my\" p&ss=wörd; ");
     EXPECT_EQ(saved.name, "jan.novak");
     EXPECT_EQ(saved.password, "it's \"my\" p&ss=wörd;");
     EXPECT_EQ(settings.readAccount().password, saved.password);
-    EXPECT_EQ(rowsOf(settingkeys::heslo), 1);
+    EXPECT_EQ(rowsOf(store::settingkeys::heslo), 1);
     settings.removeAccount();
     EXPECT_EQ(settings.readAccount().name, "");
     EXPECT_EQ(settings.readAccount().password, "");
@@ -103,14 +104,14 @@ TEST_F(SettingsTest, AccountKeysAreFoundByTrimmedKey)
 TEST_F(SettingsTest, DownloadingIsAllowedUnlessFalseIsStored)
 {
     EXPECT_TRUE(settings.downloadAllowed());
-    settings.writeFlag(settingkeys::povolenoStahovani, false);
+    settings.writeFlag(store::settingkeys::povolenoStahovani, false);
     EXPECT_FALSE(settings.downloadAllowed());
-    settings.remove(settingkeys::povolenoStahovani);
+    settings.remove(store::settingkeys::povolenoStahovani);
     EXPECT_TRUE(settings.downloadAllowed());
-    EXPECT_EQ(rowsOf(settingkeys::povolenoStahovani), 0);
+    EXPECT_EQ(rowsOf(store::settingkeys::povolenoStahovani), 0);
 }
 
 TEST(QuoteCleaning, RemovesApostrophesAndDoubleQuotesOnly)
 {
-    EXPECT_EQ(withoutQuotes("O'Brien \"Jr.\" ; `x`"), "OBrien Jr. ; `x`");
+    EXPECT_EQ(store::withoutQuotes("O'Brien \"Jr.\" ; `x`"), "OBrien Jr. ; `x`");
 }

@@ -13,7 +13,7 @@ TEST_F(StationPageModel, SixReceivedStationsMakeTwoPagesWithTooltips)
     const QStringList names{"ČT1", "ČT2", "Nova", "Prima", "ČT24", "ČT sport"};
     for (int i = 0; i < names.size(); ++i)
         test::addStation(store, names.at(i), i + 1, i + 1);
-    const StationPages pages = readStationPages(store);
+    const navigation::StationPages pages = navigation::readStationPages(store);
     EXPECT_EQ(pages.lastUsedSlot, 6);
     EXPECT_EQ(pages.pageCount, 2);
     EXPECT_EQ(pages.tooltips.at(1), "ČT1 ČT2 Nova Prima");
@@ -26,7 +26,7 @@ TEST_F(StationPageModel, OfferedStationsHaveNoTagAndLeaveAnEmptyColumn)
     test::addStation(store, "ČT1", 1, 1);
     test::addStation(store, "Markíza", 3, 1001, false);
     test::addStation(store, "Nova", 12, 3);
-    const StationPages pages = readStationPages(store);
+    const navigation::StationPages pages = navigation::readStationPages(store);
     EXPECT_EQ(pages.bySlot.at(3).caption, "Markíza");
     EXPECT_FALSE(pages.bySlot.at(3).received);
     EXPECT_EQ(pages.bySlot.at(3).tag, "");
@@ -41,7 +41,7 @@ TEST_F(StationPageModel, NoReceivedStationNoPageAndSlotsOutsideTheRangeIgnored)
     test::addStation(store, "Markíza", 96, 1001, false);
     test::addStation(store, "Navíc", 97, 5000);
     test::addStation(store, "Odložená", 0, 5001);
-    const StationPages pages = readStationPages(store);
+    const navigation::StationPages pages = navigation::readStationPages(store);
     EXPECT_EQ(pages.lastUsedSlot, 0);
     EXPECT_EQ(pages.pageCount, 0);
     EXPECT_EQ(pages.bySlot.at(96).caption, "Markíza");

@@ -30,7 +30,7 @@ TEST_F(StoreFile, StagingTableHasTheColumnsOfProgramInTheSameOrder)
 {
     const auto columns = [this](const QString& table) {
         QStringList names;
-        for (const Row& row :
+        for (const store::Row& row :
              store.provedsql("SELECT name FROM pragma_table_info(?) ORDER BY cid", {table}))
             names << row.text(u"name");
         return names;
@@ -44,9 +44,10 @@ TEST_F(StoreFile, DefaultsOfMarksAndImageQueue)
     store.provedsql("INSERT INTO upozornit (id) VALUES ('17')");
     EXPECT_EQ(one("SELECT automat AS v FROM upozornit WHERE id=17"), "0");
     store.provedsql("INSERT INTO obrpronacteni (obr, datum) VALUES ('a.jpg', '2026-12-04')");
-    const auto queued = dates::parseMoment(one("SELECT caspridani AS v FROM obrpronacteni"));
+    const auto queued = store::dates::parseMoment(one("SELECT caspridani AS v FROM obrpronacteni"));
     ASSERT_TRUE(queued.has_value());
-    EXPECT_LE(std::abs(dates::secondsBetween(dates::naive(QDateTime::currentDateTime()), *queued)),
+    EXPECT_LE(std::abs(store::dates::secondsBetween(
+                  store::dates::naive(QDateTime::currentDateTime()), *queued)),
               5);
 }
 
@@ -56,7 +57,7 @@ TEST_F(StoreFile, ReminderViewGivesEachMarkWithItsStartMoment)
     addProgramme(2, "ČT2", QDate(2026, 12, 4), 20, 5, 21, 0);
     addProgramme(3, "Nova", QDate(2026, 12, 4), 8, 0, 9, 0);
     store.provedsql("INSERT INTO upozornit (id) VALUES (1), (2), (99)");
-    const Rows rows = store.provedsql("SELECT * FROM upozornit_dotaz ORDER BY datumcas1");
+    const store::Rows rows = store.provedsql("SELECT * FROM upozornit_dotaz ORDER BY datumcas1");
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].number(u"id"), 2);
     EXPECT_EQ(rows[0].text(u"datumcas1"), "2026-12-04 20:05:00");
@@ -102,7 +103,7 @@ TEST_F(StoreFile, AFullDiskIsNamedInCzechAndTheRoundIsNotHalfStored)
     const QString pages = one("SELECT page_count AS v FROM pragma_page_count()");
     store.provedsql("PRAGMA max_page_count=" + pages); // the disk holds nothing more
     try {
-        Store::Transaction round(store);
+        store::Store::Transaction round(store);
         for (int id = 1; id <= 2000; ++id)
             store.provedsql("INSERT INTO program (id, tv, datum, nazev) VALUES (?, 'ČT1', "
                             "'2026-12-06', ?)",
@@ -119,7 +120,7 @@ TEST_F(StoreFile, AFullDiskIsNamedInCzechAndTheRoundIsNotHalfStored)
 
 TEST_F(StoreFile, SecondConnectionSeesCommittedRows)
 {
-    Store other;
+    store::Store other;
     QString error;
     ASSERT_TRUE(other.otevridb(folder(), &error));
     store.provedsql("INSERT INTO televize (tv, povoleno, pozice) VALUES ('ČT1', 1, 1)");
@@ -138,7 +139,7 @@ TEST(StoreOpening, UnusableFileIsReportedByNameAndLeftUntouched)
         file.write(content);
         file.close();
 
-        Store store;
+        store::Store store;
         QString error;
         EXPECT_FALSE(store.otevridb(dir.path(), &error));
         EXPECT_TRUE(error.contains(path)) << error.toStdString();
@@ -154,11 +155,11 @@ TEST(StoreOpening, StoreOfANewerProgramIsRefused)
     test::throwOnSqlError();
     QTemporaryDir dir;
     {
-        Store store;
+        store::Store store;
         ASSERT_TRUE(store.otevridb(dir.path(), nullptr));
         store.provedsql("UPDATE schema_version SET version=99");
     }
-    Store store;
+    store::Store store;
     QString error;
     EXPECT_FALSE(store.otevridb(dir.path(), &error));
     EXPECT_TRUE(error.contains("novější verze")) << error.toStdString();

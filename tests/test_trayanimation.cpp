@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-using obzorka::TrayAnimation;
+using obzorka::app::TrayAnimation;
 
 TEST(TrayAnimation, StepsEveryThousandUnitsAndWraps)
 {

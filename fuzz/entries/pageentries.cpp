@@ -78,7 +78,7 @@ struct ShownPage
 ShownPage show(const QString& page, const QString& sentinel)
 {
     QTextDocument document;
-    document.setHtml(adaptForRichText(page).html);
+    document.setHtml(pages::adaptForRichText(page).html);
     ShownPage shownPage{document.toPlainText().simplified(), {}, {}, {}};
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -107,8 +107,8 @@ QString pictureProblem(const ShownPage& page, const QString& folder)
         const QString name =
             image.startsWith(folder + u'/') ? image.mid(folder.size() + 1) : QString();
         const QString fetched = name.startsWith(u"obr/") ? name.mid(4) : QString();
-        if (!icons.contains(name) &&
-            !(isPlainName(fetched) && QFile::exists(folder + QStringLiteral("/obr/") + fetched)))
+        if (!icons.contains(name) && !(store::isPlainName(fetched) &&
+                                       QFile::exists(folder + QStringLiteral("/obr/") + fetched)))
             return QStringLiteral("a picture the builder did not write: ") + image;
     }
     return {};
@@ -148,16 +148,17 @@ QString checkPage(const QString& name, const QString& page, const Expected& expe
     return {};
 }
 
-void storeProgrammes(Store& store, const ProgrammeTexts& texts, QDate day)
+void storeProgrammes(store::Store& store, const ProgrammeTexts& texts, QDate day)
 {
     const QString insert = QStringLiteral(
         "INSERT INTO program (id, tv, datum, hod1, min1, hod2, min2, nazev, info1, info2, "
         "showview, obr, obr2, typprg, stereo) VALUES (?, ?, ?, 20, 0, 21, 0, ?, ?, ?, ?, ?, ?, "
         "'F', 1)");
-    store.provedsql(insert, {programmeId, texts.tv, dates::isoDate(day), texts.nazev, texts.info1,
-                             texts.info2, texts.showview, texts.obr, texts.obr2});
+    store.provedsql(insert, {programmeId, texts.tv, store::dates::isoDate(day), texts.nazev,
+                             texts.info1, texts.info2, texts.showview, texts.obr, texts.obr2});
     store.provedsql(
-        insert, {controlId, controlStation, dates::isoDate(day), controlTitle, {}, {}, {}, {}, {}});
+        insert,
+        {controlId, controlStation, store::dates::isoDate(day), controlTitle, {}, {}, {}, {}, {}});
     for (const QString& station : {texts.tv, controlStation})
         store.provedsql(QStringLiteral("INSERT INTO televize (tv, povoleno, pozice, idtv) "
                                        "VALUES (?, 1, 1, 1)"),
@@ -181,42 +182,41 @@ Expected rows(const QString& detailLink, const QStringList& texts)
 QString checkProgrammePages(const ProgrammeTexts& texts)
 {
     ensureGuiApplication();
-    Store& store = freshStore();
-    const QDate day = Clock::today();
+    store::Store& store = freshStore();
+    const QDate day = store::Clock::today();
     storeProgrammes(store, texts, day);
     const QString folder = imageFolder();
-    const generhtml::PageContext context{store, folder, true};
+    const pages::PageContext context{store, folder, true};
     const QStringList stations{texts.tv, controlStation};
     const auto grid = [&](bool print) {
-        return generhtml::genertabulku(context, day, QStringLiteral("Vše"),
-                                       QStringLiteral("Začátku"), QStringLiteral("Konce"), stations,
-                                       print);
+        return pages::genertabulku(context, day, QStringLiteral("Vše"), QStringLiteral("Začátku"),
+                                   QStringLiteral("Konce"), stations, print);
     };
     const QStringList rowTexts{texts.nazev, texts.info1, controlTitle};
     // A name that is not a fetched file's shows the placeholder, never a path of its own.
     const QStringList placeholder{
         texts.obr.isEmpty() || texts.obr == fetchedPicture
             ? QString()
-            : generhtml::notLoaded().remove(QRegularExpression(QStringLiteral("<[^>]*>")))};
+            : pages::notLoaded().remove(QRegularExpression(QStringLiteral("<[^>]*>")))};
     QString broken =
         checkPage(QStringLiteral("grid"), grid(false),
                   rows(QStringLiteral("vypisinf.htm?id="), rowTexts + placeholder), folder);
     if (broken.isEmpty())
-        broken = checkPage(QStringLiteral("print"), generhtml::forPaper(grid(true)),
+        broken = checkPage(QStringLiteral("print"), pages::forPaper(grid(true)),
                            {rowTexts + QStringList{texts.tv}, {}, {}, notice}, folder);
     if (broken.isEmpty())
         broken = checkPage(
-            QStringLiteral("header"), generhtml::generhlavicku(stations),
+            QStringLiteral("header"), pages::generhlavicku(stations),
             {{texts.tv}, {QStringLiteral("vypishod20.htm")}, {}, controlStation, true}, folder);
     if (broken.isEmpty())
         broken = checkPage(
-            QStringLiteral("search"), generhtml::generhledani(context, generhtml::SearchQuery{}),
+            QStringLiteral("search"), pages::generhledani(context, pages::SearchQuery{}),
             rows(QStringLiteral("vypisinf.htm?hledej=true&id="), rowTexts + QStringList{texts.tv}),
             folder);
     if (broken.isEmpty())
         broken = checkPage(
             QStringLiteral("detail"),
-            generhtml::genervypisinf(context, QString::number(programmeId), QStringLiteral("true")),
+            pages::genervypisinf(context, QString::number(programmeId), QStringLiteral("true")),
             {{texts.nazev, texts.tv, texts.info1, texts.info2},
              {QStringLiteral("upozor.htm?id=%1").arg(programmeId),
               QStringLiteral("zpet.htm?hledej=true")},

@@ -21,11 +21,11 @@ struct Scratch
         // Nothing here must outlive a power cut, and waiting for the disk slows fuzzing down
         // a hundredfold.
         store.provedsql(QStringLiteral("PRAGMA synchronous=OFF"));
-        Clock::setFixed(QDateTime(QDate(2026, 12, 4), QTime(12, 0)));
+        store::Clock::setFixed(QDateTime(QDate(2026, 12, 4), QTime(12, 0)));
     }
 
     QTemporaryDir folder;
-    Store store;
+    store::Store store;
 };
 
 Scratch& scratch()
@@ -41,9 +41,9 @@ QString scratchFolder()
     return scratch().folder.path();
 }
 
-Store& freshStore()
+store::Store& freshStore()
 {
-    Store& store = scratch().store;
+    store::Store& store = scratch().store;
     for (const QString& statement :
          {QStringLiteral("DELETE FROM televize"), QStringLiteral("DELETE FROM program"),
           QStringLiteral("DELETE FROM propridani"), QStringLiteral("DELETE FROM obrpronacteni"),
@@ -52,9 +52,9 @@ Store& freshStore()
     return store;
 }
 
-std::optional<QString> valueOf(Store& store, const QString& sql, const QVariantList& params)
+std::optional<QString> valueOf(store::Store& store, const QString& sql, const QVariantList& params)
 {
-    const Rows rows = store.provedsql(sql, params);
+    const store::Rows rows = store.provedsql(sql, params);
     if (rows.empty() || rows.front().value(u"v").isNull())
         return std::nullopt;
     return rows.front().text(u"v");

@@ -5,8 +5,11 @@
 #include <QVariantList>
 #include <optional>
 
-namespace obzorka {
+namespace obzorka::store {
 class Store;
+} // namespace obzorka::store
+
+namespace obzorka {
 }
 
 // What the entries share: a folder and a store kept for the whole process.
@@ -16,10 +19,10 @@ QString scratchFolder();
 
 // The store in the scratch folder with what the imports write emptied, so that no input
 // depends on the ones before it; the clock stands still for the same reason.
-Store& freshStore();
+store::Store& freshStore();
 
 // The single value of a query; empty for NULL or no row.
-std::optional<QString> valueOf(Store& store, const QString& sql, const QVariantList& params);
+std::optional<QString> valueOf(store::Store& store, const QString& sql, const QVariantList& params);
 
 // Bytes as the listing server sends them.
 QString serverText(QByteArrayView bytes);

@@ -14,14 +14,14 @@ namespace {
 
 using namespace obzorka::sync;
 
-qint64 count(Store& store, const QString& sql)
+qint64 count(store::Store& store, const QString& sql)
 {
     return valueOf(store, sql, {}).value_or(QString()).toLongLong();
 }
 
 // On a fresh store; applied again, the same body finds every station known and its message
 // old.
-QString applyTwice(Store& store, const LoginBody& body)
+QString applyTwice(store::Store& store, const LoginBody& body)
 {
     const LoginOutcome first = applyLogin(store, body);
     if (first.bannerEntries != body.banners.mid(1))
@@ -45,7 +45,7 @@ QString mergeAsNewAndChanged(const Records& records)
     QSet<qint64> ids;
     for (const QVariantList& row : records.rows)
         ids.insert(row.at(0).toLongLong());
-    Store& store = freshStore();
+    store::Store& store = freshStore();
     if (mergeListings(store, records).added != ids.size())
         return QStringLiteral("an empty store did not take every new entry");
     // A time its broadcast day does not have would leave the reminders without a start moment.
@@ -84,7 +84,7 @@ QString loginReply(QByteArrayView input)
 QString bannerLine(QByteArrayView input)
 {
     const LoginBody body = parseLoginBody(QStringLiteral("#\r\n\r\n\r\n") + serverText(input));
-    Store& store = freshStore();
+    store::Store& store = freshStore();
     store.provedsql(QStringLiteral("INSERT INTO reklama (rekl_id, datumdo) VALUES (?, ?)"),
                     {QStringLiteral("jaro"), QStringLiteral("31.5.2027")});
     const QString broken = applyTwice(store, body);
@@ -95,12 +95,12 @@ QString bannerLine(QByteArrayView input)
         return QStringLiteral("the banners were cleared without the flag or kept with it");
     // What the banner step fetches: plain names only, ending with the two fixed files.
     for (const BannerEntry& banner : parseBannerEntries(body.banners.mid(1))) {
-        if (!isPlainName(banner.id) || banner.files.size() < 2 ||
+        if (!store::isPlainName(banner.id) || banner.files.size() < 2 ||
             banner.files.last() != u"banner.gif" ||
             banner.files.at(banner.files.size() - 2) != u"index.html")
             return QStringLiteral("a banner entry names a file outside its folder or lacks one");
         for (const QString& file : banner.files)
-            if (!isPlainName(file))
+            if (!store::isPlainName(file))
                 return QStringLiteral("a banner file name leaves its folder");
     }
     return {};

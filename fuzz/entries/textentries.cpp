@@ -11,30 +11,30 @@ namespace {
 
 QString checkDates(const QString& text)
 {
-    const auto moment = dates::parseMoment(text);
-    const auto day = dates::parseDate(text);
+    const auto moment = store::dates::parseMoment(text);
+    const auto day = store::dates::parseDate(text);
     if (day != (moment ? std::optional(moment->date()) : std::nullopt))
         return QStringLiteral("parseDate and parseMoment read different days");
-    if (moment && dates::parseMoment(dates::isoMoment(*moment)) != moment)
+    if (moment && store::dates::parseMoment(store::dates::isoMoment(*moment)) != moment)
         return QStringLiteral("a moment does not read back from its stored form");
     // The day text writes the year as it is: years before 1000 do not read back.
-    if (day && day->year() >= 1000 && dates::parseDate(dates::dayText(*day)) != day)
+    if (day && day->year() >= 1000 && store::dates::parseDate(store::dates::dayText(*day)) != day)
         return QStringLiteral("a day does not read back from its day text");
     return {};
 }
 
 // DateAdd with every interval; adding seconds or days and counting them again gives the number.
-QString checkDateAdd(Store& store, const QString& text, const QString& amount)
+QString checkDateAdd(store::Store& store, const QString& text, const QString& amount)
 {
-    const std::optional<qint64> units = numbers::toWholeNumber(amount);
+    const std::optional<qint64> units = store::numbers::toWholeNumber(amount);
     for (const QString& interval : {QStringLiteral("s"), QStringLiteral("n"), QStringLiteral("h"),
                                     QStringLiteral("d"), QStringLiteral("m")}) {
         const auto added = valueOf(store, QStringLiteral("SELECT DateAdd(?, ?, ?) AS v"),
                                    {interval, amount, text});
-        if (added && (!units || !dates::parseMoment(text)))
+        if (added && (!units || !store::dates::parseMoment(text)))
             return QStringLiteral("DateAdd gave a moment without a number and a moment");
         // Far enough out, the stored form has no four-digit year and reads as no moment.
-        if (!added || !dates::parseMoment(*added) || (interval != u"s" && interval != u"d"))
+        if (!added || !store::dates::parseMoment(*added) || (interval != u"s" && interval != u"d"))
             continue;
         const auto counted = valueOf(store, QStringLiteral("SELECT DateDiff(?, ?, ?) AS v"),
                                      {interval, text, *added});
@@ -48,10 +48,11 @@ QString checkDateAdd(Store& store, const QString& text, const QString& amount)
 
 QString linkTarget(QByteArrayView input)
 {
-    using Kind = links::LinkAction::Kind;
-    const links::LinkAction action = links::parseLink(QString::fromUtf8(input));
+    using Kind = navigation::links::LinkAction::Kind;
+    const navigation::links::LinkAction action =
+        navigation::links::parseLink(QString::fromUtf8(input));
     const QString& target = action.target;
-    const auto number = [](const QString& text) { return numbers::toWholeNumber(text); };
+    const auto number = [](const QString& text) { return store::numbers::toWholeNumber(text); };
     QString written; // the link as the pages write it for this action
     switch (action.kind) {
     case Kind::Nothing:
@@ -103,12 +104,13 @@ QString dateText(QByteArrayView input)
     const QString broken = checkDates(text);
     if (!broken.isEmpty())
         return broken;
-    Store& store = freshStore();
-    const auto day = dates::parseDate(text);
+    store::Store& store = freshStore();
+    const auto day = store::dates::parseDate(text);
     if (valueOf(store, QStringLiteral("SELECT DateValue(?) AS v"), {text}) !=
-        (day ? std::optional(dates::isoDate(*day)) : std::nullopt))
+        (day ? std::optional(store::dates::isoDate(*day)) : std::nullopt))
         return QStringLiteral("DateValue does not read the day parseDate reads");
-    const bool twoMoments = dates::parseMoment(text) && dates::parseMoment(lines.value(2));
+    const bool twoMoments =
+        store::dates::parseMoment(text) && store::dates::parseMoment(lines.value(2));
     for (const QString& interval : {QStringLiteral("s"), QStringLiteral("n"), QStringLiteral("d")})
         if (valueOf(store, QStringLiteral("SELECT DateDiff(?, ?, ?) AS v"),
                     {interval, text, lines.value(2)})

@@ -1,6 +1,6 @@
 #include "app/downloadhost.h"
 
-namespace obzorka {
+namespace obzorka::app {
 
 DownloadHost::DownloadHost(QObject* parent) : QObject(parent)
 {
@@ -33,4 +33,4 @@ void DownloadHost::tick()
         emit bannerDue();
 }
 
-} // namespace obzorka
+} // namespace obzorka::app

@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <atomic>
 
-namespace obzorka {
+namespace obzorka::app {
 
 // The hidden form "Form2": the two 5-second timers that drive the background work. Timer1
 // counts ticks and paces the downloads; Timer2 paces the reminder checks. Start-up enables
@@ -50,4 +50,4 @@ private:
     int m_timer1_tiky = 0;
 };
 
-} // namespace obzorka
+} // namespace obzorka::app

@@ -1,6 +1,6 @@
 #include "app/guidestate.h"
 
-namespace obzorka {
+namespace obzorka::app {
 
 QString form1caption(const QString& loginName)
 {
@@ -10,4 +10,4 @@ QString form1caption(const QString& loginName)
     return caption;
 }
 
-} // namespace obzorka
+} // namespace obzorka::app

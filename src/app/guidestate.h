@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace obzorka {
+namespace obzorka::app {
 
 // What the main window keeps for the whole run and the rest of the program reads: the server
 // addresses, the data folders, the account and the current station page. Owned by the
@@ -40,13 +40,13 @@ struct GuideState
     QStringList genervypisgenertv;
     // The search last shown, for paging, "Zpět" and its print version; no search yet while
     // hledejod is empty.
-    generhtml::SearchQuery hledej;
+    pages::SearchQuery hledej;
     QString hledejod;
     // Where the grid and the search results were scrolled when a detail page was opened.
     int bodyscrollposltop = 0;
     int bodyhledejscrollposltop = 0;
 
-    void useDataFolder(const DataFolder& folder)
+    void useDataFolder(const store::DataFolder& folder)
     {
         dataFolder = folder.path;
         adr_htmltemp = folder.temp;
@@ -60,4 +60,4 @@ struct GuideState
 // "Obzorka - verze 0.1.0", then " - " and the login name when there is one.
 QString form1caption(const QString& loginName);
 
-} // namespace obzorka
+} // namespace obzorka::app

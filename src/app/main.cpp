@@ -9,27 +9,27 @@
 namespace {
 
 // The export needs no display: it runs without the window toolkit.
-int runExport(int argc, char* argv[], const obzorka::Options& options)
+int runExport(int argc, char* argv[], const obzorka::app::Options& options)
 {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("obzorka"));
     QString error;
-    const int status = obzorka::exportPage(obzorka::resolveDataFolder(options.dataFolder),
-                                           options.exportRequest, &error);
+    const int status = obzorka::app::exportPage(obzorka::app::resolveDataFolder(options.dataFolder),
+                                                options.exportRequest, &error);
     if (status != 0)
         std::fprintf(stderr, "%s\n", qUtf8Printable(error));
     return status;
 }
 
 // One download run, reported in one line; no display needed either.
-int runSyncOnce(int argc, char* argv[], const obzorka::Options& options)
+int runSyncOnce(int argc, char* argv[], const obzorka::app::Options& options)
 {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("obzorka"));
     QString report;
     const int status =
-        obzorka::sync::syncOnce(obzorka::resolveDataFolder(options.dataFolder), options.server,
-                                options.imageServer, options.user, options.password, &report);
+        obzorka::app::syncOnce(obzorka::app::resolveDataFolder(options.dataFolder), options.server,
+                               options.imageServer, options.user, options.password, &report);
     std::fprintf(status == 0 ? stdout : stderr, "%s\n", qUtf8Printable(report));
     return status;
 }
@@ -41,24 +41,24 @@ int main(int argc, char* argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const obzorka::Options options = obzorka::parseOptions(arguments);
+    const obzorka::app::Options options = obzorka::app::parseOptions(arguments);
     switch (options.action) {
-    case obzorka::Options::Action::Help:
-        std::fputs(qUtf8Printable(obzorka::usageText()), stdout);
+    case obzorka::app::Options::Action::Help:
+        std::fputs(qUtf8Printable(obzorka::app::usageText()), stdout);
         return 0;
-    case obzorka::Options::Action::Version:
+    case obzorka::app::Options::Action::Version:
         std::printf("obzorka %s\n", OBZORKA_VERSION);
         return 0;
-    case obzorka::Options::Action::Error:
+    case obzorka::app::Options::Action::Error:
         std::fprintf(stderr, "%s\nNápovědu vypíše: obzorka --help\n",
                      qUtf8Printable(options.error));
         return 2;
-    case obzorka::Options::Action::Export:
+    case obzorka::app::Options::Action::Export:
         return runExport(argc, argv, options);
-    case obzorka::Options::Action::SyncOnce:
+    case obzorka::app::Options::Action::SyncOnce:
         return runSyncOnce(argc, argv, options);
-    case obzorka::Options::Action::Run:
+    case obzorka::app::Options::Action::Run:
         break;
     }
-    return obzorka::runWindow(argc, argv, options);
+    return obzorka::app::runWindow(argc, argv, options);
 }

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace obzorka {
+namespace obzorka::app {
 
 int runWindow(int, char*[], const Options&)
 {
@@ -10,4 +10,4 @@ int runWindow(int, char*[], const Options&)
     return 2;
 }
 
-} // namespace obzorka
+} // namespace obzorka::app

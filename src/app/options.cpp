@@ -8,7 +8,7 @@
 #include <QStandardPaths>
 #include <map>
 
-namespace obzorka {
+namespace obzorka::app {
 namespace {
 
 // "host" or "host:port" with a port from 1 to 65535.
@@ -65,41 +65,43 @@ QString oneOf(const QString& option, const QString& value, const QStringList& al
 QString checkExport(ExportRequest& request)
 {
     if (request.kind == u"grid") {
-        if (!request.day.isEmpty() && !dates::parseDate(request.day))
+        if (!request.day.isEmpty() && !store::dates::parseDate(request.day))
             return QStringLiteral("„%1“ není den ve tvaru D.M.RRRR.").arg(request.day);
         if (request.page < 1 || request.page > 24)
             return QStringLiteral("Volba --page čeká číslo stránky od 1 do 24.");
         QString problem;
         if (!request.from.isEmpty())
-            problem = oneOf(QStringLiteral("--from"), request.from, chooseritems::fromTimes());
+            problem =
+                oneOf(QStringLiteral("--from"), request.from, pages::chooseritems::fromTimes());
         if (problem.isEmpty() && !request.to.isEmpty())
-            problem = oneOf(QStringLiteral("--to"), request.to, chooseritems::toTimes());
+            problem = oneOf(QStringLiteral("--to"), request.to, pages::chooseritems::toTimes());
         if (problem.isEmpty())
-            problem = oneOf(QStringLiteral("--type"), request.type, chooseritems::programmeTypes());
+            problem = oneOf(QStringLiteral("--type"), request.type,
+                            pages::chooseritems::programmeTypes());
         return problem;
     }
     if (request.kind == u"search") {
         if (request.day.isEmpty())
             request.day = QStringLiteral("Kdykoliv");
         // A bare day is taken as the chooser item of that day.
-        if (const auto day = dates::parseDate(request.day))
-            request.day = chooseritems::dateItem(*day);
-        if (request.day != u"Kdykoliv" && !chooseritems::dateOfItem(request.day))
+        if (const auto day = store::dates::parseDate(request.day))
+            request.day = pages::chooseritems::dateItem(*day);
+        if (request.day != u"Kdykoliv" && !pages::chooseritems::dateOfItem(request.day))
             return QStringLiteral("„%1“ není den; zadejte Kdykoliv nebo den ve tvaru D.M.RRRR.")
                 .arg(request.day);
         if (request.first < 1)
             return QStringLiteral("Volba --first čeká kladné číslo.");
         QString problem =
-            oneOf(QStringLiteral("--type"), request.type, chooseritems::programmeTypes());
+            oneOf(QStringLiteral("--type"), request.type, pages::chooseritems::programmeTypes());
         if (problem.isEmpty())
-            problem =
-                oneOf(QStringLiteral("--group"), request.group, chooseritems::stationGroups());
+            problem = oneOf(QStringLiteral("--group"), request.group,
+                            pages::chooseritems::stationGroups());
         return problem;
     }
     if (request.kind == u"detail" && request.id.trimmed().isEmpty())
         return QStringLiteral("Export detailu potřebuje volbu --id.");
     if (request.kind == u"help")
-        return oneOf(QStringLiteral("--name"), request.name, generhtml::helpPageNames());
+        return oneOf(QStringLiteral("--name"), request.name, pages::helpPageNames());
     return {};
 }
 
@@ -226,4 +228,4 @@ QString resolveDataFolder(const QString& given)
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
-} // namespace obzorka
+} // namespace obzorka::app

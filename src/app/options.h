@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace obzorka {
+namespace obzorka::app {
 
 // What "--export" asks for: one page written as a file instead of a window.
 struct ExportRequest
@@ -53,4 +53,4 @@ QString usageText();
 // The data folder to use: the given one, or the user's application data folder.
 QString resolveDataFolder(const QString& given);
 
-} // namespace obzorka
+} // namespace obzorka::app

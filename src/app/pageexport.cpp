@@ -12,14 +12,14 @@
 #include <QStringEncoder>
 #include <cstdio>
 
-namespace obzorka {
+namespace obzorka::app {
 namespace {
 
 // The detail page declares no character set; a file on its own needs one.
 QString withCharset(const QString& kind, QString page)
 {
     if (kind == u"detail")
-        page.insert(QStringLiteral("<HTML>").size(), generhtml::metaLine());
+        page.insert(QStringLiteral("<HTML>").size(), pages::metaLine());
     return page;
 }
 
@@ -43,35 +43,37 @@ bool writeOut(const QString& path, const QByteArray& bytes, QString* error)
 
 } // namespace
 
-QString buildExportedPage(const QString& dataFolder, const ExportRequest& request, Store& store)
+QString buildExportedPage(const QString& dataFolder, const ExportRequest& request,
+                          store::Store& store)
 {
-    const generhtml::PageContext context{store, dataFolder + QStringLiteral("/bmp"),
-                                         Settings(store).readFlag(settingkeys::vps)};
+    const pages::PageContext context{store, dataFolder + QStringLiteral("/bmp"),
+                                     store::Settings(store).readFlag(store::settingkeys::vps)};
     if (request.kind == u"grid") {
-        const QDate day = request.day.isEmpty() ? Clock::today()
-                                                : dates::parseDate(request.day).value_or(QDate());
+        const QDate day = request.day.isEmpty()
+                              ? store::Clock::today()
+                              : store::dates::parseDate(request.day).value_or(QDate());
         // Without --from and --to the window starts as the day chooser would set it.
-        const chooseritems::DayChoice window =
-            chooseritems::chooseDay(QDate(), chooseritems::dateItem(day), Clock::today(),
-                                    QStringLiteral("Teď"), QStringLiteral("Konce"));
-        const QStringList stations = readStationPages(store).stationsOfPage(request.page - 1);
-        return generhtml::genertabulku(
-            context, day, request.type, request.from.isEmpty() ? window.from : request.from,
-            request.to.isEmpty() ? window.to : request.to, stations, false);
+        const pages::chooseritems::DayChoice window = pages::chooseritems::chooseDay(
+            QDate(), pages::chooseritems::dateItem(day), store::Clock::today(),
+            QStringLiteral("Teď"), QStringLiteral("Konce"));
+        const QStringList stations =
+            navigation::readStationPages(store).stationsOfPage(request.page - 1);
+        return pages::genertabulku(context, day, request.type,
+                                   request.from.isEmpty() ? window.from : request.from,
+                                   request.to.isEmpty() ? window.to : request.to, stations, false);
     }
     if (request.kind == u"search")
-        return generhtml::generhledani(context,
-                                       {request.text, request.type, request.day, request.group,
-                                        request.first, request.titleOnly, request.markedOnly});
+        return pages::generhledani(context, {request.text, request.type, request.day, request.group,
+                                             request.first, request.titleOnly, request.markedOnly});
     if (request.kind == u"detail")
-        return generhtml::genervypisinf(context, request.id, QString());
-    return generhtml::helpPage(context, request.name);
+        return pages::genervypisinf(context, request.id, QString());
+    return pages::helpPage(context, request.name);
 }
 
 int exportPage(const QString& dataFolder, const ExportRequest& request, QString* error)
 {
-    Store store;
-    if (!store.otevridb(dataFolder, error, Store::Access::ReadOnly))
+    store::Store store;
+    if (!store.otevridb(dataFolder, error, store::Store::Access::ReadOnly))
         return 1;
     const QString page = buildExportedPage(dataFolder, request, store);
     QStringEncoder encoder("windows-1250", QStringEncoder::Flag::Default);
@@ -79,4 +81,4 @@ int exportPage(const QString& dataFolder, const ExportRequest& request, QString*
     return writeOut(request.out, bytes, error) ? 0 : 1;
 }
 
-} // namespace obzorka
+} // namespace obzorka::app

@@ -4,9 +4,11 @@
 
 #include <QString>
 
-namespace obzorka {
-
+namespace obzorka::store {
 class Store;
+} // namespace obzorka::store
+
+namespace obzorka::app {
 
 // Writes one page of the guide as a standalone HTML file (windows-1250, as the page declares)
 // from the data folder, which it opens read-only. Returns the exit status: 0 written, 1 when
@@ -14,6 +16,7 @@ class Store;
 int exportPage(const QString& dataFolder, const ExportRequest& request, QString* error);
 
 // The page text the request asks for, from an open store.
-QString buildExportedPage(const QString& dataFolder, const ExportRequest& request, Store& store);
+QString buildExportedPage(const QString& dataFolder, const ExportRequest& request,
+                          store::Store& store);
 
-} // namespace obzorka
+} // namespace obzorka::app

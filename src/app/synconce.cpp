@@ -6,37 +6,37 @@
 #include "sync/downloadrun.h"
 #include "sync/fetcher.h"
 
-namespace obzorka::sync {
+namespace obzorka::app {
 
 int syncOnce(const QString& dataFolder, const QString& server, const QString& imageServer,
              const QString& user, const QString& password, QString* report)
 {
-    const std::optional<DataFolder> folder = prepareDataFolder(dataFolder, report);
-    Store store;
+    const std::optional<store::DataFolder> folder = store::prepareDataFolder(dataFolder, report);
+    store::Store store;
     if (!folder || !store.otevridb(dataFolder, report))
         return 1;
-    Settings settings(store);
+    store::Settings settings(store);
     if (!user.isEmpty())
-        settings.writeAccount(withoutQuotes(user), password);
-    const Account account = settings.readAccount();
+        settings.writeAccount(store::withoutQuotes(user), password);
+    const store::Account account = settings.readAccount();
     if (account.name.isEmpty() || account.password.isEmpty()) {
         *report = QStringLiteral("Chybí přístupové jméno a heslo: zadejte --user a --password.");
         return 1;
     }
 
     const std::atomic<bool> stop{false};
-    Fetcher fetcher(stop);
-    RunSettings run;
+    sync::Fetcher fetcher(stop);
+    sync::RunSettings run;
     run.server = server;
     run.imageServer = imageServer;
     run.name = account.name;
     run.password = account.password;
     run.imageFolder = folder->bmp;
-    run.noImages = [&settings] { return settings.readFlag(settingkeys::nestahovatObrazky); };
-    const RunResult result = pln(store, fetcher, stop, run);
+    run.noImages = [&settings] { return settings.readFlag(store::settingkeys::nestahovatObrazky); };
+    const sync::RunResult result = sync::pln(store, fetcher, stop, run);
 
     switch (result.end) {
-    case RunResult::End::Done:
+    case sync::RunResult::End::Done:
         *report = QStringLiteral("Stanice: %1, nové pořady: %2, změněné pořady: %3, obrázky: %4")
                       .arg(result.stations)
                       .arg(result.added)
@@ -47,11 +47,11 @@ int syncOnce(const QString& dataFolder, const QString& server, const QString& im
         if (result.namesSkipped > 0)
             *report += QStringLiteral(", vynechané názvy souborů: %1").arg(result.namesSkipped);
         return 0;
-    case RunResult::End::ErrorReply:
+    case sync::RunResult::End::ErrorReply:
         *report = result.wrongPassword ? QStringLiteral("Špatné přístupové jméno nebo heslo!")
                                        : QStringLiteral("Server odpověděl: ") + result.errorText;
         return 1;
-    case RunResult::End::Quiet:
+    case sync::RunResult::End::Quiet:
         break;
     }
     if (result.httpStatus == 0)
@@ -66,4 +66,4 @@ int syncOnce(const QString& dataFolder, const QString& server, const QString& im
     return 2;
 }
 
-} // namespace obzorka::sync
+} // namespace obzorka::app

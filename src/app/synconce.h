@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace obzorka::sync {
+namespace obzorka::app {
 
 // One download run without a window (obzorka --sync-once): opens the data folder's store,
 // stores the account first when a name is given (as the account dialog would), runs, and
@@ -11,4 +11,4 @@ namespace obzorka::sync {
 int syncOnce(const QString& dataFolder, const QString& server, const QString& imageServer,
              const QString& user, const QString& password, QString* report);
 
-} // namespace obzorka::sync
+} // namespace obzorka::app

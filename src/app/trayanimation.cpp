@@ -1,6 +1,6 @@
 #include "app/trayanimation.h"
 
-namespace obzorka {
+namespace obzorka::app {
 
 int TrayAnimation::krokanimace(int units)
 {
@@ -14,4 +14,4 @@ int TrayAnimation::krokanimace(int units)
     return frame;
 }
 
-} // namespace obzorka
+} // namespace obzorka::app

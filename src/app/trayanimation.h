@@ -1,6 +1,6 @@
 #pragma once
 
-namespace obzorka {
+namespace obzorka::app {
 
 // The tray icon's animation while data flows: units of work add up, and every 1000 units
 // the icon steps to the next of its four frames.
@@ -17,4 +17,4 @@ private:
     int m_snimek = 0; // the frame last shown, 0 before the first
 };
 
-} // namespace obzorka
+} // namespace obzorka::app

@@ -18,16 +18,16 @@ QString fileLink(const QString& path)
 
 } // namespace
 
-QString chooseBanner(Store& store, QRandomGenerator& random)
+QString chooseBanner(store::Store& store, QRandomGenerator& random)
 {
-    const Rows active = store.provedsql(
+    const store::Rows active = store.provedsql(
         QStringLiteral("SELECT rekl_id FROM reklama WHERE DateValue(datumdo)>=DateValue(Date())"));
     if (active.empty())
         return QStringLiteral("0");
     return active.at(size_t(random.bounded(int(active.size())))).text(u"rekl_id");
 }
 
-QString chooseBanner(Store& store)
+QString chooseBanner(store::Store& store)
 {
     QRandomGenerator fresh = QRandomGenerator::securelySeeded();
     return chooseBanner(store, fresh);

@@ -3,8 +3,11 @@
 #include <QRandomGenerator>
 #include <QString>
 
-namespace obzorka {
+namespace obzorka::store {
 class Store;
+} // namespace obzorka::store
+
+namespace obzorka::extras {
 }
 
 // The advertising banner: one of the banners still valid, drawn at random each time.
@@ -12,10 +15,10 @@ namespace obzorka::extras {
 
 // The id of a banner whose last day is today or later, each with the same chance; "0" when
 // none is (its folder holds nothing, so the pane shows a missing picture).
-QString chooseBanner(Store& store, QRandomGenerator& random);
+QString chooseBanner(store::Store& store, QRandomGenerator& random);
 
 // chooseBanner with a generator seeded afresh.
-QString chooseBanner(Store& store);
+QString chooseBanner(store::Store& store);
 
 // The pane's page: the banner's picture linking to its own page, both in its folder under
 // the image folder.

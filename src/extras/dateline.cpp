@@ -6,7 +6,7 @@
 
 #include <array>
 
-namespace obzorka {
+namespace obzorka::extras {
 
 QString nazevdne(QDate day)
 {
@@ -28,23 +28,23 @@ QString capitalisedDayName(QDate day)
 
 QString dateLine(QDate today, const QString& nameDay)
 {
-    return QStringLiteral("Dnes je ") + nazevdne(today) + u' ' + dates::dayText(today) +
+    return QStringLiteral("Dnes je ") + nazevdne(today) + u' ' + store::dates::dayText(today) +
            QStringLiteral(".\r\nSvátek má ") + nameDay + u'.';
 }
 
-QString nameDayAtStartup(Store& store)
+QString nameDayAtStartup(store::Store& store)
 {
-    const Rows rows = store.provedsql(
+    const store::Rows rows = store.provedsql(
         QStringLiteral("SELECT * FROM svatky WHERE CStr(datum)=Day(Date()) || '.' || "
                        "Month(Date()) || '.'"));
     return rows.empty() ? QString() : rows.front().text(u"jmeno");
 }
 
-QString nameDayAtDayChange(Store& store)
+QString nameDayAtDayChange(store::Store& store)
 {
-    const Rows rows = store.provedsql(QStringLiteral(
+    const store::Rows rows = store.provedsql(QStringLiteral(
         "SELECT * FROM svatky WHERE DateValue(datum || Year(Date()))=DateValue(Date())"));
     return rows.empty() ? QString() : rows.front().text(u"jmeno");
 }
 
-} // namespace obzorka
+} // namespace obzorka::extras

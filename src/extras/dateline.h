@@ -3,9 +3,11 @@
 #include <QDate>
 #include <QString>
 
-namespace obzorka {
-
+namespace obzorka::store {
 class Store;
+} // namespace obzorka::store
+
+namespace obzorka::extras {
 
 // The lower-case Czech name of the day's weekday: "neděle", "pondělí", …; empty for a day
 // that is no date.
@@ -21,7 +23,7 @@ QString dateLine(QDate today, const QString& nameDay);
 // Today's name day as start-up looks it up (the stored "d.m." text compared as text) and as
 // the day change looks it up (the stored text with this year, read as a date). Empty when
 // the table has no row for today.
-QString nameDayAtStartup(Store& store);
-QString nameDayAtDayChange(Store& store);
+QString nameDayAtStartup(store::Store& store);
+QString nameDayAtDayChange(store::Store& store);
 
-} // namespace obzorka
+} // namespace obzorka::extras

@@ -2,7 +2,7 @@
 
 #include <QRegularExpression>
 
-namespace obzorka::inplace {
+namespace obzorka::navigation::inplace {
 
 QString flipTimeCell(const QString& page, const QString& target)
 {
@@ -36,4 +36,4 @@ QString flipReminderLink(const QString& page, const QString& target)
     return changed;
 }
 
-} // namespace obzorka::inplace
+} // namespace obzorka::navigation::inplace

@@ -5,7 +5,7 @@
 #include <QRegularExpression>
 #include <array>
 
-namespace obzorka::links {
+namespace obzorka::navigation::links {
 namespace {
 
 using Kind = LinkAction::Kind;
@@ -51,7 +51,7 @@ LinkAction parseLink(QString target)
             continue;
         const LinkForm& form = linkForms.at(i);
         const QString value = match.captured(1);
-        if (form.kind == Kind::Help && !generhtml::helpPageNames().contains(value))
+        if (form.kind == Kind::Help && !pages::helpPageNames().contains(value))
             return action;
         action.kind = form.kind;
         action.fromSearch = form.fromSearch;
@@ -66,4 +66,4 @@ LinkAction parseLink(QString target)
     return action;
 }
 
-} // namespace obzorka::links
+} // namespace obzorka::navigation::links

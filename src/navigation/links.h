@@ -3,7 +3,7 @@
 #include <QString>
 
 // The pseudo-links of the pages: what a click on one asks for.
-namespace obzorka::links {
+namespace obzorka::navigation::links {
 
 struct LinkAction
 {
@@ -34,4 +34,4 @@ struct LinkAction
 // only with one address and at most a subject. Anything else does nothing.
 LinkAction parseLink(QString target);
 
-} // namespace obzorka::links
+} // namespace obzorka::navigation::links

@@ -3,7 +3,7 @@
 #include "store/blanks.h"
 #include "store/store.h"
 
-namespace obzorka {
+namespace obzorka::navigation {
 
 QStringList StationPages::stationsOfPage(int pageIndex) const
 {
@@ -15,10 +15,10 @@ QStringList StationPages::stationsOfPage(int pageIndex) const
     return names;
 }
 
-StationPages readStationPages(Store& store)
+StationPages readStationPages(store::Store& store)
 {
     StationPages pages;
-    for (const Row& row : store.provedsql(QStringLiteral("SELECT * FROM televize"))) {
+    for (const store::Row& row : store.provedsql(QStringLiteral("SELECT * FROM televize"))) {
         const qint64 slot = row.number(u"pozice");
         if (slot < 1 || slot > StationPages::slotCount)
             continue;
@@ -37,20 +37,20 @@ StationPages readStationPages(Store& store)
         if (tag.isEmpty())
             continue;
         QString& tooltip = pages.tooltips.at((slot - 1) / StationPages::pageSize + 1);
-        tooltip = trimBlanks(tooltip + u' ' + tag);
+        tooltip = store::trimBlanks(tooltip + u' ' + tag);
     }
     return pages;
 }
 
-} // namespace obzorka
+} // namespace obzorka::navigation
 
-namespace obzorka {
+namespace obzorka::navigation {
 
-void swapSlots(Store& store, int target, int source)
+void swapSlots(store::Store& store, int target, int source)
 {
     // The target's station waits on slot -1 while the source's takes its place; not on 0,
     // where a station without a free slot may be, which must not move.
-    Store::Transaction swap(store);
+    store::Store::Transaction swap(store);
     store.provedsql(QStringLiteral("UPDATE televize SET pozice=-1 WHERE pozice=?"), {target});
     store.provedsql(QStringLiteral("UPDATE televize SET pozice=? WHERE pozice=?"),
                     {target, source});
@@ -58,4 +58,4 @@ void swapSlots(Store& store, int target, int source)
     swap.commit();
 }
 
-} // namespace obzorka
+} // namespace obzorka::navigation

@@ -4,9 +4,11 @@
 #include <QStringList>
 #include <array>
 
-namespace obzorka {
-
+namespace obzorka::store {
 class Store;
+} // namespace obzorka::store
+
+namespace obzorka::navigation {
 
 // The stations as the 96 bySlot show them, four to a page: slot n (1..96) is the station
 // whose pozice is n. Only received stations carry a tag, and only tags reach the grid.
@@ -34,10 +36,10 @@ struct StationPages
 };
 
 // Reads televize. Stations whose slot lies outside 1..96 have no slot.
-StationPages readStationPages(Store& store);
+StationPages readStationPages(store::Store& store);
 
 // Swaps the stations of two slots (a slot dropped on another); an empty slot simply
 // receives the station, and a slot dropped on itself changes nothing.
-void swapSlots(Store& store, int target, int source);
+void swapSlots(store::Store& store, int target, int source);
 
-} // namespace obzorka
+} // namespace obzorka::navigation

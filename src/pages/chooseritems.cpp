@@ -3,7 +3,7 @@
 #include "extras/dateline.h"
 #include "store/dates.h"
 
-namespace obzorka::chooseritems {
+namespace obzorka::pages::chooseritems {
 namespace {
 
 QStringList times(int lastHourAfterMidnight)
@@ -22,7 +22,7 @@ QStringList times(int lastHourAfterMidnight)
 
 QString dateItem(QDate day)
 {
-    return capitalisedDayName(day) + u' ' + dates::dayText(day);
+    return extras::capitalisedDayName(day) + u' ' + store::dates::dayText(day);
 }
 
 std::optional<QDate> dateOfItem(const QString& item)
@@ -30,7 +30,7 @@ std::optional<QDate> dateOfItem(const QString& item)
     const QStringList words = item.split(QLatin1Char(' '));
     if (words.size() < 2)
         return std::nullopt;
-    return dates::parseDate(words.at(1));
+    return store::dates::parseDate(words.at(1));
 }
 
 DayChoice chooseDay(QDate previous, const QString& item, QDate today, const QString& from,
@@ -100,4 +100,4 @@ QStringList toTimes()
     return times(8);
 }
 
-} // namespace obzorka::chooseritems
+} // namespace obzorka::pages::chooseritems

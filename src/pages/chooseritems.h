@@ -5,7 +5,7 @@
 #include <optional>
 
 // The fixed lists of the main window's choosers and the date items they show.
-namespace obzorka::chooseritems {
+namespace obzorka::pages::chooseritems {
 
 inline const QString nightPrefix = QStringLiteral("Noční_pořady-");
 
@@ -44,4 +44,4 @@ QStringList fromTimes();
 // The same with " 0:00" … " 8:00" after midnight.
 QStringList toTimes();
 
-} // namespace obzorka::chooseritems
+} // namespace obzorka::pages::chooseritems

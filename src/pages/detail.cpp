@@ -7,21 +7,21 @@
 #include "store/programmeid.h"
 #include "store/store.h"
 
-namespace obzorka::generhtml {
+namespace obzorka::pages {
 namespace {
 
-QString reminderState(const Row& programme, bool marked)
+QString reminderState(const store::Row& programme, bool marked)
 {
     const QDateTime day =
-        dates::naive(dates::parseDate(programme.text(u"datum")).value_or(QDate()));
+        store::dates::naive(store::dates::parseDate(programme.text(u"datum")).value_or(QDate()));
     const QDateTime start =
         day.addSecs(programme.number(u"hod1") * 3600 + programme.number(u"min1") * 60);
     const QDateTime end =
         day.addSecs(programme.number(u"hod2") * 3600 + programme.number(u"min2") * 60);
-    const QDateTime now = Clock::now();
-    if (dates::minuteBoundaries(end, now) > 0)
+    const QDateTime now = store::Clock::now();
+    if (store::dates::minuteBoundaries(end, now) > 0)
         return QStringLiteral("<FONT COLOR=#10D010>POŘAD JIŽ SKONČIL.</FONT>");
-    if (dates::minuteBoundaries(start, now) > 0)
+    if (store::dates::minuteBoundaries(start, now) > 0)
         return QStringLiteral("<FONT COLOR=#10D010>POŘAD JIŽ ZAČAL.</FONT>");
     return QStringLiteral("<A HREF=\"upozor.htm?id=") + programme.text(u"id") +
            QStringLiteral("\" STYLE=\"color: #10D010;font-weight: bold;\" ONCLICK=\"return "
@@ -30,18 +30,18 @@ QString reminderState(const Row& programme, bool marked)
            QStringLiteral("</A><BR>");
 }
 
-QString leftColumn(const PageContext& context, const Row& programme)
+QString leftColumn(const PageContext& context, const store::Row& programme)
 {
-    QString column = QStringLiteral("<B>Název:</B> <FONT COLOR=red><B>") +
-                     pageText(programme.text(u"nazev")) +
-                     QStringLiteral("</B></FONT><BR><B>Televize:</B> <FONT COLOR=red>") +
-                     pageText(programme.text(u"tv")) +
-                     QStringLiteral("</FONT><BR><B>Datum:</B> <FONT COLOR=gold>") +
-                     dates::dayText(dates::parseDate(programme.text(u"datum")).value_or(QDate())) +
-                     QStringLiteral("</FONT><BR><B>Čas vysílání pořadu:</B> <FONT COLOR=gold>") +
-                     casnatext(programme.number(u"hod1"), programme.number(u"min1")) + u'-' +
-                     casnatext(programme.number(u"hod2"), programme.number(u"min2")) +
-                     QStringLiteral("</FONT><BR>");
+    QString column =
+        QStringLiteral("<B>Název:</B> <FONT COLOR=red><B>") + pageText(programme.text(u"nazev")) +
+        QStringLiteral("</B></FONT><BR><B>Televize:</B> <FONT COLOR=red>") +
+        pageText(programme.text(u"tv")) +
+        QStringLiteral("</FONT><BR><B>Datum:</B> <FONT COLOR=gold>") +
+        store::dates::dayText(store::dates::parseDate(programme.text(u"datum")).value_or(QDate())) +
+        QStringLiteral("</FONT><BR><B>Čas vysílání pořadu:</B> <FONT COLOR=gold>") +
+        casnatext(programme.number(u"hod1"), programme.number(u"min1")) + u'-' +
+        casnatext(programme.number(u"hod2"), programme.number(u"min2")) +
+        QStringLiteral("</FONT><BR>");
 
     const QString code = context.showVps ? vpsCode(programme) : QString();
     if (!code.isEmpty())
@@ -54,17 +54,18 @@ QString leftColumn(const PageContext& context, const Row& programme)
     if (!typeIcon.isEmpty())
         column += QStringLiteral("<B>Typ pořadu:</B> ") + typeIcon + QStringLiteral("<BR>");
 
-    const QString icons = flagIcons(
-        context, programme, !trimBlanks(programme.text(u"info2")).isEmpty(), QStringLiteral(" "));
+    const QString icons =
+        flagIcons(context, programme, !store::trimBlanks(programme.text(u"info2")).isEmpty(),
+                  QStringLiteral(" "));
     if (!icons.isEmpty())
         column += QStringLiteral("<B>Doplňující informace:</B> ") + icons + QStringLiteral("<BR>");
 
-    const QString info1 = trimBlanks(programme.text(u"info1"));
+    const QString info1 = store::trimBlanks(programme.text(u"info1"));
     if (!info1.isEmpty())
         column += QStringLiteral("<BR><B>Krátká informace:</B> <FONT COLOR=\"#D0D0FF\">") +
                   pageText(info1) + QStringLiteral("</FONT><BR>");
 
-    const QString picture = trimBlanks(programme.text(u"obr"));
+    const QString picture = store::trimBlanks(programme.text(u"obr"));
     if (!picture.isEmpty()) {
         const QString path = illustrationPath(context, picture);
         column += path.isEmpty() ? QString(QStringLiteral("<BR>") + notLoaded())
@@ -74,17 +75,17 @@ QString leftColumn(const PageContext& context, const Row& programme)
     return column;
 }
 
-QString middleColumn(const PageContext& context, const Row& programme, bool marked)
+QString middleColumn(const PageContext& context, const store::Row& programme, bool marked)
 {
     QString column = reminderState(programme, marked);
-    const QString picture = trimBlanks(programme.text(u"obr2"));
+    const QString picture = store::trimBlanks(programme.text(u"obr2"));
     if (!picture.isEmpty()) {
         const QString path = illustrationPath(context, picture);
         column += path.isEmpty() ? QString(notLoaded() + QStringLiteral("<BR>"))
                                  : QString(QStringLiteral("<IMG SRC=\"") + attributeText(path) +
                                            QStringLiteral("\" ALIGN=\"RIGHT\">"));
     }
-    const QString info2 = trimBlanks(programme.text(u"info2"));
+    const QString info2 = store::trimBlanks(programme.text(u"info2"));
     if (!info2.isEmpty())
         column += QStringLiteral("<BR><B>Rozšířená informace:</B> <FONT COLOR=\"#D0D0FF\">") +
                   pageText(info2) + QStringLiteral("</FONT><BR>");
@@ -97,12 +98,12 @@ QString genervypisinf(const PageContext& context, const QString& id, const QStri
 {
     QString page = QStringLiteral("<HTML><BODY BGCOLOR=\"#000050\" TEXT=\"#A0A0FF\"><BR>");
     const bool marked =
-        !context.store.provedsql(QStringLiteral("SELECT * FROM upozornit") + whereIdIs, {id})
+        !context.store.provedsql(QStringLiteral("SELECT * FROM upozornit") + store::whereIdIs, {id})
              .empty();
-    const Rows found =
-        context.store.provedsql(QStringLiteral("SELECT * FROM program") + whereIdIs, {id});
+    const store::Rows found =
+        context.store.provedsql(QStringLiteral("SELECT * FROM program") + store::whereIdIs, {id});
     if (!found.empty()) {
-        const Row& programme = found.front();
+        const store::Row& programme = found.front();
         page += QStringLiteral("<TABLE WIDTH=95% ALIGN=CENTER><TR><TD WIDTH=300 VALIGN=TOP>") +
                 leftColumn(context, programme) + QStringLiteral("</TD><TD VALIGN=TOP>") +
                 middleColumn(context, programme, marked) +
@@ -114,4 +115,4 @@ QString genervypisinf(const PageContext& context, const QString& id, const QStri
     return page + pageEnd();
 }
 
-} // namespace obzorka::generhtml
+} // namespace obzorka::pages

@@ -7,7 +7,7 @@
 
 #include <QFileInfo>
 
-namespace obzorka::generhtml {
+namespace obzorka::pages {
 namespace {
 
 QString twoDigits(qint64 number)
@@ -62,7 +62,7 @@ bool souborexistuje(const QString& path)
     return file.isFile() && file.isReadable();
 }
 
-QString vpsCode(const Row& programme)
+QString vpsCode(const store::Row& programme)
 {
     const QString station = programme.text(u"tv");
     QString code;
@@ -72,7 +72,7 @@ QString vpsCode(const Row& programme)
         code = QStringLiteral("2");
     else
         return {};
-    QDate day = dates::parseDate(programme.text(u"datum")).value_or(QDate());
+    QDate day = store::dates::parseDate(programme.text(u"datum")).value_or(QDate());
     qint64 hour = programme.number(u"hod1");
     if (hour >= 24) {
         hour -= 24;
@@ -82,7 +82,7 @@ QString vpsCode(const Row& programme)
            twoDigits(programme.number(u"min1"));
 }
 
-QString rowOpening(const Row& programme)
+QString rowOpening(const store::Row& programme)
 {
     const QString showview = programme.text(u"showview");
     if (showview.isEmpty())
@@ -91,12 +91,12 @@ QString rowOpening(const Row& programme)
            QStringLiteral("\">");
 }
 
-QString flagIcons(const PageContext& context, const Row& programme)
+QString flagIcons(const PageContext& context, const store::Row& programme)
 {
     return flagIcons(context, programme, !programme.text(u"info2").isEmpty());
 }
 
-QString flagIcons(const PageContext& context, const Row& programme, bool extendedInfo,
+QString flagIcons(const PageContext& context, const store::Row& programme, bool extendedInfo,
                   const QString& after)
 {
     QString icons;
@@ -114,13 +114,13 @@ QString flagIcons(const PageContext& context, const Row& programme, bool extende
     return icons;
 }
 
-QString shortInfo(const Row& programme)
+QString shortInfo(const store::Row& programme)
 {
     const QString info1 = programme.text(u"info1");
     return info1.isEmpty() ? QString() : QStringLiteral("<BR>") + pageText(info1);
 }
 
-QString vpsLine(const PageContext& context, const Row& programme)
+QString vpsLine(const PageContext& context, const store::Row& programme)
 {
     const QString code = context.showVps ? vpsCode(programme) : QString();
     return code.isEmpty() ? QString()
@@ -134,13 +134,13 @@ QString notLoaded()
 
 QString illustrationPath(const PageContext& context, const QString& name)
 {
-    if (!isPlainName(name))
+    if (!store::isPlainName(name))
         return {};
     const QString path = context.imageFolder + QStringLiteral("/obr/") + name;
     return souborexistuje(path) ? path : QString();
 }
 
-QString illustration(const PageContext& context, const Row& programme)
+QString illustration(const PageContext& context, const store::Row& programme)
 {
     const QString name = programme.text(u"obr");
     if (name.isEmpty())
@@ -156,7 +156,7 @@ QString radkyporadu(const PageContext& context, const QString& sql, const QVaria
                     bool noImages)
 {
     QString rows;
-    for (const Row& programme : context.store.provedsql(sql, params)) {
+    for (const store::Row& programme : context.store.provedsql(sql, params)) {
         const QString id = programme.text(u"id");
         const QString cellClass = programme.number(u"upozornitid") != 0 ? QStringLiteral("caszvol")
                                                                         : QStringLiteral("cas");
@@ -183,4 +183,4 @@ QString radkyporadu(const PageContext& context, const QString& sql, const QVaria
     return rows;
 }
 
-} // namespace obzorka::generhtml
+} // namespace obzorka::pages

@@ -6,22 +6,25 @@
 #include <QString>
 #include <QVariantList>
 
-namespace obzorka {
+namespace obzorka::store {
 class Store;
+} // namespace obzorka::store
+
+namespace obzorka::pages {
 }
 
 // The page builders: each returns a whole HTML page as text, built from fixed fragments
 // without line breaks; stored texts go in through pageText (pagetext.h), as text with at most
 // bold, italic, underline and line breaks. Values from the user and the store reach SQL as
 // bound parameters only.
-namespace obzorka::generhtml {
+namespace obzorka::pages {
 
 // What the builders read besides their arguments: the store, the image folder (the data
 // folder's "bmp"; every picture of a page is that folder, "/" and a name) and whether the
 // VPS codes are shown (the settings box "Zobrazovat VPS").
 struct PageContext
 {
-    Store& store;
+    store::Store& store;
     QString imageFolder;
     bool showVps = false;
 };
@@ -55,21 +58,21 @@ QString ikonatypu(const PageContext& context, const QString& typprg);
 // True when the path is a regular file that may be read.
 bool souborexistuje(const QString& path);
 // The nine-digit VPS code of a "ČT1"/"ČT2" programme, empty for other stations.
-QString vpsCode(const Row& programme);
+QString vpsCode(const store::Row& programme);
 // "<TR", with the ShowView code as its title when there is one, ">".
-QString rowOpening(const Row& programme);
+QString rowOpening(const store::Row& programme);
 // The info icon (when the programme has extended information) and the flag icons, each
 // followed by after.
-QString flagIcons(const PageContext& context, const Row& programme, bool extendedInfo,
+QString flagIcons(const PageContext& context, const store::Row& programme, bool extendedInfo,
                   const QString& after = {});
-QString flagIcons(const PageContext& context, const Row& programme);
+QString flagIcons(const PageContext& context, const store::Row& programme);
 // "<BR>" and the short information, or nothing.
-QString shortInfo(const Row& programme);
+QString shortInfo(const store::Row& programme);
 // The yellow line shown where an illustration has not been fetched yet.
 QString notLoaded();
 // The VPS line of a row (when shown) and the illustration or its placeholder.
-QString vpsLine(const PageContext& context, const Row& programme);
-QString illustration(const PageContext& context, const Row& programme);
+QString vpsLine(const PageContext& context, const store::Row& programme);
+QString illustration(const PageContext& context, const store::Row& programme);
 // The path of a fetched illustration, empty when the name is not a plain file name or the
 // file is not there.
 QString illustrationPath(const PageContext& context, const QString& name);
@@ -146,4 +149,4 @@ QString helpPage(const PageContext& context, const QString& name);
 // The page rewritten for white paper: no colours, no links, smaller type.
 QString forPaper(const QString& page);
 
-} // namespace obzorka::generhtml
+} // namespace obzorka::pages

@@ -7,7 +7,7 @@
 #include <QRegularExpression>
 #include <array>
 
-namespace obzorka::generhtml {
+namespace obzorka::pages {
 namespace {
 
 constexpr int endOfDay = 48;
@@ -106,7 +106,7 @@ Statement bandStatement(QDate day, const QString& station, const Band& band, boo
                    : QStringLiteral("((hod1+(min1/60.0))>=(?+?/60.0)) ")) +
         typeCondition(typeName) + QStringLiteral(" ORDER BY hod1, min1");
     return {sql,
-            {dates::dayText(day), station, band.endHour, band.endMinute, band.startHour,
+            {store::dates::dayText(day), station, band.endHour, band.endMinute, band.startHour,
              band.startMinute}};
 }
 
@@ -159,8 +159,8 @@ QString genertabulku(const PageContext& context, QDate day, const QString& typeN
                      const QString& fromText, const QString& toText, const QStringList& stations,
                      bool print)
 {
-    const std::vector<Band> bands = clipBands(fromText, toText, Clock::now().time());
-    const QString dayText = dates::dayText(day);
+    const std::vector<Band> bands = clipBands(fromText, toText, store::Clock::now().time());
+    const QString dayText = store::dates::dayText(day);
     const auto bandRows = [&](int band, const QString& station) {
         const Statement statement =
             bandStatement(day, station, bands.at(band), band == 0, typeName);
@@ -223,4 +223,4 @@ QString genertabulku(const PageContext& context, QDate day, const QString& typeN
            QStringLiteral("</TD></TR></TABLE>") + pageEnd();
 }
 
-} // namespace obzorka::generhtml
+} // namespace obzorka::pages

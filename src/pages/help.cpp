@@ -4,7 +4,7 @@
 
 #include <array>
 
-namespace obzorka::generhtml {
+namespace obzorka::pages {
 namespace {
 
 struct Topic
@@ -179,4 +179,4 @@ QString helpPage(const PageContext& context, const QString& name)
     return {};
 }
 
-} // namespace obzorka::generhtml
+} // namespace obzorka::pages

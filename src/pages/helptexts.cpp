@@ -1,6 +1,6 @@
 #include "pages/helptexts.h"
 
-namespace obzorka::generhtml::helptexts {
+namespace obzorka::pages::helptexts {
 
 namespace {
 
@@ -210,4 +210,4 @@ QString downloadingText(const QString& imageFolder)
            QStringLiteral(". Stahování znovu spustíte volbou <B>Povolit stahování</B>.");
 }
 
-} // namespace obzorka::generhtml::helptexts
+} // namespace obzorka::pages::helptexts

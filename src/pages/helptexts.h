@@ -5,7 +5,7 @@
 
 // The wording of the help pages. The builders in help.cpp put it into the page frame, the
 // numbered rows and the navigation; this file holds only the Czech texts.
-namespace obzorka::generhtml::helptexts {
+namespace obzorka::pages::helptexts {
 
 // One numbered row: the heading is written as it stands (blanks as "&nbsp;"), the text after
 // "- " in the second cell. Both may hold simple markup (a link, <B>, <BR>).
@@ -30,4 +30,4 @@ QString uninstallText();
 // The one text cell of the downloading page; the tray pictures follow the image folder.
 QString downloadingText(const QString& imageFolder);
 
-} // namespace obzorka::generhtml::helptexts
+} // namespace obzorka::pages::helptexts

@@ -1,6 +1,6 @@
 #include "pages/generhtml.h"
 
-namespace obzorka::generhtml {
+namespace obzorka::pages {
 
 QString pageStart()
 {
@@ -61,4 +61,4 @@ QString generzprava(const QString& message)
            message + QStringLiteral("</CENTER>") + pageEnd();
 }
 
-} // namespace obzorka::generhtml
+} // namespace obzorka::pages

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <algorithm>
 
-namespace obzorka {
+namespace obzorka::pages {
 namespace {
 
 // The local path a page's image source names; empty for anything but a local file. Pages
@@ -50,4 +50,4 @@ std::optional<QByteArray> PageResources::read(const QUrl& name) const
     return bytes;
 }
 
-} // namespace obzorka
+} // namespace obzorka::pages

@@ -5,7 +5,7 @@
 #include <QUrl>
 #include <optional>
 
-namespace obzorka {
+namespace obzorka::pages {
 
 // The files a page in a pane may show: regular files inside the given folders (the data
 // folder's bmp/ and icons/), with links resolved, of at most maxBytes each. Anything else (a
@@ -25,4 +25,4 @@ private:
     QStringList m_folders;
 };
 
-} // namespace obzorka
+} // namespace obzorka::pages

@@ -2,7 +2,7 @@
 
 #include <QRegularExpression>
 
-namespace obzorka::generhtml {
+namespace obzorka::pages {
 
 QString attributeText(const QString& stored)
 {
@@ -52,4 +52,4 @@ QString pageText(const QString& stored)
     return text;
 }
 
-} // namespace obzorka::generhtml
+} // namespace obzorka::pages

@@ -4,7 +4,7 @@
 
 // Stored texts (titles, information, station names, codes from the server) as they go into a
 // page: text, never markup of their own.
-namespace obzorka::generhtml {
+namespace obzorka::pages {
 
 // "&", "<", ">" and '"' become entities, so the text reads exactly as sent. The bare tags
 // <B>, <I>, <U> (with their closing tags) and <BR>, in any letter case and without
@@ -16,4 +16,4 @@ QString pageText(const QString& stored);
 // A stored text inside a double-quoted attribute: entities only, no markup at all.
 QString attributeText(const QString& stored);
 
-} // namespace obzorka::generhtml
+} // namespace obzorka::pages

@@ -2,7 +2,7 @@
 
 #include <QRegularExpression>
 
-namespace obzorka::generhtml {
+namespace obzorka::pages {
 
 QString forPaper(const QString& page)
 {
@@ -34,4 +34,4 @@ QString forPaper(const QString& page)
     return paper + QStringView(page).mid(copied);
 }
 
-} // namespace obzorka::generhtml
+} // namespace obzorka::pages

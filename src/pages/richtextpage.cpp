@@ -2,7 +2,7 @@
 
 #include <QRegularExpression>
 
-namespace obzorka {
+namespace obzorka::pages {
 
 RichTextPage adaptForRichText(const QString& page)
 {
@@ -39,4 +39,4 @@ RichTextPage adaptForRichText(const QString& page)
     return adapted;
 }
 
-} // namespace obzorka
+} // namespace obzorka::pages

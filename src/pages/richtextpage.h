@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace obzorka {
+namespace obzorka::pages {
 
 // A built page made ready for Qt's rich-text view, so that it looks as in a web browser:
 // the comment markers around the style rules are dropped (Qt would skip the rules), the
@@ -19,4 +19,4 @@ struct RichTextPage
 
 RichTextPage adaptForRichText(const QString& page);
 
-} // namespace obzorka
+} // namespace obzorka::pages

@@ -9,20 +9,20 @@
 
 #include <array>
 
-namespace obzorka::generhtml {
+namespace obzorka::pages {
 namespace {
 
-QString searchRow(const PageContext& context, const Row& programme)
+QString searchRow(const PageContext& context, const store::Row& programme)
 {
     const QString id = programme.text(u"id");
     const QString cellClass =
         programme.number(u"upozornitid") != 0 ? QStringLiteral("caszvol") : QStringLiteral("cas");
-    const QDate day = dates::parseDate(programme.text(u"datum")).value_or(QDate());
+    const QDate day = store::dates::parseDate(programme.text(u"datum")).value_or(QDate());
     QString row = rowOpening(programme);
     row += QStringLiteral("<TD VALIGN=TOP><FONT COLOR=white><B>") +
            pageText(programme.text(u"tv")) +
            QStringLiteral("</B></FONT></TD><TD VALIGN=TOP WIDTH=150 CLASS=datum>") +
-           dates::dayText(day) + u' ' + nazevdne(day) + QStringLiteral("</TD>");
+           store::dates::dayText(day) + u' ' + extras::nazevdne(day) + QStringLiteral("</TD>");
     row += QStringLiteral("<TD VALIGN=TOP WIDTH=35 CLASS=") + cellClass +
            QStringLiteral("><A HREF=\"upozor.htm?zpet=true&vypis=true&id=") + id +
            QStringLiteral("\" TARGET=\"_parent\" CLASS=") + cellClass +
@@ -54,7 +54,8 @@ QString generradkyhledani(const PageContext& context, const QString& sql, QVaria
                           qint64 firstRow)
 {
     params << searchPageSize + 1 << std::max<qint64>(firstRow - 1, 0);
-    const Rows rows = context.store.provedsql(sql + QStringLiteral(" LIMIT ? OFFSET ?"), params);
+    const store::Rows rows =
+        context.store.provedsql(sql + QStringLiteral(" LIMIT ? OFFSET ?"), params);
     QString page;
     if (firstRow > 1)
         page += QStringLiteral("<TR><TD COLSPAN=2><TD COLSPAN=2>") +
@@ -97,16 +98,16 @@ QString groupCondition(const QString& groupName)
 
 Statement searchStatement(const SearchQuery& query)
 {
-    const QDateTime now = Clock::now();
+    const QDateTime now = store::Clock::now();
     QString from;
     QString to;
     if (query.dayText == u"Kdykoliv") {
-        from = dates::isoDate(now.date());
-        to = dates::isoDate(now.date().addDays(365));
+        from = store::dates::isoDate(now.date());
+        to = store::dates::isoDate(now.date().addDays(365));
     } else {
         // A day that is no date finds nothing.
         const auto day = chooseritems::dateOfItem(query.dayText);
-        from = to = day ? dates::isoDate(*day) : QString();
+        from = to = day ? store::dates::isoDate(*day) : QString();
     }
     const QString searched =
         query.titleOnly ? QStringLiteral("nazev") : QStringLiteral("nazev, info1, info2");
@@ -123,7 +124,7 @@ Statement searchStatement(const SearchQuery& query)
         searched + QStringLiteral(")) ") + typeCondition(query.typeName) +
         groupCondition(query.groupName) + QStringLiteral(" ORDER BY datum, hod1, min1, program.tv");
     return {sql,
-            {from, to, dates::isoDate(now.date()), now.time().msecsSinceStartOfDay() / 1000,
+            {from, to, store::dates::isoDate(now.date()), now.time().msecsSinceStartOfDay() / 1000,
              query.text}};
 }
 
@@ -136,4 +137,4 @@ QString generhledani(const PageContext& context, const SearchQuery& query)
            QStringLiteral("</TABLE>") + noticeLine() + pageEnd();
 }
 
-} // namespace obzorka::generhtml
+} // namespace obzorka::pages

@@ -16,31 +16,32 @@ namespace {
 // The stored ISO day as the user reads it; a stored text that is no date is shown unchanged.
 QString shownDay(const QString& stored)
 {
-    const std::optional<QDate> day = dates::parseDate(stored);
-    return day ? dates::dayText(*day) : stored;
+    const std::optional<QDate> day = store::dates::parseDate(stored);
+    return day ? store::dates::dayText(*day) : stored;
 }
 
 } // namespace
 
-AlertTexts takeAlert(Store& store, const QString& id)
+AlertTexts takeAlert(store::Store& store, const QString& id)
 {
     AlertTexts texts;
-    const Rows rows = store.provedsql(QStringLiteral("SELECT * FROM program") + whereIdIs, {id});
+    const store::Rows rows =
+        store.provedsql(QStringLiteral("SELECT * FROM program") + store::whereIdIs, {id});
     if (!rows.empty()) {
-        const Row& programme = rows.front();
+        const store::Row& programme = rows.front();
         texts.title = programme.text(u"nazev");
-        texts.start = generhtml::casnatext(programme.number(u"hod1"), programme.number(u"min1"));
-        texts.end = generhtml::casnatext(programme.number(u"hod2"), programme.number(u"min2"));
+        texts.start = pages::casnatext(programme.number(u"hod1"), programme.number(u"min1"));
+        texts.end = pages::casnatext(programme.number(u"hod2"), programme.number(u"min2"));
         texts.day = shownDay(programme.text(u"datum"));
         texts.station = programme.text(u"tv");
     }
-    store.provedsql(QStringLiteral("DELETE FROM upozornit") + whereIdIs, {id});
+    store.provedsql(QStringLiteral("DELETE FROM upozornit") + store::whereIdIs, {id});
     return texts;
 }
 
-QString alertSound(Store& store)
+QString alertSound(store::Store& store)
 {
-    return Settings(store).find(settingkeys::zvukoveUpozorneni).value_or(QString());
+    return store::Settings(store).find(store::settingkeys::zvukoveUpozorneni).value_or(QString());
 }
 
 bool isWholeWave(const QString& path)

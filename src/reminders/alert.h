@@ -2,8 +2,11 @@
 
 #include <QString>
 
-namespace obzorka {
+namespace obzorka::store {
 class Store;
+} // namespace obzorka::store
+
+namespace obzorka::reminders {
 }
 
 namespace obzorka::reminders {
@@ -20,10 +23,10 @@ struct AlertTexts
 
 // Reads the programme with this id (compared as trimmed text) and deletes its reminder mark:
 // each mark alerts once. A mark whose programme row is gone still gives an alert (design captions).
-AlertTexts takeAlert(Store& store, const QString& id);
+AlertTexts takeAlert(store::Store& store, const QString& id);
 
 // The reminder sound file path from setting zvukove_upozorneni; empty when the setting has no row.
-QString alertSound(Store& store);
+QString alertSound(store::Store& store);
 
 // True for a RIFF WAVE file of plain 8- or 16-bit PCM whose format and sound data are all
 // there. The sound player waits for ever on a file it cannot finish loading (and later blocks

@@ -12,11 +12,11 @@ CleanedKeyword cleanKeyword(const QString& typed)
     return {text, false};
 }
 
-void nastavautoupozorneni(Store& store, const QList<KeywordRule>& rules)
+void nastavautoupozorneni(store::Store& store, const QList<store::KeywordRule>& rules)
 {
     QStringList clauses;
     QVariantList words;
-    for (const KeywordRule& rule : rules) {
+    for (const store::KeywordRule& rule : rules) {
         // A blank word would be found in every text.
         const QString word = rule.text.trimmed();
         if (word.isEmpty())
@@ -34,7 +34,7 @@ void nastavautoupozorneni(Store& store, const QList<KeywordRule>& rules)
     const QString condition =
         clauses.isEmpty() ? QStringLiteral("0=1") : clauses.join(QStringLiteral(" OR "));
 
-    Store::Transaction recompute(store);
+    store::Store::Transaction recompute(store);
     store.provedsql(QStringLiteral("DELETE FROM upozornit WHERE automat<>0"));
     store.provedsql(
         QStringLiteral("INSERT INTO upozornit (id, automat) SELECT id, 1 FROM program "

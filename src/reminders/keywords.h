@@ -24,6 +24,6 @@ CleanedKeyword cleanKeyword(const QString& typed);
 // lies from now to 12 days ahead and whose title, information or extended information (as
 // each rule says) holds its word in any letter case. Rules without a word or without a ticked
 // box add nothing; with no such rule no programme is marked.
-void nastavautoupozorneni(Store& store, const QList<KeywordRule>& rules);
+void nastavautoupozorneni(store::Store& store, const QList<store::KeywordRule>& rules);
 
 } // namespace obzorka::reminders

@@ -5,34 +5,36 @@
 #include "store/programmeid.h"
 #include "store/store.h"
 
-namespace obzorka {
+namespace obzorka::reminders {
 
-void prepniupozorneni(Store& store, const QString& id)
+void prepniupozorneni(store::Store& store, const QString& id)
 {
     const bool found =
-        !store.provedsql(QStringLiteral("SELECT * FROM upozornit") + whereIdIs, {id}).empty();
+        !store.provedsql(QStringLiteral("SELECT * FROM upozornit") + store::whereIdIs, {id})
+             .empty();
     if (found)
-        store.provedsql(QStringLiteral("DELETE FROM upozornit") + whereIdIs, {id});
+        store.provedsql(QStringLiteral("DELETE FROM upozornit") + store::whereIdIs, {id});
     else
         store.provedsql(QStringLiteral("INSERT INTO upozornit (id) VALUES (trim(?))"), {id});
 }
 
-bool toggleReminder(Store& store, const QString& id)
+bool toggleReminder(store::Store& store, const QString& id)
 {
-    const Rows rows = store.provedsql(QStringLiteral("SELECT * FROM program") + whereIdIs, {id});
+    const store::Rows rows =
+        store.provedsql(QStringLiteral("SELECT * FROM program") + store::whereIdIs, {id});
     if (rows.empty() || rows.front().text(u"nazev").isEmpty())
         return false;
-    const Row& programme = rows.front();
+    const store::Row& programme = rows.front();
     const QDateTime start =
-        dates::naive(dates::parseDate(programme.text(u"datum")).value_or(QDate()))
+        store::dates::naive(store::dates::parseDate(programme.text(u"datum")).value_or(QDate()))
             .addSecs(programme.number(u"hod1") * 3600 + programme.number(u"min1") * 60);
-    if (dates::minuteBoundaries(start, Clock::now()) > 0)
+    if (store::dates::minuteBoundaries(start, store::Clock::now()) > 0)
         return false;
     prepniupozorneni(store, id);
     return true;
 }
 
-void purgeEndedMarks(Store& store)
+void purgeEndedMarks(store::Store& store)
 {
     store.provedsql(
         QStringLiteral("DELETE FROM upozornit WHERE id IN (SELECT upozornit.id FROM upozornit "
@@ -41,4 +43,4 @@ void purgeEndedMarks(Store& store)
                        "DateValue(datum))), Now()) > 0)"));
 }
 
-} // namespace obzorka
+} // namespace obzorka::reminders

@@ -2,8 +2,11 @@
 
 #include <QDateTime>
 
-namespace obzorka {
+namespace obzorka::store {
 class Store;
+} // namespace obzorka::store
+
+namespace obzorka::reminders {
 }
 
 // The one reminder that falls due next, and when it is due.
@@ -18,7 +21,7 @@ struct NextReminder
 };
 
 // The earliest mark of a programme that still exists.
-NextReminder nextReminder(Store& store);
+NextReminder nextReminder(store::Store& store);
 
 // The reminder timer's test: due once the minute of (now + lead) has reached the start's
 // minute, so a 20:00 start with 5 minutes' lead is due from 19:55:00.

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace obzorka {
+namespace obzorka::store {
 
 // Strips leading and trailing blanks only; tabs and line breaks stay (the dialect's Trim).
 inline QString trimBlanks(const QString& text)
@@ -16,4 +16,4 @@ inline QString trimBlanks(const QString& text)
     return text.mid(begin, end - begin);
 }
 
-} // namespace obzorka
+} // namespace obzorka::store

@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-namespace obzorka {
+namespace obzorka::store {
 namespace {
 // Milliseconds since the epoch of the fixed moment, or -1 while the real clock runs.
 std::atomic<qint64> fixedMs{-1};
@@ -32,4 +32,4 @@ void Clock::release()
     fixedMs.store(-1);
 }
 
-} // namespace obzorka
+} // namespace obzorka::store

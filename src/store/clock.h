@@ -3,7 +3,7 @@
 #include <QDate>
 #include <QDateTime>
 
-namespace obzorka {
+namespace obzorka::store {
 
 // The one clock of the program: code asks it for "now", and so does SQL (Now(), Date()).
 // Local wall-clock time. Tests fix it at a moment of their choosing; it then stands still
@@ -19,4 +19,4 @@ public:
     static void release();
 };
 
-} // namespace obzorka
+} // namespace obzorka::store

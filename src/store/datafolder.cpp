@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace obzorka {
+namespace obzorka::store {
 
 std::optional<DataFolder> prepareDataFolder(const QString& folder, QString* error)
 {
@@ -23,9 +23,9 @@ std::optional<DataFolder> prepareDataFolder(const QString& folder, QString* erro
                       folder + QStringLiteral("/icons")};
 }
 
-} // namespace obzorka
+} // namespace obzorka::store
 
-namespace obzorka {
+namespace obzorka::store {
 
 namespace {
 
@@ -83,4 +83,4 @@ bool installFiles(const QString& folder, QString* error)
     return true;
 }
 
-} // namespace obzorka
+} // namespace obzorka::store

@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-namespace obzorka {
+namespace obzorka::store {
 
 // The folders of a data folder that the program reads and writes.
 struct DataFolder
@@ -23,4 +23,4 @@ std::optional<DataFolder> prepareDataFolder(const QString& folder, QString* erro
 // Returns false with a Czech message when a file cannot be written.
 bool installFiles(const QString& folder, QString* error);
 
-} // namespace obzorka
+} // namespace obzorka::store

@@ -2,7 +2,7 @@
 
 #include <QRegularExpression>
 
-namespace obzorka::dates {
+namespace obzorka::store::dates {
 namespace {
 
 qint64 floorDiv(qint64 value, qint64 divisor)
@@ -97,4 +97,4 @@ qint64 secondsBetween(const QDateTime& a, const QDateTime& b)
     return naive(b).toSecsSinceEpoch() - naive(a).toSecsSinceEpoch();
 }
 
-} // namespace obzorka::dates
+} // namespace obzorka::store::dates

@@ -7,7 +7,7 @@
 
 // Dates as the program writes and reads them. Moments are naive local wall-clock values
 // (kept as UTC QDateTime values so that arithmetic never jumps at a daylight-saving change).
-namespace obzorka::dates {
+namespace obzorka::store::dates {
 
 // "4.12.2026": the day text shown to the user, sent to the server and kept in posl_datum;
 // empty for a day that is no date.
@@ -33,4 +33,4 @@ QDateTime naive(QDate day);
 qint64 minuteBoundaries(const QDateTime& a, const QDateTime& b);
 qint64 secondsBetween(const QDateTime& a, const QDateTime& b);
 
-} // namespace obzorka::dates
+} // namespace obzorka::store::dates

@@ -9,7 +9,7 @@
 #include <QString>
 #include <sqlite3.h>
 
-namespace obzorka {
+namespace obzorka::store {
 namespace {
 
 QString textOf(sqlite3_value* value)
@@ -293,4 +293,4 @@ bool registerDialect(sqlite3* db)
                                       firstFinal, nullptr) == SQLITE_OK;
 }
 
-} // namespace obzorka
+} // namespace obzorka::store

@@ -2,7 +2,7 @@
 
 struct sqlite3;
 
-namespace obzorka {
+namespace obzorka::store {
 
 // Registers on one connection the functions the program's statements are written with:
 // DateValue, DateAdd, DateDiff, Now, Date, Day, Month, Year, CStr, CInt, Instr, LCase, Trim,
@@ -12,4 +12,4 @@ namespace obzorka {
 // the program's clock. Returns false when SQLite refuses one.
 bool registerDialect(sqlite3* db);
 
-} // namespace obzorka
+} // namespace obzorka::store

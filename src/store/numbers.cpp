@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-namespace obzorka::numbers {
+namespace obzorka::store::numbers {
 
 qint64 roundHalfEven(double value)
 {
@@ -27,4 +27,4 @@ std::optional<qint64> toWholeNumber(const QString& text)
     return roundHalfEven(value);
 }
 
-} // namespace obzorka::numbers
+} // namespace obzorka::store::numbers

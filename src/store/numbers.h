@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-namespace obzorka::numbers {
+namespace obzorka::store::numbers {
 
 // A whole number from text the way the SQL dialect's CInt reads it: blanks around are
 // ignored, a decimal point or comma is allowed, halves round to the even neighbour
@@ -12,4 +12,4 @@ std::optional<qint64> toWholeNumber(const QString& text);
 
 qint64 roundHalfEven(double value);
 
-} // namespace obzorka::numbers
+} // namespace obzorka::store::numbers

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace obzorka {
+namespace obzorka::store {
 
 // A file name from outside (the server, a stored record) that may be joined to a folder: no
 // path separator, no "..", no drive letter, no control character, not "." itself. Anything
@@ -18,4 +18,4 @@ inline bool isPlainName(const QString& name)
     return true;
 }
 
-} // namespace obzorka
+} // namespace obzorka::store

@@ -1,6 +1,6 @@
 #include "store/row.h"
 
-namespace obzorka {
+namespace obzorka::store {
 
 Row::Row(std::shared_ptr<const QStringList> columns, QVariantList values)
     : m_columns(std::move(columns)), m_values(std::move(values))
@@ -31,4 +31,4 @@ qint64 Row::number(QStringView column) const
     return value(column).toLongLong();
 }
 
-} // namespace obzorka
+} // namespace obzorka::store

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-namespace obzorka {
+namespace obzorka::store {
 
 // One row of a result: fields by column name (compared without regard to letter case).
 class Row
@@ -27,4 +27,4 @@ private:
 
 using Rows = std::vector<Row>;
 
-} // namespace obzorka
+} // namespace obzorka::store

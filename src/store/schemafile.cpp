@@ -4,7 +4,7 @@
 #include <QFile>
 #include <sqlite3.h>
 
-namespace obzorka {
+namespace obzorka::store {
 namespace {
 
 QString loadSchema()
@@ -83,4 +83,4 @@ QString cannotOpenMessage(const QString& path, const QString& problem)
         .arg(QDir::toNativeSeparators(path), problem);
 }
 
-} // namespace obzorka
+} // namespace obzorka::store

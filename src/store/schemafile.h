@@ -4,7 +4,7 @@
 
 struct sqlite3;
 
-namespace obzorka {
+namespace obzorka::store {
 
 // The schema version this build writes and understands.
 constexpr int currentSchemaVersion = 1;
@@ -19,4 +19,4 @@ QString checkStoreFile(sqlite3* db);
 // The Czech message for a store file that cannot be used.
 QString cannotOpenMessage(const QString& path, const QString& problem);
 
-} // namespace obzorka
+} // namespace obzorka::store

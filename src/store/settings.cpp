@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace obzorka {
+namespace obzorka::store {
 namespace {
 
 QString flagText(bool on)
@@ -165,4 +165,4 @@ bool Settings::downloadAllowed() const
     return read(settingkeys::povolenoStahovani).toLower() != u"false";
 }
 
-} // namespace obzorka
+} // namespace obzorka::store

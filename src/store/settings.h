@@ -3,7 +3,7 @@
 #include <QString>
 #include <optional>
 
-namespace obzorka {
+namespace obzorka::store {
 
 class Store;
 
@@ -87,4 +87,4 @@ private:
     Store& m_store;
 };
 
-} // namespace obzorka
+} // namespace obzorka::store

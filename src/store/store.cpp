@@ -13,7 +13,7 @@
 #include <cstdlib>
 #include <sqlite3.h>
 
-namespace obzorka {
+namespace obzorka::store {
 namespace {
 
 constexpr int busyTimeoutMs = 5000;
@@ -281,4 +281,4 @@ void Store::zavridb()
     m_db = nullptr;
 }
 
-} // namespace obzorka
+} // namespace obzorka::store

@@ -11,7 +11,7 @@
 struct sqlite3;
 struct sqlite3_stmt;
 
-namespace obzorka {
+namespace obzorka::store {
 
 // One connection to the store obz.db in the data folder. Each thread that needs the store
 // opens its own Store; a Store is used by one thread at a time.
@@ -87,4 +87,4 @@ private:
     std::unordered_map<QString, Prepared> m_statements;
 };
 
-} // namespace obzorka
+} // namespace obzorka::store

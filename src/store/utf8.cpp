@@ -2,7 +2,7 @@
 
 #include <QChar>
 
-namespace obzorka::utf8 {
+namespace obzorka::store::utf8 {
 namespace {
 
 bool isContinuation(unsigned char byte)
@@ -95,4 +95,4 @@ long long find(std::string_view text, std::string_view needle, long long start)
     return position;
 }
 
-} // namespace obzorka::utf8
+} // namespace obzorka::store::utf8

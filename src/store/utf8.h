@@ -5,7 +5,7 @@
 
 // Work on UTF-8 text as SQLite hands it over, without converting it to QString: the search
 // runs these once for every stored programme, so they must not allocate per character.
-namespace obzorka::utf8 {
+namespace obzorka::store::utf8 {
 
 // Every letter in lower case (Unicode simple case mapping, so "ZPRÁVY" becomes "zprávy"),
 // written to out, which must hold lowerCapacity(text.size()) bytes; returns the length.
@@ -21,4 +21,4 @@ constexpr size_t lowerCapacity(size_t length)
 // (1-based), or 0 when it does not occur there.
 long long find(std::string_view text, std::string_view needle, long long start);
 
-} // namespace obzorka::utf8
+} // namespace obzorka::store::utf8

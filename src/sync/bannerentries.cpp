@@ -10,10 +10,10 @@ QList<BannerEntry> parseBannerEntries(const QString& line)
     for (const QString& entry : line.split(QLatin1Char(';'))) {
         const QStringList parts = entry.split(QLatin1Char(':'));
         BannerEntry banner{parts.at(0).trimmed(), parts.value(1), {}};
-        if (!isPlainName(banner.id))
+        if (!store::isPlainName(banner.id))
             continue;
         for (const QString& name : parts.value(2).split(QLatin1Char(',')))
-            if (isPlainName(name.trimmed()))
+            if (store::isPlainName(name.trimmed()))
                 banner.files << name.trimmed();
         banner.files << QStringLiteral("index.html") << QStringLiteral("banner.gif");
         entries << banner;

@@ -21,7 +21,8 @@ const QString wrongVersion = QStringLiteral("Špatná verze programu!");
 class Run
 {
 public:
-    Run(Store& store, Fetcher& fetcher, const std::atomic<bool>& stop, const RunSettings& settings)
+    Run(store::Store& store, Fetcher& fetcher, const std::atomic<bool>& stop,
+        const RunSettings& settings)
         : m_store(store), m_fetcher(fetcher), m_stop(stop), m_settings(settings)
     {
     }
@@ -154,13 +155,13 @@ private:
 
     bool images()
     {
-        const QString today = dates::isoDate(Clock::today());
+        const QString today = store::dates::isoDate(store::Clock::today());
         if (noImages()) {
             m_store.provedsql(QStringLiteral("DELETE FROM obrpronacteni WHERE datum<?"), {today});
             return true;
         }
         QStringList missing;
-        for (const Row& row : m_store.provedsql(
+        for (const store::Row& row : m_store.provedsql(
                  QStringLiteral("SELECT obr FROM obrpronacteni WHERE datum>=? GROUP BY obr ORDER "
                                 "BY First(caspridani)"),
                  {today})) {
@@ -172,7 +173,7 @@ private:
         for (const QString& name : missing) {
             if (m_settings.reminderCheck)
                 m_settings.reminderCheck();
-            if (isPlainName(name) && askable(name)) {
+            if (store::isPlainName(name) && askable(name)) {
                 m_fetcher.readUrl(requestUrl(m_settings.imageServer, u'/' + name),
                                   m_settings.imageFolder + QStringLiteral("/obr/") + name);
                 if (m_stop)
@@ -191,7 +192,7 @@ private:
         return true;
     }
 
-    Store& m_store;
+    store::Store& m_store;
     Fetcher& m_fetcher;
     const std::atomic<bool>& m_stop;
     const RunSettings& m_settings;
@@ -201,7 +202,7 @@ private:
 
 } // namespace
 
-RunResult pln(Store& store, Fetcher& fetcher, const std::atomic<bool>& stop,
+RunResult pln(store::Store& store, Fetcher& fetcher, const std::atomic<bool>& stop,
               const RunSettings& settings)
 {
     return Run(store, fetcher, stop, settings).go();

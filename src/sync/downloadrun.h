@@ -4,8 +4,11 @@
 #include <atomic>
 #include <functional>
 
-namespace obzorka {
+namespace obzorka::store {
 class Store;
+} // namespace obzorka::store
+
+namespace obzorka::sync {
 }
 
 namespace obzorka::sync {
@@ -53,7 +56,7 @@ struct RunResult
 // One download run: login and stations, banners, the listing rounds until the server has
 // nothing newer, the changes, the illustrations. Each step ends the run quietly when the stop
 // flag is raised or the server gives no usable answer; what was merged stays merged.
-RunResult pln(Store& store, Fetcher& fetcher, const std::atomic<bool>& stop,
+RunResult pln(store::Store& store, Fetcher& fetcher, const std::atomic<bool>& stop,
               const RunSettings& settings);
 
 } // namespace obzorka::sync

@@ -13,7 +13,7 @@ DownloadWorker::DownloadWorker(QString dataFolder, const std::atomic<bool>& stop
 
 void DownloadWorker::run(const RunSettings& settings)
 {
-    Store store;
+    store::Store store;
     RunResult result;
     if (store.otevridb(m_dataFolder, nullptr)) {
         Fetcher fetcher(m_stop, [this](int units) { emit animate(units); });

@@ -57,14 +57,14 @@ const QString stageStatement = QStringLiteral(
     "titulky, dual, znak_rec, cb, showview, obr, obr2, link, typprg) VALUES (?, ?, ?, ?, ?, ?, ?, "
     "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
 
-void stage(Store& store, const Records& records)
+void stage(store::Store& store, const Records& records)
 {
     store.provedsql(QStringLiteral("DELETE FROM propridani"));
     for (const QVariantList& row : records.rows)
         store.provedsql(stageStatement, row);
 }
 
-void queueImages(Store& store)
+void queueImages(store::Store& store)
 {
     store.provedsql(QStringLiteral(
         "INSERT INTO obrpronacteni (obr,datum) SELECT obr,datum FROM propridani WHERE obr<>''"));
@@ -72,7 +72,7 @@ void queueImages(Store& store)
         "INSERT INTO obrpronacteni (obr,datum) SELECT obr2,datum FROM propridani WHERE obr2<>''"));
 }
 
-int count(Store& store, const QString& sql)
+int count(store::Store& store, const QString& sql)
 {
     return int(store.provedsql(sql).front().number(u"n"));
 }
@@ -136,7 +136,7 @@ Records parseRecords(const QString& body)
         }
         if (day != lastDay) {
             lastDay = day;
-            lastDayText = dates::isoDate(day);
+            lastDayText = store::dates::isoDate(day);
         }
         QString title = storedText(fields[7]);
         QString shortInfo = storedText(fields[8]);
@@ -173,10 +173,10 @@ Records parseRecords(const QString& body)
     return records;
 }
 
-QString poslParameter(Store& store)
+QString poslParameter(store::Store& store)
 {
     QString posl;
-    for (const Row& row : store.provedsql(QStringLiteral("SELECT * FROM televize"))) {
+    for (const store::Row& row : store.provedsql(QStringLiteral("SELECT * FROM televize"))) {
         const QString day = row.text(u"posl_datum");
         if (!day.trimmed().isEmpty())
             posl += row.text(u"tv") + u',' + day + u';';
@@ -184,9 +184,9 @@ QString poslParameter(Store& store)
     return posl;
 }
 
-MergeResult mergeListings(Store& store, const Records& records)
+MergeResult mergeListings(store::Store& store, const Records& records)
 {
-    Store::Transaction round(store);
+    store::Store::Transaction round(store);
     stage(store, records);
     // An entry already stored is never overwritten by the listing endpoint.
     // Each staged id is looked up by the key, not against a list of every stored id.
@@ -199,17 +199,17 @@ MergeResult mergeListings(Store& store, const Records& records)
     for (const auto& [station, day] : records.stationDays)
         store.provedsql(QStringLiteral("UPDATE televize SET posl_datum=? WHERE "
                                        "trim(lcase(tv))=trim(lcase(?))"),
-                        {dates::dayText(day), station});
+                        {store::dates::dayText(day), station});
     store.provedsql(QStringLiteral("DELETE FROM program WHERE datum<=?"),
-                    {dates::isoDate(Clock::today().addDays(-14))});
+                    {store::dates::isoDate(store::Clock::today().addDays(-14))});
     queueImages(store);
     round.commit();
     return result;
 }
 
-MergeResult mergeChanges(Store& store, const Records& records)
+MergeResult mergeChanges(store::Store& store, const Records& records)
 {
-    Store::Transaction round(store);
+    store::Store::Transaction round(store);
     stage(store, records);
     MergeResult result;
     result.changed = count(store, QStringLiteral("SELECT count(DISTINCT id) AS n FROM propridani "

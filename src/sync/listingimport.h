@@ -5,8 +5,11 @@
 #include <QString>
 #include <QVariantList>
 
-namespace obzorka {
+namespace obzorka::store {
 class Store;
+} // namespace obzorka::store
+
+namespace obzorka::sync {
 }
 
 // Programme records from the listing server into the store: parsing a reply's records,
@@ -36,7 +39,7 @@ Records parseRecords(const QString& body);
 QDate recordDay(QStringView field);
 
 // The posl parameter of a listing request: "station,day;" for each station that holds days.
-QString poslParameter(Store& store);
+QString poslParameter(store::Store& store);
 
 struct MergeResult
 {
@@ -47,10 +50,10 @@ struct MergeResult
 // One listing round: the new entries are added (an entry already stored is never
 // overwritten), each station's last day moves on, entries 14 or more days old go, and the
 // illustrations of the new entries are queued.
-MergeResult mergeListings(Store& store, const Records& records);
+MergeResult mergeListings(store::Store& store, const Records& records);
 
 // The changed records replace every column but id and cb of the stored entries with their
 // ids; their illustrations are queued.
-MergeResult mergeChanges(Store& store, const Records& records);
+MergeResult mergeChanges(store::Store& store, const Records& records);
 
 } // namespace obzorka::sync

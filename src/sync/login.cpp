@@ -23,7 +23,7 @@ const QString sameStation = QStringLiteral(" WHERE trim(lcase(tv))=trim(lcase(?)
 // Optional sign and decimal digits only: "12.5", "1e3" or an empty number would be guessed at.
 std::optional<qint64> wholeNumber(const QString& text)
 {
-    const QString trimmed = trimBlanks(text);
+    const QString trimmed = store::trimBlanks(text);
     const qsizetype start =
         trimmed.startsWith(QLatin1Char('-')) || trimmed.startsWith(QLatin1Char('+')) ? 1 : 0;
     if (trimmed.size() == start)
@@ -42,12 +42,12 @@ std::optional<qint64> wholeNumber(const QString& text)
 class FreeSlots
 {
 public:
-    explicit FreeSlots(Store& store)
+    explicit FreeSlots(store::Store& store)
     {
-        const Rows rows = store.provedsql(
+        const store::Rows rows = store.provedsql(
             QStringLiteral("SELECT DISTINCT pozice FROM televize WHERE pozice BETWEEN 1 AND ?"),
             {lastSlot});
-        for (const Row& row : rows)
+        for (const store::Row& row : rows)
             m_taken[size_t(row.number(u"pozice"))] = true;
     }
 
@@ -68,33 +68,33 @@ private:
     std::array<bool, lastSlot + 1> m_taken{};
 };
 
-QString applyMessage(Store& store, const QString& message)
+QString applyMessage(store::Store& store, const QString& message)
 {
     if (message.isEmpty())
         return {};
-    Settings settings(store);
-    if (settings.read(settingkeys::posledniZprava) == message)
+    store::Settings settings(store);
+    if (settings.read(store::settingkeys::posledniZprava) == message)
         return {};
     settings.writeServerMessage(message);
     return message;
 }
 
-void deleteProgrammes(Store& store, const QString& deletions)
+void deleteProgrammes(store::Store& store, const QString& deletions)
 {
     const QString statement = QStringLiteral("DELETE FROM program") + sameStation;
     for (const QString& item : deletions.split(QLatin1Char(';'))) {
-        if (!trimBlanks(item).isEmpty())
+        if (!store::trimBlanks(item).isEmpty())
             store.provedsql(statement, {item});
     }
 }
 
 // Returns false when the entry cannot be used.
-bool applyStation(Store& store, FreeSlots& freeSlots, const QString& entry, int* added)
+bool applyStation(store::Store& store, FreeSlots& freeSlots, const QString& entry, int* added)
 {
     const QChar flag = entry.at(0);
     const QString rest = entry.mid(1);
     const qsizetype separator = rest.indexOf(QLatin1Char(';'));
-    const QString name = trimBlanks(rest.left(separator < 0 ? rest.size() : separator));
+    const QString name = store::trimBlanks(rest.left(separator < 0 ? rest.size() : separator));
     const std::optional<qint64> number =
         separator < 0 ? std::nullopt : wholeNumber(rest.mid(separator + 1));
     if (name.isEmpty() || !number)
@@ -142,10 +142,10 @@ LoginBody parseLoginBody(const QString& body)
     return {line(0), line(1), line(2), line(3)};
 }
 
-LoginOutcome applyLogin(Store& store, const LoginBody& body)
+LoginOutcome applyLogin(store::Store& store, const LoginBody& body)
 {
     LoginOutcome outcome;
-    Store::Transaction transaction(store);
+    store::Store::Transaction transaction(store);
 
     // Every station the list names is unmarked again; what stays marked is gone from the server.
     store.provedsql(QStringLiteral("UPDATE televize SET prozruseni=1"));
@@ -160,14 +160,14 @@ LoginOutcome applyLogin(Store& store, const LoginBody& body)
 
     FreeSlots freeSlots(store);
     for (const QString& entry : body.stations.split(QLatin1Char(','))) {
-        if (trimBlanks(entry).isEmpty())
+        if (store::trimBlanks(entry).isEmpty())
             continue;
         if (!applyStation(store, freeSlots, entry, &outcome.stationsAdded))
             ++outcome.entriesSkipped;
     }
 
     // Their programmes stay and age out with the listings.
-    const Rows gone =
+    const store::Rows gone =
         store.provedsql(QStringLiteral("SELECT count(*) AS n FROM televize WHERE prozruseni=1"));
     outcome.stationsRemoved = gone.empty() ? 0 : int(gone.front().number(u"n"));
     store.provedsql(QStringLiteral("DELETE FROM televize WHERE prozruseni=1"));

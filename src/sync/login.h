@@ -2,11 +2,11 @@
 
 #include <QString>
 
-namespace obzorka {
-
+namespace obzorka::store {
 class Store;
+} // namespace obzorka::store
 
-namespace sync {
+namespace obzorka::sync {
 
 // A reply of the listing server: the last four characters are ".OK." or ".ER."; anything
 // shorter or ending otherwise is no reply. The body is what comes before the marker (an error
@@ -47,7 +47,6 @@ struct LoginOutcome
 // Applies a login body to the store in one transaction, in this order: mark every station for
 // removal; the message; the banner clearing flag; the programme deletions; the station list;
 // the removal of stations no longer listed. A failing statement leaves the store as it was.
-LoginOutcome applyLogin(Store& store, const LoginBody& body);
+LoginOutcome applyLogin(store::Store& store, const LoginBody& body);
 
-} // namespace sync
-} // namespace obzorka
+} // namespace obzorka::sync

@@ -9,13 +9,13 @@ namespace obzorka::test {
 
 // The guide on a data folder, pointed at a server that never answers, keeping the messages it
 // would show: those that end the program in `ending`, the others in `other`.
-inline std::unique_ptr<Application> offlineGuide(const QString& folder, QStringList& ending,
-                                                 QStringList& other)
+inline std::unique_ptr<gui::Application> offlineGuide(const QString& folder, QStringList& ending,
+                                                      QStringList& other)
 {
-    Options options;
+    app::Options options;
     options.dataFolder = folder;
     options.server = QStringLiteral("127.0.0.1:9");
-    return std::make_unique<Application>(
+    return std::make_unique<gui::Application>(
         options, [&ending](const QString& m) { ending << m; },
         [&other](const QString& m) { other << m; });
 }

@@ -30,17 +30,17 @@ protected:
         qDeleteAll(windows);
         test::StoreTest::TearDown();
     }
-    AlertWindow* open(qint64 id)
+    gui::AlertWindow* open(qint64 id)
     {
-        windows << new AlertWindow(store);
+        windows << new gui::AlertWindow(store);
         windows.back()->napln(id);
         return windows.back();
     }
-    template <typename T = QObject> static T* part(AlertWindow* window, const QString& name)
+    template <typename T = QObject> static T* part(gui::AlertWindow* window, const QString& name)
     {
         return window->findChild<T*>(name);
     }
-    static QStringList shownTexts(AlertWindow* window)
+    static QStringList shownTexts(gui::AlertWindow* window)
     {
         QStringList texts;
         for (const QString name : {"Label3", "Label4", "Label5", "Label8", "Label11"})
@@ -48,7 +48,7 @@ protected:
         return texts;
     }
     // Shown on top, acknowledging held back for its five seconds.
-    static void expectFreshOnTop(AlertWindow* window)
+    static void expectFreshOnTop(gui::AlertWindow* window)
     {
         EXPECT_TRUE(window->isVisible());
         EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -58,7 +58,7 @@ protected:
     }
 
     const QStringList shown{"Zprávy", "20:15", "21:40", "6.12.2026", "Nova"};
-    QList<QPointer<AlertWindow>> windows;
+    QList<QPointer<gui::AlertWindow>> windows;
 };
 
 TEST_F(Alert, TitleAndStationFromTheServerShowAsPlainText)
@@ -66,7 +66,7 @@ TEST_F(Alert, TitleAndStationFromTheServerShowAsPlainText)
     addProgramme(11, "<i>Stanice</i>", QDate(2026, 12, 7), 10, 0, 11, 0,
                  "<b>Tučně</b> <a href=x>a</a>");
     test::mark(store, 11);
-    AlertWindow* window = open(11);
+    gui::AlertWindow* window = open(11);
     for (const QString name : {"Label3", "Label11"})
         EXPECT_EQ(part<QLabel>(window, name)->textFormat(), Qt::PlainText);
     EXPECT_EQ(part<QLabel>(window, "Label3")->text(), "<b>Tučně</b> <a href=x>a</a>");
@@ -74,9 +74,9 @@ TEST_F(Alert, TitleAndStationFromTheServerShowAsPlainText)
 
 TEST_F(Alert, FillingShowsItOnceAndAcknowledgingDeletesIt)
 {
-    auto* window = new AlertWindow(store);
+    auto* window = new gui::AlertWindow(store);
     windows << window;
-    QSignalSpy filled(window, &AlertWindow::filled);
+    QSignalSpy filled(window, &gui::AlertWindow::filled);
     EXPECT_FALSE(part<QTimer>(window, "Timer1")->isActive());
     EXPECT_FALSE(part<QTimer>(window, "Timer2")->isActive());
 
@@ -96,7 +96,7 @@ TEST_F(Alert, FillingShowsItOnceAndAcknowledgingDeletesIt)
 
 TEST_F(Alert, APutOffAlertReturnsEveryMinuteInItsPlace)
 {
-    AlertWindow* window = open(7);
+    gui::AlertWindow* window = open(7);
     const QPoint place = window->pos();
     QTest::mouseClick(part<QPushButton>(window, "Command2"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
@@ -116,10 +116,10 @@ TEST_F(Alert, APutOffAlertReturnsEveryMinuteInItsPlace)
 
 TEST_F(Alert, OpenAlertsStackApartEvenWhenOneIsPutOff)
 {
-    AlertWindow* first = open(7);
-    AlertWindow* second = open(9);
+    gui::AlertWindow* first = open(7);
+    gui::AlertWindow* second = open(9);
     QTest::mouseClick(part<QPushButton>(first, "Command2"), Qt::LeftButton);
-    AlertWindow* third = open(99);
+    gui::AlertWindow* third = open(99);
     EXPECT_NE(first->pos(), second->pos());
     EXPECT_NE(third->pos(), first->pos());
     EXPECT_NE(third->pos(), second->pos());
@@ -141,7 +141,7 @@ TEST_F(Alert, TheChimeLoadsAndABadSoundFileLeavesTheAlertSilentButWhole)
     const QStringList badFiles{fileWith("/cut.wav", wave.left(1000)),
                                fileWith("/text.wav", "no sound"), folder() + "/missing.wav"};
     const auto soundOf = [this](const QString& path) {
-        Settings(store).write(settingkeys::zvukoveUpozorneni, path);
+        store::Settings(store).write(store::settingkeys::zvukoveUpozorneni, path);
         return part<QSoundEffect>(open(9), {});
     };
 

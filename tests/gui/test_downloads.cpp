@@ -35,19 +35,19 @@ TEST(Downloads, TheGuideFillsItselfFromTheServerWhileTheWindowRuns)
     ASSERT_TRUE(http.bind("127.0.0.1", 0));
     http.serveInBackground();
     {
-        Store store;
+        store::Store store;
         ASSERT_TRUE(store.otevridb(folder.path(), nullptr));
-        Settings(store).writeAccount("eva", "heslo");
+        store::Settings(store).writeAccount("eva", "heslo");
     }
-    Options options;
+    app::Options options;
     options.dataFolder = folder.path();
     options.server = options.imageServer = QString("127.0.0.1:%1").arg(http.port());
     QStringList messages;
-    auto guide = std::make_unique<Application>(
+    auto guide = std::make_unique<gui::Application>(
         options, [&](const QString& m) { messages << m; },
         [&](const QString& m) { messages << m; });
     int reminderChecks = 0;
-    QObject::connect(&guide->downloadHost(), &DownloadHost::runReminderCheckDue,
+    QObject::connect(&guide->downloadHost(), &app::DownloadHost::runReminderCheckDue,
                      [&] { ++reminderChecks; });
     ASSERT_TRUE(guide->start());
     // The tick at the end of start-up has started a run on the worker.
@@ -122,14 +122,14 @@ protected:
     void start(const QString& server)
     {
         {
-            Store store;
+            store::Store store;
             ASSERT_TRUE(store.otevridb(folder.path(), nullptr));
-            Settings(store).writeAccount("eva", "heslo");
+            store::Settings(store).writeAccount("eva", "heslo");
         }
-        Options options;
+        app::Options options;
         options.dataFolder = folder.path();
         options.server = options.imageServer = server;
-        guide = std::make_unique<Application>(
+        guide = std::make_unique<gui::Application>(
             options, [&](const QString& m) { messages << m; },
             [&](const QString& m) { messages << m; });
         ASSERT_TRUE(guide->start()); // its first tick starts a run
@@ -160,7 +160,7 @@ protected:
 
     QTemporaryDir folder;
     QStringList messages;
-    std::unique_ptr<Application> guide;
+    std::unique_ptr<gui::Application> guide;
 };
 
 // The reference server; without demo mode its only account is jana/tajne.
@@ -195,26 +195,26 @@ TEST_F(Guide, ARejectedPasswordAsksOnceAndTheNewOneIsTriedAtOnce)
     ReferenceServer server(demo);
     start(server.address());
     tick(3);
-    ASSERT_EQ(shown<AccountDialog>().size(), 1);
+    ASSERT_EQ(shown<gui::AccountDialog>().size(), 1);
     EXPECT_EQ(server.http.requestCount(), 1); // the rejected account is not tried again
-    AccountDialog* dialog = shown<AccountDialog>().front();
+    gui::AccountDialog* dialog = shown<gui::AccountDialog>().front();
     dialog->findChild<QLineEdit*>("Text1")->setText("jana");
     dialog->findChild<QLineEdit*>("Text2")->setText("tajne");
     QTest::mouseClick(dialog->findChild<QPushButton*>("Command1"), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(guide->downloadHost().timer1div_pln, 4320, 30000); // no tick
-    EXPECT_TRUE(shown<AccountDialog>().isEmpty());
+    EXPECT_TRUE(shown<gui::AccountDialog>().isEmpty());
 }
 
 TEST_F(Guide, PostponingAfterARejectionStopsDownloadsAndRestsTheIcon)
 {
     ReferenceServer server(demo);
     start(server.address());
-    ASSERT_EQ(shown<AccountDialog>().size(), 1);
-    QTest::mouseClick(shown<AccountDialog>().front()->findChild<QPushButton*>("Command2"),
+    ASSERT_EQ(shown<gui::AccountDialog>().size(), 1);
+    QTest::mouseClick(shown<gui::AccountDialog>().front()->findChild<QPushButton*>("Command2"),
                       Qt::LeftButton);
     tick(3);
     EXPECT_EQ(server.http.requestCount(), 1);
-    EXPECT_TRUE(shown<AccountDialog>().isEmpty());
+    EXPECT_TRUE(shown<gui::AccountDialog>().isEmpty());
     EXPECT_EQ(trayIcon(), "tv.ico");
 }
 
@@ -223,10 +223,10 @@ TEST_F(Guide, AnErrorTextIsShownOnceUntilItChanges)
     ErrorServer server;
     start(server.address());
     tick(2);
-    EXPECT_EQ(shown<MessageWindow>().size(), 1);
+    EXPECT_EQ(shown<gui::MessageWindow>().size(), 1);
     server.say("Jiná chyba.");
     tick(2);
-    EXPECT_EQ(shown<MessageWindow>().size(), 2);
+    EXPECT_EQ(shown<gui::MessageWindow>().size(), 2);
 }
 
 TEST_F(Guide, APauseDuringARunKeepsThePausedIcon)
@@ -255,7 +255,7 @@ TEST_F(Guide, ARunThatMovesAMarkedProgrammeMovesItsReminder)
     listings.changes = {moved};
     ReferenceServer server(listings, true);
     {
-        Store store;
+        store::Store store;
         ASSERT_TRUE(store.otevridb(folder.path(), nullptr));
         test::insert(store, {.id = int(marked->id),
                              .tv = "ČT1",

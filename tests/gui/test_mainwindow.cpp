@@ -40,7 +40,7 @@ public slots:
 };
 
 // Clicks the link whose text is shown in the pane, as the mouse would.
-void clickLink(Pane* pane, const QString& text)
+void clickLink(gui::Pane* pane, const QString& text)
 {
     QTextCursor found = pane->document()->find(text);
     ASSERT_FALSE(found.isNull()) << text.toStdString();
@@ -67,11 +67,11 @@ protected:
     void SetUp() override
     {
         test::throwOnSqlError();
-        Clock::setFixed(QDateTime(today, QTime(10, 0)));
+        store::Clock::setFixed(QDateTime(today, QTime(10, 0)));
         {
-            Store store;
+            store::Store store;
             ASSERT_TRUE(store.otevridb(folder.path(), nullptr));
-            Settings(store).writeAccount("eva", "heslo");
+            store::Settings(store).writeAccount("eva", "heslo");
             test::fillWeek(store, today);
         }
         guide = test::offlineGuide(folder.path(), messages, information);
@@ -86,7 +86,7 @@ protected:
         QDesktopServices::unsetUrlHandler("http");
         QDesktopServices::unsetUrlHandler("mailto");
         guide.reset();
-        Clock::release();
+        store::Clock::release();
     }
     template <typename T> T* child(const char* name)
     {
@@ -95,7 +95,7 @@ protected:
         return found;
     }
     void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
-    Pane* pane() { return window->mainPane(); }
+    gui::Pane* pane() { return window->mainPane(); }
     QString page() { return pane()->page(); }
 
     const QDate today{2026, 12, 7};
@@ -103,8 +103,8 @@ protected:
     QStringList messages;
     QStringList information;
     DesktopCatcher desktop;
-    std::unique_ptr<Application> guide;
-    MainWindow* window = nullptr;
+    std::unique_ptr<gui::Application> guide;
+    gui::MainWindow* window = nullptr;
 };
 
 } // namespace
@@ -112,9 +112,9 @@ protected:
 TEST_F(Window, TabsBringTheirPanelsAndPages)
 {
     click("Command12_1");
-    EXPECT_EQ(window->currentPanel(), MainWindow::Search);
+    EXPECT_EQ(window->currentPanel(), gui::MainWindow::Search);
     EXPECT_TRUE(child<QWidget>("Frame4_1")->isAncestorOf(pane()));
-    EXPECT_EQ(page(), generhtml::generzprava(""));
+    EXPECT_EQ(page(), pages::generzprava(""));
     EXPECT_TRUE(child<QPushButton>("Command12_1")->styleSheet().contains("white"));
     EXPECT_FALSE(child<QPushButton>("Command12_0")->styleSheet().contains("white"));
 
@@ -169,16 +169,16 @@ TEST_F(Window, PageButtonsShowTheirStations)
 
 TEST_F(Window, DroppingASlotOnAnotherSwapsTheStations)
 {
-    SlotButton* target = window->settings()->stationSlots()->slotButton(12);
-    SlotButton* source = window->settings()->stationSlots()->slotButton(2);
+    gui::SlotButton* target = window->settings()->stationSlots()->slotButton(12);
+    gui::SlotButton* source = window->settings()->stationSlots()->slotButton(2);
     EXPECT_EQ(source->text(), "ČT2");
     EXPECT_TRUE(source->font().bold());
     EXPECT_TRUE(window->settings()->stationSlots()->slotButton(96)->font().italic());
     QMimeData data;
-    StationSlots* slots_ = window->settings()->stationSlots();
-    data.setData(StationSlots::mimeType, QByteArray::number(quintptr(slots_)) + ":2");
+    gui::StationSlots* slots_ = window->settings()->stationSlots();
+    data.setData(gui::StationSlots::mimeType, QByteArray::number(quintptr(slots_)) + ":2");
     QMimeData foreign;
-    foreign.setData(StationSlots::mimeType, "12345:2");
+    foreign.setData(gui::StationSlots::mimeType, "12345:2");
     QDragEnterEvent stranger(QPoint(5, 5), Qt::MoveAction, &foreign, Qt::LeftButton,
                              Qt::NoModifier);
     QApplication::sendEvent(target, &stranger);
@@ -291,7 +291,7 @@ TEST_F(Window, AfterMidnightTheDayChoosersMoveOnOnce)
     auto* day = window->classic()->day();
     auto* searchDay = child<QComboBox>("Combo5");
     day->setCurrentIndex(3);
-    Clock::setFixed(QDateTime(today.addDays(1), QTime(0, 0, 5)));
+    store::Clock::setFixed(QDateTime(today.addDays(1), QTime(0, 0, 5)));
     guide->downloadHost().tick();
     EXPECT_EQ(day->count(), 14);
     EXPECT_EQ(day->itemText(0), "Noční_pořady-Pondělí 7.12.2026");
@@ -302,7 +302,7 @@ TEST_F(Window, AfterMidnightTheDayChoosersMoveOnOnce)
     EXPECT_TRUE(child<QLabel>("Label9")->text().startsWith("Dnes je úterý 8.12.2026."));
     guide->downloadHost().tick(); // once per midnight
     EXPECT_EQ(day->itemText(0), "Noční_pořady-Pondělí 7.12.2026");
-    Clock::setFixed(QDateTime(today.addDays(4), QTime(0, 0, 5)));
+    store::Clock::setFixed(QDateTime(today.addDays(4), QTime(0, 0, 5)));
     guide->downloadHost().tick(); // slept through midnights: left alone
     EXPECT_EQ(day->itemText(0), "Noční_pořady-Pondělí 7.12.2026");
 }
@@ -331,7 +331,7 @@ TEST_F(Window, NightProgrammesAndTypeChooserRules)
 
 TEST_F(Window, TrayMenuPausesOpensAndQuits)
 {
-    Tray* tray = guide->tray();
+    gui::Tray* tray = guide->tray();
     EXPECT_EQ(tray->pauseAction()->text(), "Pozastavit stahování");
     // The first tick of start-up may already have started a run and its animation.
     EXPECT_TRUE(tray->iconFile().contains("/icons/nacit"));
@@ -339,10 +339,10 @@ TEST_F(Window, TrayMenuPausesOpensAndQuits)
     EXPECT_FALSE(guide->state().povoleno_stahovani);
     EXPECT_EQ(tray->pauseAction()->text(), "Povolit stahování");
     EXPECT_TRUE(tray->iconFile().endsWith("/icons/nacitzru.ico"));
-    EXPECT_EQ(Settings(guide->store()).read(settingkeys::povolenoStahovani), "False");
+    EXPECT_EQ(store::Settings(guide->store()).read(store::settingkeys::povolenoStahovani), "False");
     tray->pauseAction()->trigger();
     EXPECT_TRUE(guide->state().povoleno_stahovani);
-    EXPECT_EQ(Settings(guide->store()).read(settingkeys::povolenoStahovani), "True");
+    EXPECT_EQ(store::Settings(guide->store()).read(store::settingkeys::povolenoStahovani), "True");
 
     click("Command12_2");
     window->classic()->day()->setCurrentIndex(4);
@@ -354,7 +354,7 @@ TEST_F(Window, TrayMenuPausesOpensAndQuits)
     tray->openAction()->trigger();
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(window->isMaximized());
-    EXPECT_EQ(window->currentPanel(), MainWindow::Classic);
+    EXPECT_EQ(window->currentPanel(), gui::MainWindow::Classic);
     EXPECT_EQ(window->classic()->day()->currentIndex(), 1);
     EXPECT_EQ(window->classic()->from()->currentText(), "Teď");
     EXPECT_EQ(window->classic()->to()->currentText(), "Konce");
@@ -381,7 +381,7 @@ TEST_F(Window, MinimisePictureStaysAtTheTopRight)
 
 TEST_F(Window, WithoutATrayMinimisingKeepsTheWindowAndSaysSoOnce)
 {
-    ASSERT_FALSE(Tray::available()); // offscreen has none
+    ASSERT_FALSE(gui::Tray::available()); // offscreen has none
     QTest::mouseClick(child<QLabel>("Picture2"), Qt::LeftButton);
     window->showNormal();
     QTest::mouseClick(child<QLabel>("Picture2"), Qt::LeftButton);
@@ -393,9 +393,9 @@ TEST_F(Window, PrintPreviewAndPrintToPdf)
 {
     click("Command12_0");
     click("Command14"); // no search yet: nothing happens
-    EXPECT_EQ(window->currentPanel(), MainWindow::Classic);
+    EXPECT_EQ(window->currentPanel(), gui::MainWindow::Classic);
     click("Command7");
-    EXPECT_EQ(window->currentPanel(), MainWindow::Print);
+    EXPECT_EQ(window->currentPanel(), gui::MainWindow::Print);
     EXPECT_TRUE(child<QWidget>("Frame4_4")->isAncestorOf(pane()));
     EXPECT_TRUE(page().contains("BORDER=1"));
     EXPECT_TRUE(page().contains("PROGRAM TV NA&nbsp;PONDĚLÍ&nbsp;7.12.2026"));

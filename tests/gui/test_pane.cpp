@@ -52,7 +52,7 @@ QTextCharFormat formatOf(const QTextDocument* document, const QString& text, int
 
 TEST(Pane, LinksTakeTheirClassColourAndBodyTextTakesTheBodyColour)
 {
-    Pane pane("WebBrowser1");
+    gui::Pane pane("WebBrowser1");
     pane.resize(400, 300);
     pane.show();
     pane.showPage(listing);
@@ -65,7 +65,7 @@ TEST(Pane, LinksTakeTheirClassColourAndBodyTextTakesTheBodyColour)
 
 TEST(Pane, NarrowTimeCellKeepsTheTimeOnOneLine)
 {
-    Pane pane("WebBrowser1");
+    gui::Pane pane("WebBrowser1");
     pane.resize(400, 300);
     pane.show();
     pane.showPage(listing);
@@ -77,11 +77,11 @@ TEST(Pane, NarrowTimeCellKeepsTheTimeOnOneLine)
 
 TEST(Pane, ClickedLinkIsReportedNotFollowed)
 {
-    Pane pane("WebBrowser1");
+    gui::Pane pane("WebBrowser1");
     pane.resize(400, 300);
     pane.show();
     pane.showPage(listing);
-    QSignalSpy clicked(&pane, &Pane::linkClicked);
+    QSignalSpy clicked(&pane, &gui::Pane::linkClicked);
     pane.setFocus();
     // Tab moves to the first link, Enter activates it, as a keyboard user would.
     QTest::keyClick(pane.viewport(), Qt::Key_Tab);
@@ -93,9 +93,9 @@ TEST(Pane, ClickedLinkIsReportedNotFollowed)
 
 TEST(Pane, NoContextMenu)
 {
-    Pane pane("WebBrowser1");
+    gui::Pane pane("WebBrowser1");
     pane.show();
-    pane.showPage(generhtml::generzprava("Zpráva"));
+    pane.showPage(pages::generzprava("Zpráva"));
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(10, 10),
                             pane.mapToGlobal(QPoint(10, 10)));
     QApplication::sendEvent(pane.viewport(), &event);
@@ -119,13 +119,13 @@ TEST(Pane, PicturesOnlyFromTheDataFolderAndNeverBlocking)
                 picture.save(data.path() + "/obz.db", "PNG"));
     ASSERT_TRUE(picture.save(data.path() + "/icons/tv.ico", "PNG"));
     ASSERT_TRUE(write(bmp + "/obr/sum.jpg", 100));
-    ASSERT_TRUE(write(bmp + "/obr/velky.jpg", PageResources::maxBytes + 1));
+    ASSERT_TRUE(write(bmp + "/obr/velky.jpg", pages::PageResources::maxBytes + 1));
     ASSERT_EQ(mkfifo(QFile::encodeName(bmp + "/obr/fifo.jpg").constData(), 0600), 0);
     ASSERT_TRUE(QFile::link("/dev/zero", bmp + "/obr/nula.jpg"));
     ASSERT_TRUE(QFile::link(data.path() + "/obz.db", bmp + "/obr/ven.jpg"));
     ASSERT_TRUE(QFile::link(bmp + "/film.gif", bmp + "/obr/uvnitr.gif"));
 
-    Pane pane("WebBrowser1");
+    gui::Pane pane("WebBrowser1");
     pane.setResourceFolders({bmp, data.path() + "/icons"});
     const auto loads = [&](const QString& source) {
         const QVariant image = pane.loadResource(QTextDocument::ImageResource, QUrl(source));
@@ -151,7 +151,7 @@ TEST(Pane, PicturesOnlyFromTheDataFolderAndNeverBlocking)
 
 TEST(Pane, ScrollPositionCanBeSavedAndRestored)
 {
-    Pane pane("WebBrowser1");
+    gui::Pane pane("WebBrowser1");
     pane.resize(300, 200);
     pane.show();
     QString rows;
@@ -177,9 +177,9 @@ TEST(Pane, ScrollPositionCanBeSavedAndRestored)
 
 TEST(MessageWindow, EachMessageInItsOwnWindowClosedByOk)
 {
-    QPointer<MessageWindow> first =
-        MessageWindow::napln("Vítejte v Obzorce!\nNové stanice: ČT sport.");
-    QPointer<MessageWindow> second = MessageWindow::napln("Druhá zpráva");
+    QPointer<gui::MessageWindow> first =
+        gui::MessageWindow::napln("Vítejte v Obzorce!\nNové stanice: ČT sport.");
+    QPointer<gui::MessageWindow> second = gui::MessageWindow::napln("Druhá zpráva");
     EXPECT_TRUE(first->isVisible());
     EXPECT_TRUE(second->isVisible());
     EXPECT_EQ(first->windowTitle(), "Zpráva");

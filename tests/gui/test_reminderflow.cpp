@@ -28,11 +28,11 @@ protected:
     void SetUp() override
     {
         test::throwOnSqlError();
-        Clock::setFixed(at(19, 50));
+        store::Clock::setFixed(at(19, 50));
         {
-            Store store;
+            store::Store store;
             ASSERT_TRUE(store.otevridb(folder.path(), nullptr));
-            Settings(store).writeAccount("eva", "heslo");
+            store::Settings(store).writeAccount("eva", "heslo");
             const auto add = [&](int id, const char* tv, int hour, const char* title) {
                 test::Entry entry;
                 entry.id = id;
@@ -56,20 +56,20 @@ protected:
     }
     void TearDown() override
     {
-        for (AlertWindow* alert : alerts())
+        for (gui::AlertWindow* alert : alerts())
             delete alert;
         guide.reset();
-        Clock::release();
+        store::Clock::release();
     }
     static QDateTime at(int hour, int minute, int second = 0)
     {
         return QDateTime(QDate(2026, 12, 7), QTime(hour, minute, second));
     }
-    static QList<AlertWindow*> alerts()
+    static QList<gui::AlertWindow*> alerts()
     {
-        QList<AlertWindow*> shown;
+        QList<gui::AlertWindow*> shown;
         for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* alert = qobject_cast<AlertWindow*>(widget); alert && alert->isVisible())
+            if (auto* alert = qobject_cast<gui::AlertWindow*>(widget); alert && alert->isVisible())
                 shown << alert;
         return shown;
     }
@@ -77,7 +77,8 @@ protected:
     QString marks()
     {
         QStringList ids;
-        for (const Row& row : guide->store().provedsql("SELECT * FROM upozornit ORDER BY id"))
+        for (const store::Row& row :
+             guide->store().provedsql("SELECT * FROM upozornit ORDER BY id"))
             ids << row.text(u"id") + (row.number(u"automat") ? "a" : "");
         return ids.join(',');
     }
@@ -90,20 +91,20 @@ protected:
     QTemporaryDir folder;
     QStringList messages;
     QStringList information;
-    std::unique_ptr<Application> guide;
+    std::unique_ptr<gui::Application> guide;
 };
 
 } // namespace
 
 TEST_F(Reminding, MarksOfOneMomentAlertOnSuccessiveTicksFromTheLeadBoundary)
 {
-    Clock::setFixed(at(19, 54, 59));
+    store::Clock::setFixed(at(19, 54, 59));
     tick();
     EXPECT_TRUE(alerts().isEmpty());
-    Clock::setFixed(at(19, 55));
+    store::Clock::setFixed(at(19, 55));
     tick();
     ASSERT_EQ(alerts().size(), 1);
-    AlertWindow* first = alerts().front();
+    gui::AlertWindow* first = alerts().front();
     EXPECT_TRUE(first->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(first->findChild<QLabel*>("Label3")->text(), "Večerníček");
     EXPECT_EQ(first->findChild<QLabel*>("Label11")->text(), "ČT1");
@@ -118,14 +119,14 @@ TEST_F(Reminding, MarksOfOneMomentAlertOnSuccessiveTicksFromTheLeadBoundary)
 
 TEST_F(Reminding, AClockJumpingAnHourEitherWayRaisesEachReminderOnce)
 {
-    Clock::setFixed(at(19, 40));
+    store::Clock::setFixed(at(19, 40));
     tick();
     EXPECT_TRUE(alerts().isEmpty());
-    Clock::setFixed(at(20, 40)); // an hour forward: both marks are long due
+    store::Clock::setFixed(at(20, 40)); // an hour forward: both marks are long due
     for (int i = 0; i < 4; ++i)
         tick();
     EXPECT_EQ(alerts().size(), 2);
-    Clock::setFixed(at(19, 40)); // and back again: they are not raised a second time
+    store::Clock::setFixed(at(19, 40)); // and back again: they are not raised a second time
     for (int i = 0; i < 4; ++i)
         tick();
     EXPECT_EQ(alerts().size(), 2);
@@ -136,7 +137,7 @@ TEST_F(Reminding, TogglesAndTheLeadBoxFindTheNextReminderAgain)
 {
     guide->controller()->dispatch("upozor.htm?id=1"); // cleared by hand
     guide->controller()->dispatch("upozor.htm?id=2");
-    Clock::setFixed(at(20, 0));
+    store::Clock::setFixed(at(20, 0));
     tick();
     EXPECT_TRUE(alerts().isEmpty());
     guide->controller()->dispatch("upozor.htm?id=4"); // 22:00
@@ -158,14 +159,14 @@ TEST_F(Reminding, TheLeadBoxShowsTheLeadTheCheckUses)
         emit lead->editingFinished();
         return lead->text();
     };
-    Settings settings(guide->store());
+    store::Settings settings(guide->store());
     EXPECT_EQ(leave("brzy"), "5"); // nothing stored yet: the default
-    EXPECT_FALSE(settings.find(settingkeys::upozornitMinutPredem));
+    EXPECT_FALSE(settings.find(store::settingkeys::upozornitMinutPredem));
     EXPECT_EQ(leave("99999"), "600");
     tick(); // 19:50 with ten hours of lead
     EXPECT_EQ(alerts().size(), 1);
     EXPECT_EQ(leave("za chvíli"), "600");
-    EXPECT_EQ(settings.read(settingkeys::upozornitMinutPredem), "600");
+    EXPECT_EQ(settings.read(store::settingkeys::upozornitMinutPredem), "600");
     tick();
     EXPECT_EQ(alerts().size(), 2);
 }
@@ -184,9 +185,9 @@ TEST_F(Reminding, KeywordRowsAreCheckedStoredAndMarkTheirProgrammes)
 
     child<QPushButton>("Command11")->click();
     EXPECT_EQ(marks(), "1,2,3a,4a");
-    Settings settings(guide->store());
-    EXPECT_EQ(settings.read(settingkeys::upozornitText(1)), "Sport;1;0;0");
-    EXPECT_EQ(settings.read(settingkeys::upozornitText(2)), ";1;1;0");
+    store::Settings settings(guide->store());
+    EXPECT_EQ(settings.read(store::settingkeys::upozornitText(1)), "Sport;1;0;0");
+    EXPECT_EQ(settings.read(store::settingkeys::upozornitText(2)), ";1;1;0");
 }
 
 TEST_F(Reminding, TheInstalledChimeIsStoredAndShownAtStart)
@@ -194,12 +195,12 @@ TEST_F(Reminding, TheInstalledChimeIsStoredAndShownAtStart)
     const QString chime = folder.path() + "/wav/upozorni.wav";
     EXPECT_EQ(child<QLineEdit>("Text4")->text(), chime);
     EXPECT_TRUE(QFile::exists(chime));
-    EXPECT_EQ(Settings(guide->store()).read(settingkeys::zvukoveUpozorneni), chime);
+    EXPECT_EQ(store::Settings(guide->store()).read(store::settingkeys::zvukoveUpozorneni), chime);
 }
 
 TEST_F(Reminding, TheBannerShowsAtStartAndChangesOnlyWhileTheWindowIsShown)
 {
-    Pane* banner = guide->mainWindow()->bannerPane();
+    gui::Pane* banner = guide->mainWindow()->bannerPane();
     EXPECT_TRUE(banner->isVisible());
     EXPECT_TRUE(banner->page().contains("/bmp/banner/jaro/banner.gif"));
     guide->store().provedsql("UPDATE reklama SET datumdo='1.1.2020'");
@@ -217,15 +218,15 @@ TEST(SoundChoice, OnlyFilesTheAlertCanPlayAreTakenFromTheDialogOrTheBox)
 {
     test::throwOnSqlError();
     QTemporaryDir folder;
-    Store store;
+    store::Store store;
     ASSERT_TRUE(store.otevridb(folder.path(), nullptr));
-    Settings settings(store);
-    GuideState state;
+    store::Settings settings(store);
+    app::GuideState state;
     state.dataFolder = folder.path();
-    ReminderPanel panel;
+    gui::ReminderPanel panel;
     QString chosen;
     QStringList told;
-    ReminderPage page(
+    gui::ReminderPage page(
         panel, store, settings, state, [&](const QString& message) { told << message; },
         [&] { return chosen; });
     const QString chime = folder.path() + "/wav/upozorni.wav";
@@ -251,7 +252,7 @@ TEST(SoundChoice, OnlyFilesTheAlertCanPlayAreTakenFromTheDialogOrTheBox)
         {good, ""}};
     for (const auto& [path, why] : cases) {
         for (const bool typed : {false, true}) {
-            settings.remove(settingkeys::zvukoveUpozorneni);
+            settings.remove(store::settingkeys::zvukoveUpozorneni);
             page.nastavzvukoveupozorneni();
             told.clear();
             if (typed) {
@@ -262,7 +263,8 @@ TEST(SoundChoice, OnlyFilesTheAlertCanPlayAreTakenFromTheDialogOrTheBox)
                 panel.changeSound()->click();
             }
             const QString kept = why.isEmpty() ? path : chime;
-            EXPECT_EQ(settings.read(settingkeys::zvukoveUpozorneni), kept) << path.toStdString();
+            EXPECT_EQ(settings.read(store::settingkeys::zvukoveUpozorneni), kept)
+                << path.toStdString();
             EXPECT_EQ(panel.soundFile()->text(), kept);
             ASSERT_EQ(told.size(), why.isEmpty() ? 0 : 1) << path.toStdString();
             if (!why.isEmpty()) {
@@ -274,8 +276,8 @@ TEST(SoundChoice, OnlyFilesTheAlertCanPlayAreTakenFromTheDialogOrTheBox)
     }
     chosen.clear();
     panel.changeSound()->click(); // cancelled
-    EXPECT_EQ(settings.read(settingkeys::zvukoveUpozorneni), good);
+    EXPECT_EQ(settings.read(store::settingkeys::zvukoveUpozorneni), good);
     panel.soundFile()->setText("  ");
     emit panel.soundFile()->editingFinished();
-    EXPECT_EQ(settings.read(settingkeys::zvukoveUpozorneni), chime);
+    EXPECT_EQ(settings.read(store::settingkeys::zvukoveUpozorneni), chime);
 }

@@ -25,10 +25,10 @@ namespace {
 class DialogDriver
 {
 public:
-    explicit DialogDriver(std::function<void(AccountDialog*)> act) : m_act(std::move(act))
+    explicit DialogDriver(std::function<void(gui::AccountDialog*)> act) : m_act(std::move(act))
     {
         QObject::connect(&m_poll, &QTimer::timeout, [this] {
-            auto* dialog = qobject_cast<AccountDialog*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<gui::AccountDialog*>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
             ++shown;
@@ -45,16 +45,16 @@ private:
     static bool anyMainWindowVisible()
     {
         for (QWidget* widget : QApplication::topLevelWidgets())
-            if (qobject_cast<MainWindow*>(widget) && widget->isVisible())
+            if (qobject_cast<gui::MainWindow*>(widget) && widget->isVisible())
                 return true;
         return false;
     }
 
     QTimer m_poll;
-    std::function<void(AccountDialog*)> m_act;
+    std::function<void(gui::AccountDialog*)> m_act;
 };
 
-void fillAndConfirm(AccountDialog* dialog, const QString& name, const QString& password)
+void fillAndConfirm(gui::AccountDialog* dialog, const QString& name, const QString& password)
 {
     dialog->findChild<QLineEdit*>("Text1")->setText(name);
     dialog->findChild<QLineEdit*>("Text2")->setText(password);
@@ -71,26 +71,26 @@ protected:
         options.server = "127.0.0.1:9";
         options.imageServer = "127.0.0.1:9";
     }
-    void TearDown() override { Clock::release(); }
+    void TearDown() override { store::Clock::release(); }
 
-    std::unique_ptr<Application> application()
+    std::unique_ptr<gui::Application> application()
     {
-        return std::make_unique<Application>(
+        return std::make_unique<gui::Application>(
             options, [this](const QString& message) { messages << message; },
             [this](const QString& message) { information << message; });
     }
 
     // A store that already holds an account, so that start-up needs no dialog.
-    void prepareStore(const std::function<void(Store&)>& fill)
+    void prepareStore(const std::function<void(store::Store&)>& fill)
     {
-        Store store;
+        store::Store store;
         ASSERT_TRUE(store.otevridb(folder.path(), nullptr));
-        Settings(store).writeAccount("eva", "heslo");
+        store::Settings(store).writeAccount("eva", "heslo");
         fill(store);
     }
 
     QTemporaryDir folder;
-    Options options;
+    app::Options options;
     QStringList messages;
     QStringList information;
 };
@@ -100,13 +100,13 @@ protected:
 TEST_F(Startup, EmptyFolderAsksForTheAccountBeforeTheWindowShows)
 {
     DialogDriver driver(
-        [](AccountDialog* dialog) { fillAndConfirm(dialog, " jan'ek ", "ta'jne"); });
+        [](gui::AccountDialog* dialog) { fillAndConfirm(dialog, " jan'ek ", "ta'jne"); });
     auto guide = application();
     ASSERT_TRUE(guide->start());
 
     EXPECT_EQ(driver.shown, 1);
     EXPECT_FALSE(driver.mainWindowVisibleMeanwhile);
-    MainWindow* window = guide->mainWindow();
+    gui::MainWindow* window = guide->mainWindow();
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), "Obzorka - verze " OBZORKA_VERSION " - janek");
     EXPECT_EQ(guide->state().data_heslo, "ta'jne");
@@ -117,11 +117,11 @@ TEST_F(Startup, EmptyFolderAsksForTheAccountBeforeTheWindowShows)
 
 TEST_F(Startup, ControlsAreFilledAndTheTimersRun)
 {
-    Clock::setFixed(QDateTime(QDate(2026, 12, 7), QTime(18, 30)));
-    prepareStore([](Store&) {});
+    store::Clock::setFixed(QDateTime(QDate(2026, 12, 7), QTime(18, 30)));
+    prepareStore([](store::Store&) {});
     auto guide = application();
     ASSERT_TRUE(guide->start());
-    MainWindow* window = guide->mainWindow();
+    gui::MainWindow* window = guide->mainWindow();
 
     auto* day = window->findChild<QComboBox*>("Combo1");
     EXPECT_EQ(day->count(), 14);
@@ -138,7 +138,7 @@ TEST_F(Startup, ControlsAreFilledAndTheTimersRun)
     EXPECT_FALSE(window->findChild<QCheckBox*>("Check1")->isChecked());
     EXPECT_TRUE(
         window->findChild<QLabel*>("Label9")->text().startsWith("Dnes je pondělí 7.12.2026.\n"));
-    EXPECT_EQ(window->mainPane()->page(), generhtml::generzprava(""));
+    EXPECT_EQ(window->mainPane()->page(), pages::generzprava(""));
 
     EXPECT_EQ(guide->state().zvoleno4, 0);
     EXPECT_EQ(guide->state().zvolenedatum, QDate(2026, 12, 7));
@@ -149,16 +149,16 @@ TEST_F(Startup, ControlsAreFilledAndTheTimersRun)
 
 TEST_F(Startup, StoredSettingsReachTheControlsAndThePauseIsForgotten)
 {
-    prepareStore([](Store& store) {
-        Settings settings(store);
-        settings.write(settingkeys::upozornitMinutPredem, "12");
-        settings.write(settingkeys::vps, "TRUE");
-        settings.write(settingkeys::nestahovatObrazky, "ano");
-        settings.writeFlag(settingkeys::povolenoStahovani, false);
+    prepareStore([](store::Store& store) {
+        store::Settings settings(store);
+        settings.write(store::settingkeys::upozornitMinutPredem, "12");
+        settings.write(store::settingkeys::vps, "TRUE");
+        settings.write(store::settingkeys::nestahovatObrazky, "ano");
+        settings.writeFlag(store::settingkeys::povolenoStahovani, false);
     });
     auto guide = application();
     ASSERT_TRUE(guide->start());
-    MainWindow* window = guide->mainWindow();
+    gui::MainWindow* window = guide->mainWindow();
     EXPECT_EQ(window->findChild<QLineEdit*>("Text1")->text(), "12");
     EXPECT_TRUE(window->findChild<QCheckBox*>("Check1")->isChecked());
     EXPECT_FALSE(window->findChild<QCheckBox*>("Check2")->isChecked());
@@ -170,8 +170,8 @@ TEST_F(Startup, StoredSettingsReachTheControlsAndThePauseIsForgotten)
 
 TEST_F(Startup, EndedMarksArePurged)
 {
-    Clock::setFixed(QDateTime(QDate(2026, 12, 7), QTime(21, 0, 30)));
-    prepareStore([](Store& store) {
+    store::Clock::setFixed(QDateTime(QDate(2026, 12, 7), QTime(21, 0, 30)));
+    prepareStore([](store::Store& store) {
         store.provedsql("INSERT INTO program (id, tv, datum, hod1, min1, hod2, min2, nazev) VALUES "
                         "(1, 'ČT1', '2026-12-07', 20, 0, 20, 59, 'Konec'), "
                         "(2, 'ČT1', '2026-12-07', 20, 59, 22, 0, 'Běží')");
@@ -179,15 +179,15 @@ TEST_F(Startup, EndedMarksArePurged)
     });
     auto guide = application();
     ASSERT_TRUE(guide->start());
-    const Rows left = guide->store().provedsql("SELECT id FROM upozornit");
+    const store::Rows left = guide->store().provedsql("SELECT id FROM upozornit");
     ASSERT_EQ(left.size(), 1u);
     EXPECT_EQ(left.front().number(u"id"), 2);
 }
 
 TEST_F(Startup, ClosingTheDialogAsksAgainAndPostponingRunsAnonymously)
 {
-    prepareStore([](Store& store) { Settings(store).removeAccount(); });
-    DialogDriver driver([](AccountDialog* dialog) {
+    prepareStore([](store::Store& store) { store::Settings(store).removeAccount(); });
+    DialogDriver driver([](gui::AccountDialog* dialog) {
         static int round = 0;
         if (++round == 1)
             dialog->reject(); // the close box saves nothing
@@ -205,7 +205,7 @@ TEST_F(Startup, ClosingTheDialogAsksAgainAndPostponingRunsAnonymously)
 
 TEST_F(Startup, SecondCopyOnTheSameFolderIsRefused)
 {
-    prepareStore([](Store&) {});
+    prepareStore([](store::Store&) {});
     auto first = application();
     ASSERT_TRUE(first->start());
     auto second = application();
@@ -233,7 +233,7 @@ TEST_F(Startup, UnreadableStoreEndsWithAMessageNamingIt)
 
 TEST_F(Startup, ClosingTheWindowStopsTheDownloaderAndClosesTheStore)
 {
-    prepareStore([](Store&) {});
+    prepareStore([](store::Store&) {});
     auto guide = application();
     ASSERT_TRUE(guide->start());
     auto* box = guide->mainWindow()->findChild<QLineEdit*>("Text1");
@@ -247,21 +247,21 @@ TEST_F(Startup, ClosingTheWindowStopsTheDownloaderAndClosesTheStore)
 TEST_F(Startup, SettingsBoxesStoreOnlyOnceStartupIsOver)
 {
     // Start-up ticks the boxes from these values; writing back would store "True".
-    prepareStore([](Store& store) {
-        Settings(store).write(settingkeys::vps, "TRUE");
-        Settings(store).write(settingkeys::nestahovatObrazky, "true");
+    prepareStore([](store::Store& store) {
+        store::Settings(store).write(store::settingkeys::vps, "TRUE");
+        store::Settings(store).write(store::settingkeys::nestahovatObrazky, "true");
     });
     auto guide = application();
     ASSERT_TRUE(guide->start());
-    Settings settings(guide->store());
-    EXPECT_EQ(settings.read(settingkeys::vps), "TRUE");
-    EXPECT_EQ(settings.read(settingkeys::nestahovatObrazky), "true");
+    store::Settings settings(guide->store());
+    EXPECT_EQ(settings.read(store::settingkeys::vps), "TRUE");
+    EXPECT_EQ(settings.read(store::settingkeys::nestahovatObrazky), "true");
 
-    MainWindow* window = guide->mainWindow();
+    gui::MainWindow* window = guide->mainWindow();
     QTest::mouseClick(window->findChild<QCheckBox*>("Check1"), Qt::LeftButton);
-    EXPECT_EQ(settings.read(settingkeys::vps), "False");
+    EXPECT_EQ(settings.read(store::settingkeys::vps), "False");
     guide->downloadHost().timer1div_pln = 4320;
     QTest::mouseClick(window->findChild<QCheckBox*>("Check2"), Qt::LeftButton);
-    EXPECT_EQ(settings.read(settingkeys::nestahovatObrazky), "False");
+    EXPECT_EQ(settings.read(store::settingkeys::nestahovatObrazky), "False");
     EXPECT_EQ(guide->downloadHost().timer1div_pln, 1);
 }

@@ -31,8 +31,8 @@ struct Entry
     bool cb = false;
 };
 
-void insert(Store& store, const Entry& entry);
-void addStation(Store& store, const QString& tv, int pozice, int idtv, bool received = true);
-void mark(Store& store, int id);
+void insert(store::Store& store, const Entry& entry);
+void addStation(store::Store& store, const QString& tv, int pozice, int idtv, bool received = true);
+void mark(store::Store& store, int id);
 
 } // namespace obzorka::test

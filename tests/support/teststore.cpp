@@ -7,7 +7,8 @@ namespace obzorka::test {
 
 void throwOnSqlError()
 {
-    Store::setFatalHandler([](const QString& message) { throw SqlError(message.toStdString()); });
+    store::Store::setFatalHandler(
+        [](const QString& message) { throw SqlError(message.toStdString()); });
 }
 
 void StoreTest::SetUp()
@@ -20,12 +21,12 @@ void StoreTest::SetUp()
 
 void StoreTest::TearDown()
 {
-    Clock::release();
+    store::Clock::release();
 }
 
 QString StoreTest::one(const QString& sql, const QVariantList& params)
 {
-    const Rows rows = store.provedsql(sql, params);
+    const store::Rows rows = store.provedsql(sql, params);
     if (rows.empty())
         return QStringLiteral("<no row>");
     const QVariant value = rows.front().value(u"v");
@@ -37,7 +38,7 @@ void StoreTest::addProgramme(int id, const QString& tv, QDate day, int hod1, int
 {
     store.provedsql(QStringLiteral("INSERT INTO program (id, tv, datum, hod1, min1, hod2, min2, "
                                    "nazev) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-                    {id, tv, dates::isoDate(day), hod1, min1, hod2, min2, nazev});
+                    {id, tv, store::dates::isoDate(day), hod1, min1, hod2, min2, nazev});
 }
 
 } // namespace obzorka::test

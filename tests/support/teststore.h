@@ -38,7 +38,7 @@ protected:
                       const QString& nazev = QStringLiteral("Pořad"));
 
     QTemporaryDir m_folder;
-    Store store;
+    store::Store store;
 };
 
 } // namespace obzorka::test

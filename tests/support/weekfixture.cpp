@@ -42,7 +42,7 @@ QStringList illustrationNames()
     return {QStringLiteral("pelisky.jpg"), QStringLiteral("hokej.jpg"), QStringLiteral("neni.jpg")};
 }
 
-void fillWeek(Store& store, QDate today)
+void fillWeek(store::Store& store, QDate today)
 {
     const QStringList stations{"ČT1",  "ČT2",     "Nova", "Prima",
                                "ČT24", "Markíza", "ZDF",  "BBC World"};

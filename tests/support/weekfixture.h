@@ -3,8 +3,11 @@
 #include <QDate>
 #include <QStringList>
 
-namespace obzorka {
+namespace obzorka::store {
 class Store;
+} // namespace obzorka::store
+
+namespace obzorka {
 }
 
 namespace obzorka::test {
@@ -13,7 +16,7 @@ namespace obzorka::test {
 // in slots 1-8 (Czech, Slovak, German, English), one offered station in slot 96, every
 // programme type and flag, texts with apostrophes, extended information, ShowView codes,
 // illustration names (illustrationNames() lists them) and a few reminder marks.
-void fillWeek(Store& store, QDate today);
+void fillWeek(store::Store& store, QDate today);
 QStringList illustrationNames();
 
 } // namespace obzorka::test

@@ -22,16 +22,17 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "Použití: obzorka-fixture SLOŽKA\n");
         return 2;
     }
-    obzorka::Store store;
+    obzorka::store::Store store;
     QString error;
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    const auto prepared = obzorka::prepareDataFolder(folder, &error);
-    if (!prepared || !obzorka::installFiles(folder, &error) || !store.otevridb(folder, &error)) {
+    const auto prepared = obzorka::store::prepareDataFolder(folder, &error);
+    if (!prepared || !obzorka::store::installFiles(folder, &error) ||
+        !store.otevridb(folder, &error)) {
         std::fprintf(stderr, "%s\n", qUtf8Printable(error));
         return 1;
     }
-    obzorka::Settings(store).writeAccount(QStringLiteral("demo"), QStringLiteral("demo"));
-    obzorka::test::fillWeek(store, obzorka::Clock::today());
+    obzorka::store::Settings(store).writeAccount(QStringLiteral("demo"), QStringLiteral("demo"));
+    obzorka::test::fillWeek(store, obzorka::store::Clock::today());
 
     const QStringList names = obzorka::test::illustrationNames();
     for (int i = 0; i < 2; ++i) {

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QUrl>
 
-namespace obzorka {
+namespace obzorka::gui {
 namespace {
 
 QLabel* label(const QString& objectName, const QString& text, QWidget* parent)
@@ -20,7 +20,8 @@ QLabel* label(const QString& objectName, const QString& text, QWidget* parent)
 
 } // namespace
 
-AccountDialog::AccountDialog(Settings& settings, const QString& accountPageUrl, QWidget* parent)
+AccountDialog::AccountDialog(store::Settings& settings, const QString& accountPageUrl,
+                             QWidget* parent)
     : QDialog(parent), m_settings(settings)
 {
     setObjectName(QStringLiteral("Form4"));
@@ -78,7 +79,7 @@ AccountDialog::AccountDialog(Settings& settings, const QString& accountPageUrl, 
     buttons->addWidget(later);
     grid->addLayout(buttons, 5, 0, 1, 2);
 
-    const Account stored = m_settings.readAccount();
+    const store::Account stored = m_settings.readAccount();
     m_name->setText(stored.name);
     m_password->setText(stored.password);
 
@@ -89,7 +90,7 @@ AccountDialog::AccountDialog(Settings& settings, const QString& accountPageUrl, 
 
 void AccountDialog::validateName()
 {
-    const QString cleaned = withoutQuotes(m_name->text());
+    const QString cleaned = store::withoutQuotes(m_name->text());
     if (cleaned != m_name->text())
         m_name->setText(cleaned);
 }
@@ -108,4 +109,4 @@ void AccountDialog::postpone()
     accept();
 }
 
-} // namespace obzorka
+} // namespace obzorka::gui

@@ -6,7 +6,7 @@
 
 class QLineEdit;
 
-namespace obzorka {
+namespace obzorka::gui {
 
 // The account dialog "Form4": asks for the login name and password, stores them and hands
 // them to its owner through accountSaved; "Někdy jindy" removes the stored account and lets
@@ -16,10 +16,11 @@ class AccountDialog : public QDialog
     Q_OBJECT
 
 public:
-    AccountDialog(Settings& settings, const QString& accountPageUrl, QWidget* parent = nullptr);
+    AccountDialog(store::Settings& settings, const QString& accountPageUrl,
+                  QWidget* parent = nullptr);
 
 signals:
-    void accountSaved(const obzorka::Account& account);
+    void accountSaved(const obzorka::store::Account& account);
     void postponed();
 
 private:
@@ -27,9 +28,9 @@ private:
     void save();
     void postpone();
 
-    Settings& m_settings;
+    store::Settings& m_settings;
     QLineEdit* m_name;
     QLineEdit* m_password;
 };
 
-} // namespace obzorka
+} // namespace obzorka::gui

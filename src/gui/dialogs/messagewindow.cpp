@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace obzorka {
+namespace obzorka::gui {
 
 MessageWindow::MessageWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
@@ -46,4 +46,4 @@ MessageWindow* MessageWindow::napln(const QString& text)
     return window;
 }
 
-} // namespace obzorka
+} // namespace obzorka::gui

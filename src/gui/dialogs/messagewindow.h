@@ -4,7 +4,7 @@
 
 class QPlainTextEdit;
 
-namespace obzorka {
+namespace obzorka::gui {
 
 // The message window "Form5" ("Zpráva"): one text, an "OK" that closes it. Each message gets
 // a window of its own, which deletes itself when closed, so several can be open at once.
@@ -22,4 +22,4 @@ private:
     QPlainTextEdit* m_text;
 };
 
-} // namespace obzorka
+} // namespace obzorka::gui

@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace obzorka {
+namespace obzorka::gui {
 
 using widgets::chooser;
 using widgets::named;
@@ -54,7 +54,7 @@ ClassicPanel::ClassicPanel(QWidget* parent) : QWidget(parent)
 
     m_header = new Pane(QStringLiteral("WebBrowser2"), this);
     m_header->setFixedHeight(44);
-    m_header->showPage(generhtml::generzprava(QString()));
+    m_header->showPage(pages::generzprava(QString()));
     m_header->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_pageArea = named(new QWidget(this), QStringLiteral("Frame4_0"));
     auto* area = new QVBoxLayout(m_pageArea);
@@ -83,4 +83,4 @@ ClassicPanel::ClassicPanel(QWidget* parent) : QWidget(parent)
     column->addWidget(m_pageArea, 1);
 }
 
-} // namespace obzorka
+} // namespace obzorka::gui

@@ -6,7 +6,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 
-namespace obzorka {
+namespace obzorka::gui {
 
 class Pane;
 
@@ -47,4 +47,4 @@ private:
     QList<QPushButton*> m_pageButtons;
 };
 
-} // namespace obzorka
+} // namespace obzorka::gui

@@ -26,7 +26,7 @@
 #include <QPushButton>
 #include <QUrl>
 
-namespace obzorka {
+namespace obzorka::gui {
 namespace {
 
 void select(QComboBox* combo, const QString& text)
@@ -37,8 +37,9 @@ void select(QComboBox* combo, const QString& text)
 
 } // namespace
 
-GuideController::GuideController(MainWindow& window, Store& store, GuideState& state,
-                                 Settings& settings, DownloadHost& host, QObject* parent)
+GuideController::GuideController(MainWindow& window, store::Store& store, app::GuideState& state,
+                                 store::Settings& settings, app::DownloadHost& host,
+                                 QObject* parent)
     : QObject(parent), m_window(window), m_store(store), m_state(state), m_settings(settings),
       m_host(host)
 {
@@ -60,12 +61,12 @@ GuideController::GuideController(MainWindow& window, Store& store, GuideState& s
     connect(m_window.search()->printButton(), &QPushButton::clicked, this,
             &GuideController::previewSearch);
     connect(&m_window, &MainWindow::tabClicked, this, &GuideController::switchTab);
-    connect(&m_host, &DownloadHost::dayCheckDue, this, &GuideController::shiftDaysIfChanged);
+    connect(&m_host, &app::DownloadHost::dayCheckDue, this, &GuideController::shiftDaysIfChanged);
     connect(m_window.mainPane(), &Pane::linkClicked, this, &GuideController::dispatch);
     connect(classic->headerPane(), &Pane::linkClicked, this, &GuideController::dispatch);
     connect(m_window.settings()->stationSlots(), &StationSlots::slotDropped, this,
             [this](int target, int source) {
-                swapSlots(m_store, target, source);
+                navigation::swapSlots(m_store, target, source);
                 nastav_rychle4tv();
             });
     connect(m_window.settings(), &SettingsPanel::changeStationsRequested, this, [this] {
@@ -82,7 +83,7 @@ GuideController::GuideController(MainWindow& window, Store& store, GuideState& s
     wireSettingsBoxes();
 }
 
-generhtml::PageContext GuideController::pageContext() const
+pages::PageContext GuideController::pageContext() const
 {
     return {m_store, m_state.adr_bmp, m_window.vpsBox()->isChecked()};
 }
@@ -92,19 +93,19 @@ void GuideController::wireSettingsBoxes()
     // While start-up fills the boxes from the settings nothing is written back.
     connect(m_window.vpsBox(), &QCheckBox::clicked, this, [this](bool on) {
         if (!m_state.starting())
-            m_settings.writeFlag(settingkeys::vps, on);
+            m_settings.writeFlag(store::settingkeys::vps, on);
     });
     connect(m_window.noImagesBox(), &QCheckBox::clicked, this, [this](bool on) {
         if (m_state.starting())
             return;
-        m_settings.writeFlag(settingkeys::nestahovatObrazky, on);
+        m_settings.writeFlag(store::settingkeys::nestahovatObrazky, on);
         m_host.timer1div_pln = 1; // the next tick may start a run that honours the choice
     });
 }
 
 void GuideController::nastav_rychle4tv()
 {
-    m_pages = readStationPages(m_store);
+    m_pages = navigation::readStationPages(m_store);
     m_window.settings()->stationSlots()->showStations(m_pages);
     ClassicPanel* classic = m_window.classic();
     for (int k = 1; k <= ClassicPanel::pageButtonCount; ++k) {
@@ -129,9 +130,9 @@ void GuideController::choosePage(int k)
 void GuideController::dayChosen()
 {
     ClassicPanel* classic = m_window.classic();
-    const chooseritems::DayChoice choice =
-        chooseritems::chooseDay(m_state.zvolenedatum, classic->day()->currentText(), Clock::today(),
-                                classic->from()->currentText(), classic->to()->currentText());
+    const pages::chooseritems::DayChoice choice = pages::chooseritems::chooseDay(
+        m_state.zvolenedatum, classic->day()->currentText(), store::Clock::today(),
+        classic->from()->currentText(), classic->to()->currentText());
     m_state.zvolenedatum = choice.day;
     select(classic->from(), choice.from);
     select(classic->to(), choice.to);
@@ -144,15 +145,15 @@ void GuideController::generedit1frame()
         return;
     ClassicPanel* classic = m_window.classic();
     const QStringList stations = m_pages.stationsOfPage(m_state.zvoleno4);
-    classic->headerPane()->showPage(generhtml::generhlavicku(stations));
+    classic->headerPane()->showPage(pages::generhlavicku(stations));
     classic->printButton()->show();
     m_state.genervypiscombo4 = classic->type()->currentText();
     m_state.genervypiscombo2 = classic->from()->currentText();
     m_state.genervypiscombo3 = classic->to()->currentText();
     m_state.genervypisgenertv = stations;
-    m_window.mainPane()->showPage(generhtml::genertabulku(
-        pageContext(), m_state.zvolenedatum, m_state.genervypiscombo4, m_state.genervypiscombo2,
-        m_state.genervypiscombo3, stations, false));
+    m_window.mainPane()->showPage(
+        pages::genertabulku(pageContext(), m_state.zvolenedatum, m_state.genervypiscombo4,
+                            m_state.genervypiscombo2, m_state.genervypiscombo3, stations, false));
     if (!m_window.isMinimized())
         m_window.mainPane()->setFocus();
 }
@@ -162,18 +163,18 @@ void GuideController::switchTab(int index)
     const auto panel = MainWindow::Panel(index);
     m_window.showPanel(panel);
     Pane* pane = m_window.mainPane();
-    pane->showPage(generhtml::generzprava(QStringLiteral("Čekejte...")));
+    pane->showPage(pages::generzprava(QStringLiteral("Čekejte...")));
     m_window.attachMainPane(panel);
     switch (panel) {
     case MainWindow::Classic:
         generedit1frame();
         break;
     case MainWindow::Search:
-        pane->showPage(generhtml::generzprava(QString()));
+        pane->showPage(pages::generzprava(QString()));
         m_window.search()->type()->setCurrentIndex(0);
         break;
     case MainWindow::Help:
-        pane->showPage(generhtml::generhelpindex(pageContext()));
+        pane->showPage(pages::generhelpindex(pageContext()));
         break;
     case MainWindow::Settings:
         m_window.settings()->showChoice();
@@ -185,16 +186,16 @@ void GuideController::switchTab(int index)
 
 void GuideController::startSearch()
 {
-    generhtml::SearchQuery query = m_window.search()->query();
+    pages::SearchQuery query = m_window.search()->query();
     m_state.hledej = query;
     m_state.hledejod = QStringLiteral("1");
     showSearchPage(query, 0);
 }
 
-void GuideController::showSearchPage(const generhtml::SearchQuery& query, int scrollTop)
+void GuideController::showSearchPage(const pages::SearchQuery& query, int scrollTop)
 {
     Pane* pane = m_window.mainPane();
-    pane->showPage(generhtml::generhledani(pageContext(), query));
+    pane->showPage(pages::generhledani(pageContext(), query));
     pane->setScrollTop(scrollTop);
     if (!m_window.isMinimized())
         pane->setFocus();
@@ -202,8 +203,8 @@ void GuideController::showSearchPage(const generhtml::SearchQuery& query, int sc
 
 void GuideController::dispatch(const QString& target)
 {
-    using Kind = links::LinkAction::Kind;
-    const links::LinkAction link = links::parseLink(target);
+    using Kind = navigation::links::LinkAction::Kind;
+    const navigation::links::LinkAction link = navigation::links::parseLink(target);
     Pane* pane = m_window.mainPane();
     switch (link.kind) {
     case Kind::Mail:
@@ -211,8 +212,8 @@ void GuideController::dispatch(const QString& target)
         break;
     case Kind::SearchPage: {
         // Paging takes the search boxes as they are now, from the row of the link.
-        generhtml::SearchQuery query = m_window.search()->query();
-        query.firstRow = numbers::toWholeNumber(link.od).value_or(0);
+        pages::SearchQuery query = m_window.search()->query();
+        query.firstRow = store::numbers::toWholeNumber(link.od).value_or(0);
         m_state.hledej = query;
         m_state.hledejod = link.od;
         showSearchPage(query, 0);
@@ -229,8 +230,8 @@ void GuideController::dispatch(const QString& target)
         (link.fromSearch ? m_state.bodyhledejscrollposltop : m_state.bodyscrollposltop) =
             pane->scrollTop();
         m_window.classic()->headerPane()->showPage(QString());
-        pane->showPage(generhtml::genervypisinf(
-            pageContext(), link.id, link.fromSearch ? QStringLiteral("true") : QString()));
+        pane->showPage(pages::genervypisinf(pageContext(), link.id,
+                                            link.fromSearch ? QStringLiteral("true") : QString()));
         if (!link.fromSearch)
             m_window.classic()->printButton()->hide();
         break;
@@ -239,7 +240,7 @@ void GuideController::dispatch(const QString& target)
         toggleAndRedraw(link.target, link.id, link.kind == Kind::ToggleTimeCell);
         break;
     case Kind::Help:
-        pane->showPage(generhtml::helpPage(pageContext(), link.name));
+        pane->showPage(pages::helpPage(pageContext(), link.name));
         break;
     case Kind::JumpToEight:
         pane->scrollToAnchor(QStringLiteral("hod20"));
@@ -251,33 +252,33 @@ void GuideController::dispatch(const QString& target)
 
 void GuideController::toggleAndRedraw(const QString& target, const QString& id, bool timeCell)
 {
-    if (!obzorka::toggleReminder(m_store, id))
+    if (!obzorka::reminders::toggleReminder(m_store, id))
         return;
     emit marksChanged();
     Pane* pane = m_window.mainPane();
-    pane->redraw(timeCell ? inplace::flipTimeCell(pane->page(), target)
-                          : inplace::flipReminderLink(pane->page(), target));
+    pane->redraw(timeCell ? navigation::inplace::flipTimeCell(pane->page(), target)
+                          : navigation::inplace::flipReminderLink(pane->page(), target));
 }
 
 void GuideController::shiftDaysIfChanged()
 {
     QComboBox* day = m_window.classic()->day();
-    const QDate today = Clock::today();
-    if (day->count() == 0 || !chooseritems::dayHasChanged(day->itemText(0), today))
+    const QDate today = store::Clock::today();
+    if (day->count() == 0 || !pages::chooseritems::dayHasChanged(day->itemText(0), today))
         return;
-    const QString newDay = chooseritems::dateItem(today.addDays(12));
+    const QString newDay = pages::chooseritems::dateItem(today.addDays(12));
     day->removeItem(0);
     day->addItem(newDay);
     if (day->currentIndex() < 1)
         day->setCurrentIndex(1);
-    day->setItemText(0, chooseritems::nightPrefix + day->itemText(0));
+    day->setItemText(0, pages::chooseritems::nightPrefix + day->itemText(0));
     select(m_window.classic()->from(), m_window.classic()->from()->itemText(0));
     QComboBox* searchDay = m_window.search()->day();
     searchDay->removeItem(1);
     if (searchDay->currentIndex() < 0)
         searchDay->setCurrentIndex(0);
     searchDay->addItem(newDay);
-    m_window.setDateLine(dateLine(today, nameDayAtDayChange(m_store)));
+    m_window.setDateLine(extras::dateLine(today, extras::nameDayAtDayChange(m_store)));
 }
 
 void GuideController::showToday()
@@ -297,9 +298,9 @@ void GuideController::showToday()
 
 void GuideController::previewGrid()
 {
-    showPreview(generhtml::genertabulku(pageContext(), m_state.zvolenedatum,
-                                        m_state.genervypiscombo4, m_state.genervypiscombo2,
-                                        m_state.genervypiscombo3, m_state.genervypisgenertv, true));
+    showPreview(pages::genertabulku(pageContext(), m_state.zvolenedatum, m_state.genervypiscombo4,
+                                    m_state.genervypiscombo2, m_state.genervypiscombo3,
+                                    m_state.genervypisgenertv, true));
 }
 
 void GuideController::previewSearch()
@@ -307,14 +308,14 @@ void GuideController::previewSearch()
     // Before any search there is nothing to print.
     if (m_state.hledejod.isEmpty())
         return;
-    showPreview(generhtml::generhledani(pageContext(), m_state.hledej));
+    showPreview(pages::generhledani(pageContext(), m_state.hledej));
 }
 
 void GuideController::showPreview(const QString& page)
 {
     m_window.showPanel(MainWindow::Print);
     m_window.attachMainPane(MainWindow::Print);
-    m_window.mainPane()->showPage(generhtml::forPaper(page));
+    m_window.mainPane()->showPage(pages::forPaper(page));
 }
 
 void GuideController::printTo(QPrinter& printer)
@@ -322,4 +323,4 @@ void GuideController::printTo(QPrinter& printer)
     m_window.mainPane()->document()->print(&printer);
 }
 
-} // namespace obzorka
+} // namespace obzorka::gui

@@ -7,14 +7,20 @@
 
 class QPrinter;
 
-namespace obzorka {
-
+namespace obzorka::app {
 class DownloadHost;
-class MainWindow;
-class Pane;
+struct GuideState;
+} // namespace obzorka::app
+
+namespace obzorka::store {
 class Settings;
 class Store;
-struct GuideState;
+} // namespace obzorka::store
+
+namespace obzorka::gui {
+
+class MainWindow;
+class Pane;
 
 // What the main window's controls and the clicks inside its pages do: the classic view and
 // its choosers, the tabs, the search, the link protocol of the pages, the station pages and
@@ -25,10 +31,10 @@ class GuideController : public QObject
     Q_OBJECT
 
 public:
-    GuideController(MainWindow& window, Store& store, GuideState& state, Settings& settings,
-                    DownloadHost& host, QObject* parent = nullptr);
+    GuideController(MainWindow& window, store::Store& store, app::GuideState& state,
+                    store::Settings& settings, app::DownloadHost& host, QObject* parent = nullptr);
 
-    generhtml::PageContext pageContext() const;
+    pages::PageContext pageContext() const;
 
     // Refreshes the slot buttons and page buttons from the stations.
     void nastav_rychle4tv();
@@ -63,15 +69,15 @@ signals:
 private:
     void wireSettingsBoxes();
     void showPreview(const QString& page);
-    void showSearchPage(const generhtml::SearchQuery& query, int scrollTop);
+    void showSearchPage(const pages::SearchQuery& query, int scrollTop);
     void toggleAndRedraw(const QString& target, const QString& id, bool timeCell);
 
     MainWindow& m_window;
-    Store& m_store;
-    GuideState& m_state;
-    Settings& m_settings;
-    DownloadHost& m_host;
-    StationPages m_pages;
+    store::Store& m_store;
+    app::GuideState& m_state;
+    store::Settings& m_settings;
+    app::DownloadHost& m_host;
+    navigation::StationPages m_pages;
 };
 
-} // namespace obzorka
+} // namespace obzorka::gui

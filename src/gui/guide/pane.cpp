@@ -8,7 +8,7 @@
 #include <QScrollBar>
 #include <QTextDocument>
 
-namespace obzorka {
+namespace obzorka::gui {
 
 Pane::Pane(const QString& objectName, QWidget* parent) : QTextBrowser(parent)
 {
@@ -25,7 +25,7 @@ Pane::Pane(const QString& objectName, QWidget* parent) : QTextBrowser(parent)
 void Pane::showPage(const QString& page)
 {
     m_page = page;
-    const RichTextPage adapted = adaptForRichText(page);
+    const pages::RichTextPage adapted = pages::adaptForRichText(page);
     document()->setDefaultStyleSheet(
         adapted.textColour.isEmpty()
             ? QString()
@@ -52,7 +52,7 @@ void Pane::setScrollTop(int pixels)
 
 void Pane::setResourceFolders(const QStringList& folders)
 {
-    m_resources = PageResources(folders);
+    m_resources = pages::PageResources(folders);
 }
 
 QImage Pane::missingImage()
@@ -92,4 +92,4 @@ void Pane::contextMenuEvent(QContextMenuEvent* event)
     event->accept();
 }
 
-} // namespace obzorka
+} // namespace obzorka::gui

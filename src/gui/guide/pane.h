@@ -4,7 +4,7 @@
 
 #include <QTextBrowser>
 
-namespace obzorka {
+namespace obzorka::gui {
 
 // One page pane of the main window (WebBrowser1..3): shows a built page, reports the target
 // of a clicked link to its owner instead of following it, never shows a context menu, and
@@ -43,7 +43,7 @@ protected:
 
 private:
     QString m_page;
-    PageResources m_resources;
+    pages::PageResources m_resources;
 };
 
-} // namespace obzorka
+} // namespace obzorka::gui

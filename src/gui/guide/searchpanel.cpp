@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace obzorka {
+namespace obzorka::gui {
 
 using widgets::chooser;
 using widgets::named;
@@ -59,7 +59,7 @@ SearchPanel::SearchPanel(QWidget* parent) : QWidget(parent)
     column->addWidget(m_pageArea, 1);
 }
 
-generhtml::SearchQuery SearchPanel::query() const
+pages::SearchQuery SearchPanel::query() const
 {
     return {m_text->text(),
             m_type->currentText(),
@@ -70,4 +70,4 @@ generhtml::SearchQuery SearchPanel::query() const
             m_markedOnly->isChecked()};
 }
 
-} // namespace obzorka
+} // namespace obzorka::gui

@@ -9,7 +9,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 
-namespace obzorka {
+namespace obzorka::gui {
 
 // The panel "Vyhledat" (Frame7_1): the search text and its filters, "Hledej", the print
 // button and the page area. Enter in the text box searches as "Hledej" does.
@@ -21,7 +21,7 @@ public:
     explicit SearchPanel(QWidget* parent = nullptr);
 
     // The search as the controls stand, from the first row.
-    generhtml::SearchQuery query() const;
+    pages::SearchQuery query() const;
 
     QComboBox* day() const { return m_day; }
     QComboBox* type() const { return m_type; }
@@ -43,4 +43,4 @@ private:
     QWidget* m_pageArea;
 };
 
-} // namespace obzorka
+} // namespace obzorka::gui

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace obzorka {
+namespace obzorka::gui {
 
 using widgets::named;
 
@@ -96,4 +96,4 @@ void SettingsPanel::showSubPanel(QPushButton* button, QWidget* subPanel)
     m_back->show();
 }
 
-} // namespace obzorka
+} // namespace obzorka::gui

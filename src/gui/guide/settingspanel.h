@@ -6,7 +6,7 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 
-namespace obzorka {
+namespace obzorka::gui {
 
 class ReminderPanel;
 class StationSlots;
@@ -45,4 +45,4 @@ private:
     QCheckBox* m_noImages;
 };
 
-} // namespace obzorka
+} // namespace obzorka::gui

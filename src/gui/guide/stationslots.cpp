@@ -8,7 +8,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
-namespace obzorka {
+namespace obzorka::gui {
 namespace {
 
 constexpr int slotWidth = 73;
@@ -26,7 +26,7 @@ int decodeSlot(const QWidget* owner, const QByteArray& data)
     const QList<QByteArray> parts = data.split(':');
     bool ok = parts.size() == 2 && parts.at(0) == QByteArray::number(quintptr(owner));
     const int slot = ok ? parts.at(1).toInt(&ok) : 0;
-    return ok && slot >= 1 && slot <= StationPages::slotCount ? slot : 0;
+    return ok && slot >= 1 && slot <= navigation::StationPages::slotCount ? slot : 0;
 }
 
 } // namespace
@@ -81,7 +81,7 @@ StationSlots::StationSlots(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("StationSlots"));
     const int blockOffset = slotWidth * 9 / 2;
-    for (int n = 1; n <= StationPages::slotCount; ++n) {
+    for (int n = 1; n <= navigation::StationPages::slotCount; ++n) {
         auto* button = new SlotButton(n, this);
         const int left = ((n - 1) % 4) * slotWidth + ((n - 1) / 48) * blockOffset;
         const int top = ((n - 1) / 4) * slotHeight - ((n - 1) / 48) * 12 * slotHeight;
@@ -92,10 +92,10 @@ StationSlots::StationSlots(QWidget* parent) : QWidget(parent)
     setMinimumSize(blockOffset + 4 * slotWidth, 12 * slotHeight);
 }
 
-void StationSlots::showStations(const StationPages& pages)
+void StationSlots::showStations(const navigation::StationPages& pages)
 {
     for (SlotButton* button : m_buttons) {
-        const StationPages::Slot& station = pages.bySlot.at(button->slot());
+        const navigation::StationPages::Slot& station = pages.bySlot.at(button->slot());
         button->setText(widgets::plainCaption(station.caption));
         QFont font = button->font();
         font.setBold(station.received);
@@ -104,4 +104,4 @@ void StationSlots::showStations(const StationPages& pages)
     }
 }
 
-} // namespace obzorka
+} // namespace obzorka::gui

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-namespace obzorka {
+namespace obzorka::gui {
 
 // One of the 96 station slots ("Command2_n"): shows its station, bold when received and
 // italic when only offered, and can be dragged onto another slot.
@@ -42,7 +42,7 @@ public:
     static constexpr const char* mimeType = "application/x-obzorka-slot";
 
     explicit StationSlots(QWidget* parent = nullptr);
-    void showStations(const StationPages& pages);
+    void showStations(const navigation::StationPages& pages);
     SlotButton* slotButton(int slot) const { return m_buttons.at(slot - 1); }
 
 signals:
@@ -52,4 +52,4 @@ private:
     QList<SlotButton*> m_buttons;
 };
 
-} // namespace obzorka
+} // namespace obzorka::gui

@@ -23,9 +23,9 @@
 #include <QFile>
 #include <QNetworkInformation>
 
-namespace obzorka {
+namespace obzorka::gui {
 
-Application::Application(const Options& options, Notifier notify, Notifier inform)
+Application::Application(const app::Options& options, Notifier notify, Notifier inform)
     : m_options(options), m_notify(std::move(notify)), m_inform(std::move(inform))
 {
 }
@@ -63,8 +63,8 @@ void Application::startWorker()
     });
     connect(m_worker, &sync::DownloadWorker::finished, this, &Application::runFinished);
     connect(m_worker, &sync::DownloadWorker::reminderCheckDue, &m_host,
-            &DownloadHost::runReminderCheckDue);
-    connect(&m_host, &DownloadHost::downloadDue, this, &Application::pln);
+            &app::DownloadHost::runReminderCheckDue);
+    connect(&m_host, &app::DownloadHost::downloadDue, this, &Application::pln);
     m_downloads.start();
 }
 
@@ -111,7 +111,7 @@ void Application::runFinished(const sync::RunResult& result)
     zmenikonu(m_state.povoleno_stahovani ? QStringLiteral("tv.ico")
                                          : QStringLiteral("nacitzru.ico"));
     // The first listings of a new data folder show at once, instead of the empty start page.
-    if (result.added > 0 && m_window->mainPane()->page() == generhtml::generzprava(QString()))
+    if (result.added > 0 && m_window->mainPane()->page() == pages::generzprava(QString()))
         m_controller->generedit1frame();
     // A marked programme may have moved: its reminder follows.
     if (result.added > 0 || result.changed > 0)
@@ -137,11 +137,12 @@ void Application::askForAccount()
     }
     m_accountDialog = new AccountDialog(m_settings, accountPage());
     m_accountDialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(m_accountDialog, &AccountDialog::accountSaved, this, [this](const Account& account) {
-        applyAccount(account);
-        // The new account is tried at once, once the dialog has closed.
-        QMetaObject::invokeMethod(this, &Application::pln, Qt::QueuedConnection);
-    });
+    connect(m_accountDialog, &AccountDialog::accountSaved, this,
+            [this](const store::Account& account) {
+                applyAccount(account);
+                // The new account is tried at once, once the dialog has closed.
+                QMetaObject::invokeMethod(this, &Application::pln, Qt::QueuedConnection);
+            });
     connect(m_accountDialog, &AccountDialog::postponed, this, &Application::postpone);
     m_accountDialog->show();
 }
@@ -162,8 +163,8 @@ QString Application::accountPage() const
 bool Application::start()
 {
     QString problem;
-    const QString folder = resolveDataFolder(m_options.dataFolder);
-    const std::optional<DataFolder> prepared = prepareDataFolder(folder, &problem);
+    const QString folder = app::resolveDataFolder(m_options.dataFolder);
+    const std::optional<store::DataFolder> prepared = store::prepareDataFolder(folder, &problem);
     if (!prepared) {
         m_notify(problem);
         return false;
@@ -180,7 +181,7 @@ bool Application::start()
                            .arg(QDir::toNativeSeparators(folder)));
         return false;
     }
-    if (!installFiles(folder, &problem)) {
+    if (!store::installFiles(folder, &problem)) {
         m_notify(problem);
         return false;
     }
@@ -207,14 +208,15 @@ bool Application::start()
     connect(m_controller.get(), &GuideController::quitRequested, m_window.get(), &QWidget::close);
     startReminders();
     loadSettingsIntoControls();
-    m_window->setDateLine(dateLine(Clock::today(), nameDayAtStartup(m_store)));
-    m_window->fillChoosers(Clock::today());
+    m_window->setDateLine(
+        extras::dateLine(store::Clock::today(), extras::nameDayAtStartup(m_store)));
+    m_window->fillChoosers(store::Clock::today());
     m_reminderPage->loadKeywordRows();
     m_reminderPage->nastavautoupozorneni();
     m_controller->nastav_rychle4tv();
-    m_window->fillDayChooser(Clock::today());
+    m_window->fillDayChooser(store::Clock::today());
     m_controller->dayChosen();
-    m_window->mainPane()->showPage(generhtml::generzprava(QString()));
+    m_window->mainPane()->showPage(pages::generzprava(QString()));
     m_reminderPage->nastavzvukoveupozorneni();
     nastavreklamu();
 
@@ -229,14 +231,14 @@ bool Application::start()
     m_tray->pridejikonu(m_tray->iconFile());
 
     // Every run starts with downloading allowed, whatever the last run stored.
-    m_settings.remove(settingkeys::povolenoStahovani);
+    m_settings.remove(store::settingkeys::povolenoStahovani);
     if (!nastavstahovani())
         return false;
     QNetworkInformation::loadDefaultBackend();
     startWorker();
     m_host.enableTimer1();
 
-    purgeEndedMarks(m_store);
+    reminders::purgeEndedMarks(m_store);
     m_desk->nastavupozorneni();
     m_host.enableTimer2();
 
@@ -257,10 +259,10 @@ void Application::startReminders()
             &ReminderDesk::nastavupozorneni);
     connect(m_controller.get(), &GuideController::marksChanged, m_desk.get(),
             &ReminderDesk::nastavupozorneni);
-    connect(&m_host, &DownloadHost::reminderCheckDue, m_desk.get(), &ReminderDesk::check);
-    connect(&m_host, &DownloadHost::runReminderCheckDue, m_desk.get(),
+    connect(&m_host, &app::DownloadHost::reminderCheckDue, m_desk.get(), &ReminderDesk::check);
+    connect(&m_host, &app::DownloadHost::runReminderCheckDue, m_desk.get(),
             &ReminderDesk::checkDuringRun);
-    connect(&m_host, &DownloadHost::bannerDue, this, [this] {
+    connect(&m_host, &app::DownloadHost::bannerDue, this, [this] {
         if (m_window && m_window->isVisible() && !m_window->isMinimized())
             nastavreklamu();
     });
@@ -280,7 +282,7 @@ void Application::nastavreklamu()
 void Application::logIn()
 {
     for (;;) {
-        const Account stored = m_settings.readAccount();
+        const store::Account stored = m_settings.readAccount();
         m_state.data_jmeno = stored.name;
         m_state.data_heslo = stored.password;
         if (m_state.hasAccount())
@@ -294,7 +296,7 @@ void Application::logIn()
     }
 }
 
-void Application::applyAccount(const Account& account)
+void Application::applyAccount(const store::Account& account)
 {
     m_state.data_jmeno = account.name;
     m_state.data_heslo = account.password;
@@ -306,8 +308,8 @@ void Application::applyAccount(const Account& account)
 void Application::loadSettingsIntoControls()
 {
     m_reminderPage->loadLeadMinutes();
-    m_window->vpsBox()->setChecked(m_settings.readFlag(settingkeys::vps));
-    m_window->noImagesBox()->setChecked(m_settings.readFlag(settingkeys::nestahovatObrazky));
+    m_window->vpsBox()->setChecked(m_settings.readFlag(store::settingkeys::vps));
+    m_window->noImagesBox()->setChecked(m_settings.readFlag(store::settingkeys::nestahovatObrazky));
     m_noImages = m_window->noImagesBox()->isChecked();
     connect(m_window->noImagesBox(), &QCheckBox::toggled, this,
             [this](bool on) { m_noImages = on; });
@@ -340,7 +342,7 @@ bool Application::nastavstahovani()
 
 void Application::togglePause()
 {
-    m_settings.writeFlag(settingkeys::povolenoStahovani, !m_state.povoleno_stahovani);
+    m_settings.writeFlag(store::settingkeys::povolenoStahovani, !m_state.povoleno_stahovani);
     nastavstahovani();
 }
 
@@ -383,4 +385,4 @@ void Application::shutdown()
     QCoreApplication::quit();
 }
 
-} // namespace obzorka
+} // namespace obzorka::gui

@@ -15,7 +15,12 @@
 #include <functional>
 #include <memory>
 
-namespace obzorka {
+namespace obzorka::sync {
+class DownloadWorker;
+struct RunResult;
+} // namespace obzorka::sync
+
+namespace obzorka::gui {
 
 class AccountDialog;
 class GuideController;
@@ -23,10 +28,6 @@ class ReminderDesk;
 class ReminderPage;
 class MainWindow;
 class Tray;
-namespace sync {
-class DownloadWorker;
-struct RunResult;
-} // namespace sync
 
 // The running guide: owns the store, the state of the main window, the main window with its
 // controller, the tray icon and the hidden download host; runs the start-up sequence in its
@@ -40,7 +41,7 @@ public:
     // that do not end it go to inform.
     using Notifier = std::function<void(const QString& message)>;
 
-    Application(const Options& options, Notifier notify, Notifier inform);
+    Application(const app::Options& options, Notifier notify, Notifier inform);
     ~Application() override;
 
     // The start-up sequence. False when the program must end at once; the reason has been
@@ -51,12 +52,12 @@ public:
     // Never refused.
     void shutdown();
 
-    GuideState& state() { return m_state; }
-    Store& store() { return m_store; }
+    app::GuideState& state() { return m_state; }
+    store::Store& store() { return m_store; }
     MainWindow* mainWindow() const { return m_window.get(); }
     GuideController* controller() const { return m_controller.get(); }
     Tray* tray() const { return m_tray.get(); }
-    DownloadHost& downloadHost() { return m_host; }
+    app::DownloadHost& downloadHost() { return m_host; }
     const ReminderDesk* reminderDesk() const { return m_desk.get(); }
 
     // The tray menu's items.
@@ -69,7 +70,7 @@ public:
 
 private:
     void logIn();
-    void applyAccount(const Account& account);
+    void applyAccount(const store::Account& account);
     // The account dialog after a rejected login: one at a time, raised when it is open.
     void askForAccount();
     // "Někdy jindy": no downloads until the next start, the tray icon at rest.
@@ -90,13 +91,13 @@ private:
     static bool jepripojen();
     void runFinished(const sync::RunResult& result);
 
-    Options m_options;
+    app::Options m_options;
     Notifier m_notify;
     Notifier m_inform;
-    GuideState m_state;
-    Store m_store;
-    Settings m_settings{m_store};
-    DownloadHost m_host;
+    app::GuideState m_state;
+    store::Store m_store;
+    store::Settings m_settings{m_store};
+    app::DownloadHost m_host;
     std::unique_ptr<QLockFile> m_lock;
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<GuideController> m_controller;
@@ -108,9 +109,9 @@ private:
     QString m_shownError; // the error text last shown, until it changes or a run succeeds
     bool m_pln_bezi = false;
     std::atomic<bool> m_noImages{false};
-    TrayAnimation m_animation;
+    app::TrayAnimation m_animation;
     QThread m_downloads;
     sync::DownloadWorker* m_worker = nullptr; // lives on m_downloads, deleted when it ends
 };
 
-} // namespace obzorka
+} // namespace obzorka::gui

@@ -7,7 +7,7 @@
 #include <QThread>
 #include <cstdlib>
 
-namespace obzorka {
+namespace obzorka::gui {
 
 void showCritical(const QString& message)
 {
@@ -21,7 +21,7 @@ void showInformation(const QString& message)
 
 void installFatalSqlHandler()
 {
-    Store::setFatalHandler([](const QString& message) {
+    store::Store::setFatalHandler([](const QString& message) {
         QCoreApplication* application = QCoreApplication::instance();
         if (application && QThread::currentThread() != application->thread())
             QMetaObject::invokeMethod(
@@ -32,4 +32,4 @@ void installFatalSqlHandler()
     });
 }
 
-} // namespace obzorka
+} // namespace obzorka::gui

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace obzorka {
+namespace obzorka::gui {
 
 // Shows a message that ends the program, with the critical-error icon.
 void showCritical(const QString& message);
@@ -13,4 +13,4 @@ void showInformation(const QString& message);
 // the window's, the message is handed to the window's thread and that thread waits for it.
 void installFatalSqlHandler();
 
-} // namespace obzorka
+} // namespace obzorka::gui

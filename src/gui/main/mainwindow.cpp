@@ -19,7 +19,7 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-namespace obzorka {
+namespace obzorka::gui {
 
 using widgets::named;
 
@@ -47,7 +47,7 @@ QPixmap minimisePicture()
 
 } // namespace
 
-MainWindow::MainWindow(GuideState& state, QWidget* parent) : QWidget(parent), m_state(state)
+MainWindow::MainWindow(app::GuideState& state, QWidget* parent) : QWidget(parent), m_state(state)
 {
     setObjectName(QStringLiteral("Form1"));
     resize(1100, 760);
@@ -166,23 +166,23 @@ QCheckBox* MainWindow::noImagesBox() const
 
 void MainWindow::form1caption()
 {
-    setWindowTitle(obzorka::form1caption(m_state.data_jmeno));
+    setWindowTitle(obzorka::app::form1caption(m_state.data_jmeno));
 }
 
 void MainWindow::fillChoosers(QDate today)
 {
-    fill(m_search->day(), chooseritems::searchDays(today), 0);
-    fill(m_classic->type(), chooseritems::programmeTypes(), 0);
-    fill(m_search->type(), chooseritems::programmeTypes(), 0);
-    fill(m_search->group(), chooseritems::stationGroups(), 0);
-    fill(m_classic->from(), chooseritems::fromTimes(), 0);
-    const QStringList toTimes = chooseritems::toTimes();
+    fill(m_search->day(), pages::chooseritems::searchDays(today), 0);
+    fill(m_classic->type(), pages::chooseritems::programmeTypes(), 0);
+    fill(m_search->type(), pages::chooseritems::programmeTypes(), 0);
+    fill(m_search->group(), pages::chooseritems::stationGroups(), 0);
+    fill(m_classic->from(), pages::chooseritems::fromTimes(), 0);
+    const QStringList toTimes = pages::chooseritems::toTimes();
     fill(m_classic->to(), toTimes, int(toTimes.size() - 1));
 }
 
 void MainWindow::fillDayChooser(QDate today)
 {
-    fill(m_classic->day(), chooseritems::gridDays(today), 1);
+    fill(m_classic->day(), pages::chooseritems::gridDays(today), 1);
 }
 
 void MainWindow::setDateLine(const QString& line)
@@ -221,4 +221,4 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-} // namespace obzorka
+} // namespace obzorka::gui

@@ -7,14 +7,17 @@ class QLabel;
 class QPushButton;
 class QStackedWidget;
 
-namespace obzorka {
+namespace obzorka::app {
+struct GuideState;
+} // namespace obzorka::app
+
+namespace obzorka::gui {
 
 class ClassicPanel;
 class Pane;
 class ReminderPanel;
 class SearchPanel;
 class SettingsPanel;
-struct GuideState;
 
 // The main window "Form1": the four tab buttons, the minimise picture, the banner pane and
 // the five stacked panels (classic view, search, settings, help, print preview) with the main
@@ -35,7 +38,7 @@ public:
         Print = 4
     };
 
-    explicit MainWindow(GuideState& state, QWidget* parent = nullptr);
+    explicit MainWindow(app::GuideState& state, QWidget* parent = nullptr);
 
     // Sets the caption from the current login name.
     void form1caption();
@@ -77,7 +80,7 @@ protected:
 private:
     QWidget* buildPagePanel(const QString& panelName, const QString& areaName, QWidget* top);
 
-    GuideState& m_state;
+    app::GuideState& m_state;
     QList<QPushButton*> m_tabs;
     QStackedWidget* m_panels;
     ClassicPanel* m_classic;
@@ -89,4 +92,4 @@ private:
     QLabel* m_minimise;
 };
 
-} // namespace obzorka
+} // namespace obzorka::gui

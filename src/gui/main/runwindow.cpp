@@ -7,8 +7,10 @@
 
 namespace obzorka {
 
-int runWindow(int argc, char* argv[], const Options& options)
+// The window of a build with the window toolkit.
+int app::runWindow(int argc, char* argv[], const Options& options)
 {
+    using namespace gui;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("obzorka"));
     QApplication::setApplicationVersion(QStringLiteral(OBZORKA_VERSION));

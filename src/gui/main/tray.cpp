@@ -1,6 +1,6 @@
 #include "gui/main/tray.h"
 
-namespace obzorka {
+namespace obzorka::gui {
 
 Tray::Tray(QObject* parent) : QObject(parent), m_icon(this)
 {
@@ -63,4 +63,4 @@ void Tray::setDownloadAllowed(bool allowed)
                              : QStringLiteral("Povolit stahování"));
 }
 
-} // namespace obzorka
+} // namespace obzorka::gui

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QSystemTrayIcon>
 
-namespace obzorka {
+namespace obzorka::gui {
 
 // The icon in the notification area with its tip "Obzorka": a left click asks to open the
 // main window, a right click shows the menu "Otevřít", "Pozastavit stahování" or "Povolit
@@ -46,4 +46,4 @@ private:
     QString m_iconFile;
 };
 
-} // namespace obzorka
+} // namespace obzorka::gui

@@ -5,7 +5,7 @@
 #include <QTextDocument>
 
 // Small helpers the panels share to make their controls.
-namespace obzorka::widgets {
+namespace obzorka::gui::widgets {
 
 // The widget with its objectName, the control's name that tests and readers look for.
 template <typename Widget> Widget* named(Widget* widget, const QString& objectName)
@@ -46,4 +46,4 @@ inline QComboBox* chooser(const QString& objectName, QWidget* parent)
     return combo;
 }
 
-} // namespace obzorka::widgets
+} // namespace obzorka::gui::widgets

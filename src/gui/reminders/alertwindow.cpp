@@ -14,7 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace obzorka {
+namespace obzorka::gui {
 namespace {
 
 constexpr int armDelayMs = 5000;
@@ -32,7 +32,7 @@ QTimer* stoppedTimer(const QString& name, int interval, bool singleShot, QObject
 
 } // namespace
 
-AlertWindow::AlertWindow(Store& store, QWidget* parent)
+AlertWindow::AlertWindow(store::Store& store, QWidget* parent)
     : QWidget(parent, Qt::Window), m_store(store)
 {
     using widgets::named;
@@ -185,4 +185,4 @@ bool AlertWindow::isPending() const
     return isVisible() || m_repeat->isActive();
 }
 
-} // namespace obzorka
+} // namespace obzorka::gui

@@ -7,9 +7,11 @@ class QPushButton;
 class QSoundEffect;
 class QTimer;
 
-namespace obzorka {
-
+namespace obzorka::store {
 class Store;
+} // namespace obzorka::store
+
+namespace obzorka::gui {
 
 // The reminder window "Form3" ("Upozornění na pořad"): one per alert, on top of other windows,
 // with a chime. It can be acknowledged (closed for good) or put off for a minute, after which
@@ -19,7 +21,7 @@ class AlertWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit AlertWindow(Store& store, QWidget* parent = nullptr);
+    explicit AlertWindow(store::Store& store, QWidget* parent = nullptr);
 
     // Shows the alert of the programme with this id and deletes its mark; a window already
     // filled stays as it is.
@@ -43,7 +45,7 @@ private:
     void placeBesideOpenAlerts();
     bool isPending() const;
 
-    Store& m_store;
+    store::Store& m_store;
     QLabel* m_title;
     QLabel* m_start;
     QLabel* m_end;
@@ -55,4 +57,4 @@ private:
     QSoundEffect* m_sound;
 };
 
-} // namespace obzorka
+} // namespace obzorka::gui

@@ -3,9 +3,9 @@
 #include "gui/reminders/alertwindow.h"
 #include "store/clock.h"
 
-namespace obzorka {
+namespace obzorka::gui {
 
-ReminderDesk::ReminderDesk(Store& store, std::function<int()> leadMinutes)
+ReminderDesk::ReminderDesk(store::Store& store, std::function<int()> leadMinutes)
     : m_store(store), m_leadMinutes(std::move(leadMinutes))
 {
 }
@@ -17,13 +17,13 @@ void ReminderDesk::nastavupozorneni()
 
 void ReminderDesk::check()
 {
-    if (reminders::isDue(m_next, Clock::now(), m_leadMinutes()))
+    if (reminders::isDue(m_next, store::Clock::now(), m_leadMinutes()))
         raise();
 }
 
 void ReminderDesk::checkDuringRun()
 {
-    if (reminders::isDueDuringRun(m_next, Clock::now()))
+    if (reminders::isDueDuringRun(m_next, store::Clock::now()))
         raise();
 }
 
@@ -36,4 +36,4 @@ void ReminderDesk::raise()
     alert->napln(m_next.id);
 }
 
-} // namespace obzorka
+} // namespace obzorka::gui

@@ -5,9 +5,11 @@
 #include <QObject>
 #include <functional>
 
-namespace obzorka {
-
+namespace obzorka::store {
 class Store;
+} // namespace obzorka::store
+
+namespace obzorka::gui {
 
 // The reminder scheduler of the hidden form: holds the next reminder, checks it on the
 // reminder timer's tick and between the steps of a download run, and raises its alert window.
@@ -16,7 +18,7 @@ class ReminderDesk : public QObject
     Q_OBJECT
 
 public:
-    ReminderDesk(Store& store, std::function<int()> leadMinutes);
+    ReminderDesk(store::Store& store, std::function<int()> leadMinutes);
 
     // Finds the next reminder again after marks or the lead changed.
     void nastavupozorneni();
@@ -30,9 +32,9 @@ public:
 private:
     void raise();
 
-    Store& m_store;
+    store::Store& m_store;
     std::function<int()> m_leadMinutes;
     reminders::NextReminder m_next;
 };
 
-} // namespace obzorka
+} // namespace obzorka::gui

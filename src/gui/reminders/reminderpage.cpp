@@ -10,22 +10,22 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace obzorka {
+namespace obzorka::gui {
 namespace {
 
 // Why the alert could not play this file; empty when it can.
 QString soundProblem(const QString& path)
 {
     // Stored paths lose their quotes, so such a path would name another file.
-    if (withoutQuotes(path) != path)
+    if (store::withoutQuotes(path) != path)
         return QStringLiteral("cesta nesmí obsahovat apostrof ani uvozovky");
     return reminders::soundFileProblem(path);
 }
 
 } // namespace
 
-ReminderPage::ReminderPage(ReminderPanel& panel, Store& store, Settings& settings,
-                           GuideState& state, Tell tell, ChooseFile chooseFile)
+ReminderPage::ReminderPage(ReminderPanel& panel, store::Store& store, store::Settings& settings,
+                           app::GuideState& state, Tell tell, ChooseFile chooseFile)
     : m_panel(panel), m_store(store), m_settings(settings), m_state(state), m_tell(std::move(tell)),
       m_chooseFile(std::move(chooseFile))
 {
@@ -54,7 +54,7 @@ void ReminderPage::loadLeadMinutes()
 void ReminderPage::loadKeywordRows()
 {
     for (int row = 0; row < m_panel.keywordRows().size(); ++row) {
-        const KeywordRule rule = m_settings.readKeywordRule(row + 1);
+        const store::KeywordRule rule = m_settings.readKeywordRule(row + 1);
         const ReminderPanel::KeywordRow& widgets = m_panel.keywordRows().at(row);
         widgets.word->setText(rule.text);
         widgets.title->setChecked(rule.inTitle);
@@ -63,9 +63,9 @@ void ReminderPage::loadKeywordRows()
     }
 }
 
-QList<KeywordRule> ReminderPage::rules() const
+QList<store::KeywordRule> ReminderPage::rules() const
 {
-    QList<KeywordRule> rules;
+    QList<store::KeywordRule> rules;
     for (const ReminderPanel::KeywordRow& widgets : m_panel.keywordRows())
         rules.append({widgets.word->text(), widgets.title->isChecked(), widgets.info->isChecked(),
                       widgets.extended->isChecked()});
@@ -79,17 +79,18 @@ void ReminderPage::nastavautoupozorneni()
 
 void ReminderPage::nastavzvukoveupozorneni()
 {
-    QString path = m_settings.read(settingkeys::zvukoveUpozorneni).trimmed();
+    QString path = m_settings.read(store::settingkeys::zvukoveUpozorneni).trimmed();
     if (path.isEmpty()) {
         path = m_state.dataFolder + QStringLiteral("/wav/upozorni.wav");
-        m_settings.write(settingkeys::zvukoveUpozorneni, path);
+        m_settings.write(store::settingkeys::zvukoveUpozorneni, path);
     }
     m_panel.soundFile()->setText(path);
 }
 
 int ReminderPage::leadMinutes() const
 {
-    return cleanLeadMinutes(m_panel.leadMinutes()->text()).value_or(m_state.upozornit_minutpredem);
+    return store::cleanLeadMinutes(m_panel.leadMinutes()->text())
+        .value_or(m_state.upozornit_minutpredem);
 }
 
 QString ReminderPage::askForSoundFile(QWidget* parent)
@@ -127,7 +128,7 @@ void ReminderPage::keywordLeft(int row)
 
 void ReminderPage::saveKeywords()
 {
-    const QList<KeywordRule> shown = rules();
+    const QList<store::KeywordRule> shown = rules();
     for (int row = 0; row < shown.size(); ++row)
         m_settings.writeKeywordRule(row + 1, shown.at(row));
     reminders::nastavautoupozorneni(m_store, shown);
@@ -138,8 +139,8 @@ void ReminderPage::soundFileLeft()
 {
     const QString typed = m_panel.soundFile()->text().trimmed();
     if (typed.isEmpty())
-        m_settings.remove(settingkeys::zvukoveUpozorneni); // the installed chime comes back
-    else if (typed != m_settings.read(settingkeys::zvukoveUpozorneni))
+        m_settings.remove(store::settingkeys::zvukoveUpozorneni); // the installed chime comes back
+    else if (typed != m_settings.read(store::settingkeys::zvukoveUpozorneni))
         useSoundFile(typed); // passing through the box does not check the stored file again
     nastavzvukoveupozorneni();
 }
@@ -150,7 +151,7 @@ void ReminderPage::useSoundFile(const QString& path)
     if (const QString problem = soundProblem(path); !problem.isEmpty())
         m_tell(QStringLiteral("Soubor „%1“ nelze použít: %2.").arg(path, problem));
     else
-        m_settings.write(settingkeys::zvukoveUpozorneni, path);
+        m_settings.write(store::settingkeys::zvukoveUpozorneni, path);
 }
 
-} // namespace obzorka
+} // namespace obzorka::gui

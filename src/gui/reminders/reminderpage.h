@@ -5,11 +5,17 @@
 #include <QObject>
 #include <functional>
 
-namespace obzorka {
-
+namespace obzorka::app {
 struct GuideState;
-class ReminderPanel;
+} // namespace obzorka::app
+
+namespace obzorka::store {
 class Store;
+} // namespace obzorka::store
+
+namespace obzorka::gui {
+
+class ReminderPanel;
 
 // What the reminder settings page does: the lead minutes, the sound file and the keyword rows
 // are loaded from the settings, checked as the user leaves them and stored; "Nastavit" stores
@@ -24,15 +30,15 @@ public:
 
     // tell shows a message with an OK button; chooseFile asks for a sound file (empty when the
     // user cancels).
-    ReminderPage(ReminderPanel& panel, Store& store, Settings& settings, GuideState& state,
-                 Tell tell, ChooseFile chooseFile);
+    ReminderPage(ReminderPanel& panel, store::Store& store, store::Settings& settings,
+                 app::GuideState& state, Tell tell, ChooseFile chooseFile);
 
     // The minutes box: "5" unless a value is stored.
     void loadLeadMinutes();
     // The ten keyword rows from their settings.
     void loadKeywordRows();
     // The rows as they stand in the boxes, saved or not.
-    QList<KeywordRule> rules() const;
+    QList<store::KeywordRule> rules() const;
     // Marks the programmes that match the rows now shown.
     void nastavautoupozorneni();
     // Shows the stored sound file, storing the installed chime when none is stored.
@@ -57,11 +63,11 @@ private:
     void useSoundFile(const QString& path);
 
     ReminderPanel& m_panel;
-    Store& m_store;
-    Settings& m_settings;
-    GuideState& m_state;
+    store::Store& m_store;
+    store::Settings& m_settings;
+    app::GuideState& m_state;
     Tell m_tell;
     ChooseFile m_chooseFile;
 };
 
-} // namespace obzorka
+} // namespace obzorka::gui

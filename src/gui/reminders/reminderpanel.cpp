@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace obzorka {
+namespace obzorka::gui {
 
 using widgets::named;
 
@@ -94,4 +94,4 @@ ReminderPanel::ReminderPanel(QWidget* parent) : QWidget(parent)
     column->addStretch();
 }
 
-} // namespace obzorka
+} // namespace obzorka::gui

@@ -7,7 +7,7 @@ class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
-namespace obzorka {
+namespace obzorka::gui {
 
 // The settings page "Upozorňování na pořady" (Frame1): the lead minutes, the sound file and
 // the ten keyword rows with "Nastavit". Controls only; ReminderPage gives them their meaning.
@@ -42,4 +42,4 @@ private:
     QList<KeywordRow> m_rows;
 };
 
-} // namespace obzorka
+} // namespace obzorka::gui
