@@ -4,6 +4,7 @@
 #include "pages/generhtml.h"
 #include "store/dates.h"
 
+#include <QCommandLineParser>
 #include <QDir>
 #include <QStandardPaths>
 #include <map>
@@ -105,6 +106,76 @@ QString checkExport(ExportRequest& request)
     return {};
 }
 
+// The options that take no value; every other one takes one.
+const QStringList& flagNames()
+{
+    static const QStringList names{QStringLiteral("help"), QStringLiteral("version"),
+                                   QStringLiteral("sync-once"), QStringLiteral("title-only"),
+                                   QStringLiteral("marked-only")};
+    return names;
+}
+
+void addOptions(QCommandLineParser& parser)
+{
+    parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
+    for (const QString& flag : flagNames().mid(1))
+        parser.addOption(QCommandLineOption(flag));
+    QStringList valued{QStringLiteral("data-dir"),     QStringLiteral("server"),
+                       QStringLiteral("image-server"), QStringLiteral("user"),
+                       QStringLiteral("password"),     QStringLiteral("export")};
+    for (const auto& [option, meaning] : exportOptionTable())
+        if (!flagNames().contains(option.mid(2)))
+            valued << option.mid(2);
+    for (const QString& name : valued)
+        parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("hodnota")));
+}
+
+// The parser's complaint in Czech: an unknown option, or one given last without its value.
+QString parseProblem(const QCommandLineParser& parser, const QStringList& arguments)
+{
+    if (parser.unknownOptionNames().isEmpty())
+        return QStringLiteral("Volbě %1 chybí hodnota.").arg(arguments.last());
+    const QString name = parser.unknownOptionNames().first();
+    return QStringLiteral("Neznámá volba „%1“.").arg((name.size() == 1 ? u"-" : u"--") + name);
+}
+
+// One option given with its value; empty when it is fine, otherwise the Czech message.
+QString apply(Options& options, const QString& name, const QString& value)
+{
+    ExportRequest& request = options.exportRequest;
+    const QString option = QStringLiteral("--") + name;
+    if (!flagNames().contains(name) && value.isEmpty())
+        return QStringLiteral("Volbě %1 chybí hodnota.").arg(option);
+    if (name == u"data-dir") {
+        options.dataFolder = value;
+    } else if (name == u"user" || name == u"password") {
+        (name == u"user" ? options.user : options.password) = value;
+    } else if (name == u"sync-once") {
+        options.action = Options::Action::SyncOnce;
+    } else if (name == u"export") {
+        options.action = Options::Action::Export;
+        request.kind = value;
+    } else if (name == u"server" || name == u"image-server") {
+        if (!isHostAndPort(value))
+            return QStringLiteral("Volba %1 čeká adresu ve tvaru POČÍTAČ[:PORT], ne „%2“.")
+                .arg(option, value);
+        (name == u"server" ? options.server : options.imageServer) = value;
+    } else if (name == u"title-only" || name == u"marked-only") {
+        (name == u"title-only" ? request.titleOnly : request.markedOnly) = true;
+    } else if (const auto text = exportOptionTable().at(option).text) {
+        request.*text = value;
+    } else {
+        bool ok = false;
+        if (name == u"page")
+            request.page = value.toInt(&ok);
+        else
+            request.first = value.toLongLong(&ok);
+        if (!ok)
+            return QStringLiteral("Volba %1 čeká číslo, ne „%2“.").arg(option, value);
+    }
+    return {};
+}
+
 } // namespace
 
 Options parseOptions(const QStringList& arguments)
@@ -118,61 +189,25 @@ Options parseOptions(const QStringList& arguments)
         options.error = message;
         return options;
     };
+
+    QCommandLineParser parser;
+    addOptions(parser);
+    if (!parser.parse(arguments))
+        return fail(parseProblem(parser, arguments));
+    if (!parser.positionalArguments().isEmpty())
+        return fail(
+            QStringLiteral("Neznámá volba „%1“.").arg(parser.positionalArguments().first()));
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version"))) {
+        options.action =
+            parser.isSet(QStringLiteral("help")) ? Options::Action::Help : Options::Action::Version;
+        return options;
+    }
     QStringList exportOptions;
-
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        if (argument == u"--help" || argument == u"-h") {
-            options.action = Options::Action::Help;
-            return options;
-        }
-        if (argument == u"--version") {
-            options.action = Options::Action::Version;
-            return options;
-        }
-        if (argument == u"--sync-once") {
-            options.action = Options::Action::SyncOnce;
-            continue;
-        }
-        if (argument == u"--title-only" || argument == u"--marked-only") { // flags without value
-            (argument == u"--title-only" ? request.titleOnly : request.markedOnly) = true;
-            exportOptions << argument;
-            continue;
-        }
-        const bool known = argument == u"--data-dir" || argument == u"--server" ||
-                           argument == u"--user" || argument == u"--password" ||
-                           argument == u"--image-server" || argument == u"--export" ||
-                           exportOptionTable().count(argument) > 0;
-        if (!known)
-            return fail(QStringLiteral("Neznámá volba „%1“.").arg(argument));
-        if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty())
-            return fail(QStringLiteral("Volbě %1 chybí hodnota.").arg(argument));
-        const QString value = arguments.at(++i);
-
-        if (argument == u"--data-dir") {
-            options.dataFolder = value;
-        } else if (argument == u"--user" || argument == u"--password") {
-            (argument == u"--user" ? options.user : options.password) = value;
-        } else if (argument == u"--server" || argument == u"--image-server") {
-            if (!isHostAndPort(value))
-                return fail(QStringLiteral("Volba %1 čeká adresu ve tvaru POČÍTAČ[:PORT], ne „%2“.")
-                                .arg(argument, value));
-            (argument == u"--server" ? options.server : options.imageServer) = value;
-        } else if (argument == u"--export") {
-            options.action = Options::Action::Export;
-            request.kind = value;
-        } else {
-            exportOptions << argument;
-            bool ok = true;
-            if (const auto text = exportOptionTable().at(argument).text)
-                request.*text = value;
-            else if (argument == u"--page")
-                request.page = value.toInt(&ok);
-            else
-                request.first = value.toLongLong(&ok);
-            if (!ok)
-                return fail(QStringLiteral("Volba %1 čeká číslo, ne „%2“.").arg(argument, value));
-        }
+    for (const QString& name : parser.optionNames()) {
+        if (const QString problem = apply(options, name, parser.value(name)); !problem.isEmpty())
+            return fail(problem);
+        if (exportOptionTable().count(QStringLiteral("--") + name) > 0)
+            exportOptions << QStringLiteral("--") + name;
     }
 
     if ((!options.user.isEmpty() || !options.password.isEmpty()) &&

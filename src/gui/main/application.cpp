@@ -162,8 +162,30 @@ QString Application::accountPage() const
 
 bool Application::start()
 {
-    QString problem;
     const QString folder = app::resolveDataFolder(m_options.dataFolder);
+    if (!claimDataFolder(folder))
+        return false;
+    m_state.data_server = m_options.server;
+    m_state.data_serverobr = m_options.imageServer;
+    m_window = std::make_unique<MainWindow>(m_state);
+    connect(m_window.get(), &MainWindow::shutdownRequested, this, &Application::shutdown);
+    connect(m_window.get(), &MainWindow::minimised, this, &Application::windowMinimised);
+    m_window->form1caption();
+    QString problem;
+    if (!m_store.otevridb(folder, &problem)) {
+        m_notify(problem);
+        return false;
+    }
+    logIn();
+    m_window->form1caption();
+    fillWindow();
+    m_window->show();
+    return showTray() && startBackground();
+}
+
+bool Application::claimDataFolder(const QString& folder)
+{
+    QString problem;
     const std::optional<store::DataFolder> prepared = store::prepareDataFolder(folder, &problem);
     if (!prepared) {
         m_notify(problem);
@@ -185,22 +207,11 @@ bool Application::start()
         m_notify(problem);
         return false;
     }
+    return true;
+}
 
-    m_state.data_server = m_options.server;
-    m_state.data_serverobr = m_options.imageServer;
-    m_window = std::make_unique<MainWindow>(m_state);
-    connect(m_window.get(), &MainWindow::shutdownRequested, this, &Application::shutdown);
-    connect(m_window.get(), &MainWindow::minimised, this, &Application::windowMinimised);
-    m_window->form1caption();
-
-    if (!m_store.otevridb(folder, &problem)) {
-        m_notify(problem);
-        return false;
-    }
-
-    logIn();
-    m_window->form1caption();
-
+void Application::fillWindow()
+{
     m_host.timer1div_pln = 1;
     m_state.zvoleno4 = -1;
     m_controller =
@@ -219,9 +230,10 @@ bool Application::start()
     m_window->mainPane()->showPage(pages::generzprava(QString()));
     m_reminderPage->nastavzvukoveupozorneni();
     nastavreklamu();
+}
 
-    m_window->show();
-
+bool Application::showTray()
+{
     m_tray = std::make_unique<Tray>();
     connect(m_tray.get(), &Tray::openRequested, this, &Application::openWindow);
     connect(m_tray.get(), &Tray::pauseToggled, this, &Application::togglePause);
@@ -229,7 +241,11 @@ bool Application::start()
     if (!zmenikonu(QStringLiteral("tv.ico")))
         return false;
     m_tray->pridejikonu(m_tray->iconFile());
+    return true;
+}
 
+bool Application::startBackground()
+{
     // Every run starts with downloading allowed, whatever the last run stored.
     m_settings.remove(store::settingkeys::povolenoStahovani);
     if (!nastavstahovani())

@@ -69,6 +69,11 @@ public:
     bool downloading() const { return m_pln_bezi; }
 
 private:
+    // The phases of start(), in their order; each false when the program must end.
+    bool claimDataFolder(const QString& folder); // made, locked, the installed files in it
+    void fillWindow();      // the controls from the store and the settings, the first page
+    bool showTray();        // the icon and its menu
+    bool startBackground(); // the pause state, the download worker, the timers, the reminders
     void logIn();
     void applyAccount(const store::Account& account);
     // The account dialog after a rejected login: one at a time, raised when it is open.
