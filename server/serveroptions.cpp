@@ -1,50 +1,125 @@
 #include "serveroptions.h"
 
+#include <QCommandLineParser>
+#include <QHash>
+
 namespace obzorka::server {
+namespace {
+
+const QStringList& valueOptionNames()
+{
+    static const QStringList names{QStringLiteral("xmltv"),  QStringLiteral("channels"),
+                                   QStringLiteral("listen"), QStringLiteral("port"),
+                                   QStringLiteral("data"),   QStringLiteral("seed")};
+    return names;
+}
+
+// The options without a value.
+const QStringList& switchNames()
+{
+    static const QStringList names{QStringLiteral("h"), QStringLiteral("help"),
+                                   QStringLiteral("demo")};
+    return names;
+}
+
+void addOptions(QCommandLineParser& parser)
+{
+    // Our own help option: addHelpOption would bring English texts and options we do not have.
+    parser.addOption(QCommandLineOption(switchNames().first(2)));
+    parser.addOption(QCommandLineOption(switchNames().last()));
+    for (const QString& name : valueOptionNames())
+        parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("hodnota")));
+    // "-name" is an option of that name, so that an unknown one is reported as it was written.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+}
+
+QString unknownOption(const QString& argument)
+{
+    return QStringLiteral("Neznámá volba „%1“.").arg(argument);
+}
+
+// "port" of "--port", "-port" and "--port=80".
+QString optionName(const QString& argument)
+{
+    const qsizetype dashes = argument.startsWith(u"--") ? 2 : argument.startsWith(u'-') ? 1 : 0;
+    return dashes == 0 ? QString() : argument.sliced(dashes).section(u'=', 0, 0);
+}
+
+// The parser's complaint in Czech: the first option we do not have or switch given a value
+// ("--demo=1"), else the last option given without its value.
+QString parseProblem(const QCommandLineParser& parser, const QStringList& arguments)
+{
+    for (const QString& argument : arguments.sliced(1)) {
+        const QString name = optionName(argument);
+        if (parser.unknownOptionNames().contains(name) ||
+            (switchNames().contains(name) && argument.contains(u'=')))
+            return unknownOption(argument);
+    }
+    return QStringLiteral("Volbě %1 chybí hodnota.").arg(arguments.last());
+}
+
+// One option given with its value; empty when it is fine, otherwise the Czech message.
+QString apply(ServerOptions& options, const QString& name, const QString& value)
+{
+    const QString option = QStringLiteral("--") + name;
+    if (name == u"demo") {
+        options.demo = true;
+        return {};
+    }
+    if (value.isEmpty())
+        return QStringLiteral("Volbě %1 chybí hodnota.").arg(option);
+    bool ok = true;
+    if (name == u"xmltv")
+        options.xmltvFiles << value;
+    else if (name == u"channels")
+        options.channelMap = value;
+    else if (name == u"listen")
+        options.listen = value;
+    else if (name == u"data")
+        options.dataFolder = value;
+    else if (name == u"port")
+        options.port = value.toInt(&ok);
+    else
+        options.seed = value.toUInt(&ok);
+    if (!ok || options.port < 0 || options.port > 65535)
+        return QStringLiteral("Volba %1 čeká číslo, ne „%2“.").arg(option, value);
+    return {};
+}
+
+// The options in the order given, each with its own value even when one is repeated.
+QString applyAll(ServerOptions& options, const QCommandLineParser& parser)
+{
+    QHash<QString, qsizetype> seen;
+    for (const QString& name : parser.optionNames()) {
+        const QString value = parser.values(name).value(seen[name]++);
+        if (const QString problem = apply(options, name, value); !problem.isEmpty())
+            return problem;
+    }
+    return {};
+}
+
+} // namespace
 
 ServerOptions parseServerOptions(const QStringList& arguments)
 {
     ServerOptions options;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        if (argument == u"--help" || argument == u"-h") {
-            options.help = true;
-            return options;
-        }
-        if (argument == u"--demo") {
-            options.demo = true;
-            continue;
-        }
-        const bool takesValue = argument == u"--xmltv" || argument == u"--channels" ||
-                                argument == u"--listen" || argument == u"--port" ||
-                                argument == u"--data" || argument == u"--seed";
-        if (!takesValue) {
-            options.error = QStringLiteral("Neznámá volba „%1“.").arg(argument);
-            return options;
-        }
-        if (i + 1 >= arguments.size() || arguments.at(i + 1).isEmpty()) {
-            options.error = QStringLiteral("Volbě %1 chybí hodnota.").arg(argument);
-            return options;
-        }
-        const QString value = arguments.at(++i);
-        bool ok = true;
-        if (argument == u"--xmltv")
-            options.xmltvFiles << value;
-        else if (argument == u"--channels")
-            options.channelMap = value;
-        else if (argument == u"--listen")
-            options.listen = value;
-        else if (argument == u"--data")
-            options.dataFolder = value;
-        else if (argument == u"--port")
-            options.port = value.toInt(&ok);
-        else
-            options.seed = value.toUInt(&ok);
-        if (!ok || options.port < 0 || options.port > 65535) {
-            options.error = QStringLiteral("Volba %1 čeká číslo, ne „%2“.").arg(argument, value);
-            return options;
-        }
+    QCommandLineParser parser;
+    addOptions(parser);
+    if (!parser.parse(arguments)) {
+        options.error = parseProblem(parser, arguments);
+        return options;
     }
+    if (!parser.positionalArguments().isEmpty()) {
+        options.error = unknownOption(parser.positionalArguments().first());
+        return options;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        options.help = true;
+        return options;
+    }
+    options.error = applyAll(options, parser);
+    if (!options.error.isEmpty())
+        return options;
     if (options.demo == !options.xmltvFiles.isEmpty())
         options.error =
             QStringLiteral("Zadejte buď --demo, nebo --xmltv SOUBOR s --channels SOUBOR.");

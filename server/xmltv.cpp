@@ -1,23 +1,21 @@
 #include "xmltv.h"
 
 #include "protocol.h"
+#include "xmltvdocument.h"
 
 #include <QCryptographicHash>
-#include <QFile>
 #include <QHash>
-#include <QList>
-#include <QRegularExpression>
 #include <QSet>
-#include <QStringList>
-#include <QTimeZone>
-#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <optional>
 
 namespace obzorka::server {
-
 namespace {
+
+using xmltv::LangText;
+using xmltv::RawChannel;
+using xmltv::RawProgramme;
 
 // The broadcast day begins at this local hour; earlier programmes belong to the day before.
 constexpr int dayStartHour = 6;
@@ -28,18 +26,6 @@ constexpr qint64 defaultLengthSecs = 60 * 60;
 // Ids stay below 2^47, well within what a double holds exactly.
 constexpr quint64 idMask = (quint64(1) << 47) - 1;
 
-const QTimeZone& prague()
-{
-    static const QTimeZone zone("Europe/Prague");
-    return zone;
-}
-
-void setError(QString* error, const QString& message)
-{
-    if (error)
-        *error = message;
-}
-
 // "|" and the characters 18 and 19 separate fields and records on the wire.
 QString wireSafe(QString text)
 {
@@ -48,12 +34,6 @@ QString wireSafe(QString text)
     text.remove(QChar(19));
     return text.trimmed();
 }
-
-struct LangText
-{
-    QString lang;
-    QString text;
-};
 
 bool isCzech(const QString& lang)
 {
@@ -69,35 +49,6 @@ QString preferred(const QList<LangText>& texts)
             return text.text;
     }
     return texts.isEmpty() ? QString() : texts.first().text;
-}
-
-// "yyyyMMddHHmm[ss] [+-HHMM]", returned as Prague time; without an offset the time is
-// Prague's already.
-std::optional<QDateTime> parseTime(const QString& text)
-{
-    static const QRegularExpression pattern(QStringLiteral(
-        R"(^(\d{4})(\d{2})(\d{2})(\d{2})(\d{2})(\d{2})?\s*(?:([+-])(\d{2}):?(\d{2}))?$)"));
-    const QRegularExpressionMatch match = pattern.match(text.trimmed());
-    if (!match.hasMatch())
-        return std::nullopt;
-    const auto number = [&match](int group) { return match.capturedView(group).toInt(); };
-    const QDate date(number(1), number(2), number(3));
-    const QTime time(number(4), number(5), number(6));
-    if (!date.isValid() || !time.isValid())
-        return std::nullopt;
-    if (!match.hasCaptured(7)) {
-        const QDateTime local(date, time, prague());
-        if (local.isValid())
-            return local;
-        // A wall-clock time the spring change skips: read it as if the clocks had not moved yet.
-        const int before = prague().standardTimeOffset(QDateTime(date, time, Qt::UTC));
-        return QDateTime(date, time, QTimeZone(before)).toTimeZone(prague());
-    }
-    if (number(8) > 14 || number(9) > 59)
-        return std::nullopt;
-    const int sign = match.capturedView(7) == u"-" ? -1 : 1;
-    const int offset = sign * (number(8) * 3600 + number(9) * 60);
-    return QDateTime(date, time, QTimeZone(offset)).toTimeZone(prague());
 }
 
 QDate broadcastDay(const QDateTime& local)
@@ -173,202 +124,6 @@ QString xmltvNsEpisode(const QString& value)
     return shown.join(u", ");
 }
 
-struct RawChannel
-{
-    QString id;
-    QList<LangText> names;
-};
-
-struct RawProgramme
-{
-    QString channel;
-    QDateTime start;
-    QDateTime stop; // invalid when the document gives none
-    QList<LangText> titles;
-    QList<LangText> subTitles;
-    QList<LangText> descriptions;
-    QString onscreen;
-    QString xmltvNs;
-    QString date;
-    QStringList categories;
-    bool stereo = false;
-    bool dual = false;
-    bool subtitles = false;
-    bool signLanguage = false;
-    bool blackAndWhite = false;
-};
-
-// Collects the channels and programmes of a document; any problem stops it as an XML error.
-class DocumentReader
-{
-public:
-    explicit DocumentReader(const QByteArray& xml) : m_xml(xml) {}
-
-    bool read();
-    QString errorMessage() const;
-
-    QList<RawChannel> channels;
-    QList<RawProgramme> programmes;
-
-private:
-    void fail(const QString& message) { m_xml.raiseError(message); }
-    LangText langText();
-    void readChannel();
-    void readProgramme();
-    void readAudio(RawProgramme* programme);
-    void readVideo(RawProgramme* programme);
-
-    QXmlStreamReader m_xml;
-};
-
-bool DocumentReader::read()
-{
-    if (m_xml.readNextStartElement()) {
-        if (m_xml.name() != u"tv") {
-            fail(
-                QString(u"Dokument není XMLTV: hlavní prvek je <" % m_xml.name() % u">, ne <tv>."));
-        }
-        while (m_xml.readNextStartElement()) {
-            if (m_xml.name() == u"channel")
-                readChannel();
-            else if (m_xml.name() == u"programme")
-                readProgramme();
-            else
-                m_xml.skipCurrentElement();
-        }
-    }
-    // Read on to the end so that anything after </tv> is caught too.
-    while (!m_xml.atEnd())
-        m_xml.readNext();
-    return !m_xml.hasError();
-}
-
-QString DocumentReader::errorMessage() const
-{
-    if (m_xml.error() == QXmlStreamReader::CustomError)
-        return m_xml.errorString();
-    return QStringLiteral("Chybné XML na řádku %1, sloupci %2: %3")
-        .arg(m_xml.lineNumber())
-        .arg(m_xml.columnNumber())
-        .arg(m_xml.errorString());
-}
-
-LangText DocumentReader::langText()
-{
-    LangText text;
-    text.lang = m_xml.attributes().value(QLatin1StringView("lang")).toString();
-    text.text = m_xml.readElementText(QXmlStreamReader::IncludeChildElements);
-    return text;
-}
-
-void DocumentReader::readChannel()
-{
-    RawChannel channel;
-    channel.id = m_xml.attributes().value(QLatin1StringView("id")).toString().trimmed();
-    if (channel.id.isEmpty()) {
-        fail(QStringLiteral("Kanál na řádku %1 nemá id.").arg(m_xml.lineNumber()));
-        return;
-    }
-    while (m_xml.readNextStartElement()) {
-        if (m_xml.name() == u"display-name")
-            channel.names << langText();
-        else
-            m_xml.skipCurrentElement();
-    }
-    channels << channel;
-}
-
-void DocumentReader::readProgramme()
-{
-    const qint64 line = m_xml.lineNumber();
-    const QXmlStreamAttributes attributes = m_xml.attributes();
-    RawProgramme programme;
-    programme.channel = attributes.value(QLatin1StringView("channel")).toString().trimmed();
-    if (programme.channel.isEmpty()) {
-        fail(QStringLiteral("Pořad na řádku %1 nemá kanál.").arg(line));
-        return;
-    }
-    const QString start = attributes.value(QLatin1StringView("start")).toString();
-    const std::optional<QDateTime> startTime = parseTime(start);
-    if (!startTime) {
-        fail(QStringLiteral("Pořad na řádku %1 má chybný začátek „%2“.").arg(line).arg(start));
-        return;
-    }
-    programme.start = *startTime;
-    if (attributes.hasAttribute(QLatin1StringView("stop"))) {
-        const QString stop = attributes.value(QLatin1StringView("stop")).toString();
-        const std::optional<QDateTime> stopTime = parseTime(stop);
-        if (!stopTime) {
-            fail(QStringLiteral("Pořad na řádku %1 má chybný konec „%2“.").arg(line).arg(stop));
-            return;
-        }
-        programme.stop = *stopTime;
-    }
-    while (m_xml.readNextStartElement()) {
-        const QStringView name = m_xml.name();
-        if (name == u"title") {
-            programme.titles << langText();
-        } else if (name == u"sub-title") {
-            programme.subTitles << langText();
-        } else if (name == u"desc") {
-            programme.descriptions << langText();
-        } else if (name == u"category") {
-            programme.categories << langText().text;
-        } else if (name == u"date") {
-            programme.date = m_xml.readElementText(QXmlStreamReader::IncludeChildElements);
-        } else if (name == u"episode-num") {
-            const QString system = m_xml.attributes().value(QLatin1StringView("system")).toString();
-            const QString value =
-                m_xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
-            if (system == u"onscreen" && programme.onscreen.isEmpty())
-                programme.onscreen = value;
-            else if (system == u"xmltv_ns" && programme.xmltvNs.isEmpty())
-                programme.xmltvNs = value;
-        } else if (name == u"audio") {
-            readAudio(&programme);
-        } else if (name == u"video") {
-            readVideo(&programme);
-        } else if (name == u"subtitles") {
-            if (m_xml.attributes().value(QLatin1StringView("type")) == u"deaf-signed")
-                programme.signLanguage = true;
-            else
-                programme.subtitles = true;
-            m_xml.skipCurrentElement();
-        } else {
-            m_xml.skipCurrentElement();
-        }
-    }
-    programmes << programme;
-}
-
-void DocumentReader::readAudio(RawProgramme* programme)
-{
-    while (m_xml.readNextStartElement()) {
-        if (m_xml.name() != u"stereo") {
-            m_xml.skipCurrentElement();
-            continue;
-        }
-        const QString sound = m_xml.readElementText().trimmed().toLower();
-        if (sound == u"bilingual")
-            programme->dual = true;
-        else if (sound == u"stereo" || sound == u"dolby" || sound == u"dolby digital" ||
-                 sound == u"surround")
-            programme->stereo = true;
-    }
-}
-
-void DocumentReader::readVideo(RawProgramme* programme)
-{
-    while (m_xml.readNextStartElement()) {
-        if (m_xml.name() == u"colour") {
-            if (m_xml.readElementText().trimmed().compare(u"no", Qt::CaseInsensitive) == 0)
-                programme->blackAndWhite = true;
-        } else {
-            m_xml.skipCurrentElement();
-        }
-    }
-}
-
 QChar programmeType(const QStringList& categories)
 {
     bool any = false;
@@ -396,148 +151,159 @@ QString shortInfo(const RawProgramme& raw)
     return pieces.join(u", ");
 }
 
-} // namespace
-
-bool readChannelMap(const QString& path, ChannelMap* map, QString* error)
+// Turns XMLTV channels into stations of the listings, the same channel always into the same
+// station: the map's, or one named by the channel with a free number of the foreign group.
+class StationNaming
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error,
-                 QStringLiteral("Mapu kanálů %1 nelze přečíst: %2").arg(path, file.errorString()));
-        return false;
+public:
+    StationNaming(const ChannelMap& map, Listings* listings);
+
+    // The station of the channel, added to the listings the first time it is met.
+    QString stationOf(const QString& channel, const QList<LangText>& names);
+
+private:
+    Station unmappedStation(const QString& channel, const QList<LangText>& names);
+
+    const ChannelMap& m_map;
+    Listings* m_listings;
+    QSet<int> m_usedNumbers;
+    QSet<QString> m_knownStations;
+    int m_nextNumber = firstForeignNumber;
+    QHash<QString, QString> m_stationOf; // XMLTV channel id -> station name
+};
+
+StationNaming::StationNaming(const ChannelMap& map, Listings* listings)
+    : m_map(map), m_listings(listings)
+{
+    for (const Station& station : std::as_const(map.byChannel))
+        m_usedNumbers.insert(station.number);
+    for (const Station& station : std::as_const(listings->stations)) {
+        m_usedNumbers.insert(station.number);
+        m_knownStations.insert(station.name);
     }
-    QString text = QString::fromUtf8(file.readAll());
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    ChannelMap read;
-    const QStringList lines = text.split(u'\n');
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString line = lines.at(i).trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
-            continue;
-        const auto bad = [&](const QString& why) {
-            setError(error,
-                     QStringLiteral("Mapa kanálů %1, řádek %2: %3").arg(path).arg(i + 1).arg(why));
-            return false;
-        };
-        const QStringList fields = line.split(u';');
-        if (fields.size() != 3)
-            return bad(QStringLiteral("čekám „kanál;název stanice;číslo“."));
-        const QString channel = fields.at(0).trimmed();
-        Station station;
-        station.name = protocol::stationName(fields.at(1));
-        bool ok = false;
-        station.number = fields.at(2).trimmed().toInt(&ok);
-        if (channel.isEmpty())
-            return bad(QStringLiteral("chybí kanál."));
-        if (station.name.isEmpty())
-            return bad(QStringLiteral("chybí název stanice."));
-        if (!ok || station.number <= 0)
-            return bad(QStringLiteral("číslo stanice musí být kladné celé číslo."));
-        if (read.byChannel.contains(channel))
-            return bad(QStringLiteral("kanál %1 už je uveden dříve.").arg(channel));
-        read.byChannel.insert(channel, station);
-    }
-    *map = read;
-    return true;
 }
 
-bool readXmltv(const QByteArray& xml, const ChannelMap& map, Listings* listings, QString* error)
+QString StationNaming::stationOf(const QString& channel, const QList<LangText>& names)
 {
-    DocumentReader document(xml);
-    if (!document.read()) {
-        setError(error, document.errorMessage());
-        return false;
+    if (m_stationOf.contains(channel))
+        return m_stationOf.value(channel);
+    Station station;
+    const auto mapped = m_map.byChannel.constFind(channel);
+    if (mapped != m_map.byChannel.cend()) {
+        station = *mapped;
+        station.name = protocol::stationName(station.name);
+    } else {
+        station = unmappedStation(channel, names);
     }
-
-    QSet<int> usedNumbers;
-    QSet<QString> knownStations;
-    for (const Station& station : std::as_const(map.byChannel))
-        usedNumbers.insert(station.number);
-    for (const Station& station : std::as_const(listings->stations)) {
-        usedNumbers.insert(station.number);
-        knownStations.insert(station.name);
+    m_stationOf.insert(channel, station.name);
+    if (!m_knownStations.contains(station.name)) {
+        m_knownStations.insert(station.name);
+        m_listings->stations << station;
     }
-    int nextNumber = firstForeignNumber;
-    QHash<QString, QString> stationOf; // XMLTV channel id -> station name
-    const auto addChannel = [&](const QString& id, const QList<LangText>& names) {
-        if (stationOf.contains(id))
-            return;
-        Station station;
-        const auto mapped = map.byChannel.constFind(id);
-        if (mapped != map.byChannel.cend()) {
-            station = *mapped;
-            station.name = protocol::stationName(station.name);
-        } else {
-            station.name = protocol::stationName(preferred(names));
-            if (station.name.isEmpty())
-                station.name = protocol::stationName(id);
-            // An id of nothing but separators still needs a name, the same on every reading.
-            if (station.name.isEmpty())
-                station.name = QStringLiteral("Bez názvu");
-            if (!knownStations.contains(station.name)) {
-                while (usedNumbers.contains(nextNumber))
-                    ++nextNumber;
-                station.number = nextNumber;
-                usedNumbers.insert(nextNumber);
-            }
-        }
-        stationOf.insert(id, station.name);
-        if (!knownStations.contains(station.name)) {
-            knownStations.insert(station.name);
-            listings->stations << station;
-        }
-    };
-    for (const RawChannel& channel : std::as_const(document.channels))
-        addChannel(channel.id, channel.names);
+    return station.name;
+}
 
-    // A programme without a stop runs until the next one on its channel starts.
+// Named by the channel's display-name or else its id; a new name takes the next free number.
+Station StationNaming::unmappedStation(const QString& channel, const QList<LangText>& names)
+{
+    Station station;
+    station.name = protocol::stationName(preferred(names));
+    if (station.name.isEmpty())
+        station.name = protocol::stationName(channel);
+    // An id of nothing but separators still needs a name, the same on every reading.
+    if (station.name.isEmpty())
+        station.name = QStringLiteral("Bez názvu");
+    if (!m_knownStations.contains(station.name)) {
+        while (m_usedNumbers.contains(m_nextNumber))
+            ++m_nextNumber;
+        station.number = m_nextNumber;
+        m_usedNumbers.insert(m_nextNumber);
+    }
+    return station;
+}
+
+// Every channel's programme starts in order, for the stops the document leaves out.
+QHash<QString, QList<QDateTime>> startsByChannel(const QList<RawProgramme>& programmes)
+{
     QHash<QString, QList<QDateTime>> startsOf;
-    for (const RawProgramme& raw : std::as_const(document.programmes))
+    for (const RawProgramme& raw : programmes)
         startsOf[raw.channel] << raw.start;
     for (QList<QDateTime>& starts : startsOf)
         std::sort(starts.begin(), starts.end());
+    return startsOf;
+}
 
+// A programme without a stop runs until the next one on its channel starts.
+QDateTime stopOf(const RawProgramme& raw, const QHash<QString, QList<QDateTime>>& startsOf)
+{
+    if (raw.stop.isValid())
+        return raw.stop;
+    const QList<QDateTime>& starts = startsOf.value(raw.channel);
+    const auto next = std::upper_bound(starts.begin(), starts.end(), raw.start);
+    return next != starts.end() ? *next : raw.start.addSecs(defaultLengthSecs);
+}
+
+// The guide's entry: times of the broadcast day, texts safe on the wire.
+Programme entry(const RawProgramme& raw, qint64 id, const QString& station, const QDateTime& stop)
+{
+    Programme programme;
+    programme.id = id;
+    programme.station = station;
+    programme.day = broadcastDay(raw.start);
+    programme.hod1 = hoursFrom(programme.day, raw.start);
+    programme.min1 = raw.start.time().minute();
+    programme.hod2 = hoursFrom(programme.day, stop);
+    programme.min2 = stop.time().minute();
+    programme.title = wireSafe(preferred(raw.titles));
+    // The guide turns this marker into its black-and-white flag.
+    if (raw.blackAndWhite)
+        programme.title += u" (čb)";
+    programme.info1 = shortInfo(raw);
+    programme.info2 = wireSafe(preferred(raw.descriptions));
+    programme.stereo = raw.stereo;
+    programme.dual = raw.dual;
+    programme.subtitles = raw.subtitles;
+    programme.signLanguage = raw.signLanguage;
+    programme.type = programmeType(raw.categories);
+    return programme;
+}
+
+// Adds the programmes that last a while and whose ids are not taken yet.
+void addProgrammes(const QList<RawProgramme>& programmes, StationNaming& stations,
+                   Listings* listings)
+{
+    const QHash<QString, QList<QDateTime>> startsOf = startsByChannel(programmes);
     QSet<qint64> usedIds;
     for (const Programme& programme : std::as_const(listings->programmes))
         usedIds.insert(programme.id);
-
-    for (const RawProgramme& raw : std::as_const(document.programmes)) {
-        addChannel(raw.channel, {});
-        QDateTime stop = raw.stop;
-        if (!stop.isValid()) {
-            const QList<QDateTime>& starts = startsOf.value(raw.channel);
-            const auto next = std::upper_bound(starts.begin(), starts.end(), raw.start);
-            stop = next != starts.end() ? *next : raw.start.addSecs(defaultLengthSecs);
-        }
+    for (const RawProgramme& raw : programmes) {
+        // Even a programme skipped below makes its channel a station.
+        const QString station = stations.stationOf(raw.channel, {});
+        const QDateTime stop = stopOf(raw, startsOf);
         if (stop <= raw.start)
             continue;
         const qint64 id = programmeId(raw.channel, raw.start);
         if (usedIds.contains(id))
             continue;
         usedIds.insert(id);
-
-        Programme programme;
-        programme.id = id;
-        programme.station = stationOf.value(raw.channel);
-        programme.day = broadcastDay(raw.start);
-        programme.hod1 = hoursFrom(programme.day, raw.start);
-        programme.min1 = raw.start.time().minute();
-        programme.hod2 = hoursFrom(programme.day, stop);
-        programme.min2 = stop.time().minute();
-        programme.title = wireSafe(preferred(raw.titles));
-        // The guide turns this marker into its black-and-white flag.
-        if (raw.blackAndWhite)
-            programme.title += u" (čb)";
-        programme.info1 = shortInfo(raw);
-        programme.info2 = wireSafe(preferred(raw.descriptions));
-        programme.stereo = raw.stereo;
-        programme.dual = raw.dual;
-        programme.subtitles = raw.subtitles;
-        programme.signLanguage = raw.signLanguage;
-        programme.type = programmeType(raw.categories);
-        listings->programmes << programme;
+        listings->programmes << entry(raw, id, station, stop);
     }
+}
+
+} // namespace
+
+bool readXmltv(const QByteArray& xml, const ChannelMap& map, Listings* listings, QString* error)
+{
+    xmltv::DocumentReader document(xml);
+    if (!document.read()) {
+        if (error)
+            *error = document.errorMessage();
+        return false;
+    }
+    StationNaming stations(map, listings);
+    for (const RawChannel& channel : std::as_const(document.channels))
+        stations.stationOf(channel.id, channel.names);
+    addProgrammes(document.programmes, stations, listings);
     return true;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "channelmap.h"
 #include "listing.h"
 
 #include <QByteArray>
-#include <QMap>
 #include <QString>
 
 // Reading XMLTV documents into the listings the server serves.
@@ -16,18 +16,6 @@
 // programme ends after midnight, and past 30:00 when it runs over the next day's 06:00. Being
 // wall-clock times, the hours skip on the spring change and repeat on the autumn one.
 namespace obzorka::server {
-
-// The channel map: which XMLTV channel is which station, with its number.
-struct ChannelMap
-{
-    QMap<QString, Station> byChannel;
-};
-
-// Reads a channel map file: one channel a line, "xmltv-channel-id;Station name;number",
-// blank lines and lines starting with '#' ignored, names cleaned by protocol::stationName
-// ("Prima, cool" is "Prima cool"). False with a Czech message on a bad line (saying which) or
-// an unreadable file; the map is left alone then.
-bool readChannelMap(const QString& path, ChannelMap* map, QString* error);
 
 // Adds the channels and programmes of one XMLTV document to the listings. Channels the map
 // does not name become stations named by their display-name (Czech one preferred) with
