@@ -34,8 +34,9 @@ TEST(Options, HelpVersionAndMistakes)
     EXPECT_EQ(parse({"--help"}).action, Action::Help);
     EXPECT_EQ(parse({"--version"}).action, Action::Version);
     for (const QStringList& wrong :
-         {QStringList{"--bogus"}, QStringList{"--data-dir"}, QStringList{"--server", "host:0"},
-          QStringList{"--server", "http://host/"}, QStringList{"--image-server", ":80"}}) {
+         {QStringList{"--bogus"}, QStringList{"--data-dir"}, QStringList{"--help=1"},
+          QStringList{"--server", "host:0"}, QStringList{"--server", "http://host/"},
+          QStringList{"--image-server", ":80"}}) {
         const app::Options options = parse(wrong);
         EXPECT_EQ(options.action, Action::Error) << wrong.join(' ').toStdString();
         EXPECT_FALSE(options.error.isEmpty());

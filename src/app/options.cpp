@@ -130,13 +130,19 @@ void addOptions(QCommandLineParser& parser)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("hodnota")));
 }
 
-// The parser's complaint in Czech: an unknown option, or one given last without its value.
+// The parser's complaint in Czech: an unknown option, a switch given a value ("--help=1"), or
+// an option given last without its value.
 QString parseProblem(const QCommandLineParser& parser, const QStringList& arguments)
 {
-    if (parser.unknownOptionNames().isEmpty())
-        return QStringLiteral("Volbě %1 chybí hodnota.").arg(arguments.last());
-    const QString name = parser.unknownOptionNames().first();
-    return QStringLiteral("Neznámá volba „%1“.").arg((name.size() == 1 ? u"-" : u"--") + name);
+    if (!parser.unknownOptionNames().isEmpty()) {
+        const QString name = parser.unknownOptionNames().first();
+        return QStringLiteral("Neznámá volba „%1“.").arg((name.size() == 1 ? u"-" : u"--") + name);
+    }
+    for (const QString& argument : arguments.sliced(1)) {
+        if (argument.contains(u'=') && flagNames().contains(argument.section(u'=', 0, 0).mid(2)))
+            return QStringLiteral("Neznámá volba „%1“.").arg(argument);
+    }
+    return QStringLiteral("Volbě %1 chybí hodnota.").arg(arguments.last());
 }
 
 // One option given with its value; empty when it is fine, otherwise the Czech message.
