@@ -3,6 +3,7 @@
 #include "scratch.h"
 
 #include "pages/generhtml.h"
+#include "pages/pagelinks.h"
 #include "pages/richtextpage.h"
 #include "store/clock.h"
 #include "store/dates.h"
@@ -167,13 +168,14 @@ void storeProgrammes(store::Store& store, const ProgrammeTexts& texts, QDate day
 
 // The rows of both programmes: the time cells' links, the control's title link and the
 // programme's title link (which may be missing).
-Expected rows(const QString& detailLink, const QStringList& texts)
+Expected rows(bool fromSearch, const QStringList& texts)
 {
+    const QString programme = QString::number(programmeId);
+    const QString control = QString::number(controlId);
     return {texts,
-            {QStringLiteral("upozor.htm?zpet=true&vypis=true&id=%1").arg(programmeId),
-             QStringLiteral("upozor.htm?zpet=true&vypis=true&id=%1").arg(controlId),
-             detailLink + QString::number(controlId)},
-            detailLink + QString::number(programmeId),
+            {pages::links::timeCellTarget(programme), pages::links::timeCellTarget(control),
+             pages::links::detailTarget(control, fromSearch)},
+            pages::links::detailTarget(programme, fromSearch),
             notice};
 }
 
@@ -199,27 +201,25 @@ QString checkProgrammePages(const ProgrammeTexts& texts)
             ? QString()
             : pages::notLoaded().remove(QRegularExpression(QStringLiteral("<[^>]*>")))};
     QString broken =
-        checkPage(QStringLiteral("grid"), grid(false),
-                  rows(QStringLiteral("vypisinf.htm?id="), rowTexts + placeholder), folder);
+        checkPage(QStringLiteral("grid"), grid(false), rows(false, rowTexts + placeholder), folder);
     if (broken.isEmpty())
         broken = checkPage(QStringLiteral("print"), pages::forPaper(grid(true)),
                            {rowTexts + QStringList{texts.tv}, {}, {}, notice}, folder);
     if (broken.isEmpty())
         broken = checkPage(
             QStringLiteral("header"), pages::generhlavicku(stations),
-            {{texts.tv}, {QStringLiteral("vypishod20.htm")}, {}, controlStation, true}, folder);
+            {{texts.tv}, {pages::links::jumpToEightTarget()}, {}, controlStation, true}, folder);
     if (broken.isEmpty())
-        broken = checkPage(
-            QStringLiteral("search"), pages::generhledani(context, pages::SearchQuery{}),
-            rows(QStringLiteral("vypisinf.htm?hledej=true&id="), rowTexts + QStringList{texts.tv}),
-            folder);
+        broken =
+            checkPage(QStringLiteral("search"), pages::generhledani(context, pages::SearchQuery{}),
+                      rows(true, rowTexts + QStringList{texts.tv}), folder);
     if (broken.isEmpty())
         broken = checkPage(
             QStringLiteral("detail"),
             pages::genervypisinf(context, QString::number(programmeId), QStringLiteral("true")),
             {{texts.nazev, texts.tv, texts.info1, texts.info2},
-             {QStringLiteral("upozor.htm?id=%1").arg(programmeId),
-              QStringLiteral("zpet.htm?hledej=true")},
+             {pages::links::reminderTarget(QString::number(programmeId)),
+              pages::links::backTarget(true)},
              {},
              QStringLiteral("Zpět")},
             folder);

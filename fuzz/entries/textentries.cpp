@@ -1,7 +1,7 @@
 #include "entries.h"
 #include "scratch.h"
 
-#include "navigation/links.h"
+#include "pages/pagelinks.h"
 #include "store/dates.h"
 #include "store/numbers.h"
 #include "store/store.h"
@@ -48,9 +48,9 @@ QString checkDateAdd(store::Store& store, const QString& text, const QString& am
 
 QString linkTarget(QByteArrayView input)
 {
-    using Kind = navigation::links::LinkAction::Kind;
-    const navigation::links::LinkAction action =
-        navigation::links::parseLink(QString::fromUtf8(input));
+    using namespace pages::links;
+    using Kind = LinkAction::Kind;
+    const LinkAction action = parseLink(QString::fromUtf8(input));
     const QString& target = action.target;
     const auto number = [](const QString& text) { return store::numbers::toWholeNumber(text); };
     QString written; // the link as the pages write it for this action
@@ -62,32 +62,28 @@ QString linkTarget(QByteArrayView input)
                    ? QString()
                    : QStringLiteral("a mail link with more than an address and a subject");
     case Kind::SearchPage:
-        written = QStringLiteral("hledej.htm?od=") + action.od;
+        written = searchPageTarget(action.od);
         if (!number(action.od))
             return QStringLiteral("a search page from an offset that is no whole number");
         break;
     case Kind::BackToGrid:
-        written = QStringLiteral("zpet.htm");
-        break;
     case Kind::BackToSearch:
-        written = QStringLiteral("zpet.htm?hledej=true");
+        written = backTarget(action.kind == Kind::BackToSearch);
         break;
     case Kind::Detail:
-        written = (action.fromSearch ? QStringLiteral("vypisinf.htm?hledej=true&id=")
-                                     : QStringLiteral("vypisinf.htm?id=")) +
-                  action.id;
+        written = detailTarget(action.id, action.fromSearch);
         break;
     case Kind::ToggleTimeCell:
-        written = QStringLiteral("upozor.htm?zpet=true&vypis=true&id=") + action.id;
+        written = timeCellTarget(action.id);
         break;
     case Kind::ToggleDetailLink:
-        written = QStringLiteral("upozor.htm?id=") + action.id;
+        written = reminderTarget(action.id);
         break;
     case Kind::Help:
         written = action.name;
         break;
     case Kind::JumpToEight:
-        written = QStringLiteral("vypishod20.htm");
+        written = jumpToEightTarget();
         break;
     }
     if (written != target)

@@ -1,5 +1,6 @@
 #include "pages/generhtml.h"
 
+#include "pages/pagelinks.h"
 #include "pages/pagetext.h"
 #include "store/blanks.h"
 #include "store/clock.h"
@@ -23,11 +24,7 @@ QString reminderState(const store::Row& programme, bool marked)
         return QStringLiteral("<FONT COLOR=#10D010>POŘAD JIŽ SKONČIL.</FONT>");
     if (store::dates::minuteBoundaries(start, now) > 0)
         return QStringLiteral("<FONT COLOR=#10D010>POŘAD JIŽ ZAČAL.</FONT>");
-    return QStringLiteral("<A HREF=\"upozor.htm?id=") + programme.text(u"id") +
-           QStringLiteral("\" STYLE=\"color: #10D010;font-weight: bold;\" ONCLICK=\"return "
-                          "false\">") +
-           (marked ? QStringLiteral("ZRUŠIT UPOZORNĚNÍ") : QStringLiteral("NASTAVIT UPOZORNĚNÍ")) +
-           QStringLiteral("</A><BR>");
+    return links::reminderLink(programme.text(u"id"), marked) + QStringLiteral("<BR>");
 }
 
 QString leftColumn(const PageContext& context, const store::Row& programme)
@@ -107,8 +104,8 @@ QString genervypisinf(const PageContext& context, const QString& id, const QStri
         page += QStringLiteral("<TABLE WIDTH=95% ALIGN=CENTER><TR><TD WIDTH=300 VALIGN=TOP>") +
                 leftColumn(context, programme) + QStringLiteral("</TD><TD VALIGN=TOP>") +
                 middleColumn(context, programme, marked) +
-                QStringLiteral("</TD><TD VALIGN=TOP ALIGN=RIGHT><A HREF=\"zpet.htm") +
-                (fromSearch == u"true" ? QStringLiteral("?hledej=true") : QString()) +
+                QStringLiteral("</TD><TD VALIGN=TOP ALIGN=RIGHT><A HREF=\"") +
+                links::backTarget(fromSearch == u"true") +
                 QStringLiteral("\" STYLE=\"color: red;\" ONCLICK=\"return false;\">Zpět</A></TD>"
                                "</TR><TR><TD HEIGHT=10></TD></TR><TR><TD></TD></TR></TABLE>");
     }

@@ -1,5 +1,6 @@
 #include "pages/generhtml.h"
 
+#include "pages/pagelinks.h"
 #include "pages/pagetext.h"
 #include "store/dates.h"
 #include "store/plainname.h"
@@ -158,19 +159,16 @@ QString radkyporadu(const PageContext& context, const QString& sql, const QVaria
     QString rows;
     for (const store::Row& programme : context.store.provedsql(sql, params)) {
         const QString id = programme.text(u"id");
-        const QString cellClass = programme.number(u"upozornitid") != 0 ? QStringLiteral("caszvol")
-                                                                        : QStringLiteral("cas");
-        rows += rowOpening(programme) + QStringLiteral("<TD VALIGN=TOP WIDTH=35 CLASS=") +
-                cellClass + QStringLiteral("><A HREF=\"upozor.htm?zpet=true&vypis=true&id=") + id +
-                QStringLiteral("\" TARGET=\"_parent\" CLASS=") + cellClass +
+        rows += rowOpening(programme) +
+                links::timeCellOpening(id, programme.number(u"upozornitid") != 0) +
                 QStringLiteral(" STYLE=\"text-decoration: none;\" ONCLICK=\"return false\"");
         if (programme.number(u"hod1") >= 20)
-            rows += QStringLiteral(" NAME=\"hod20\"");
+            rows += QStringLiteral(" NAME=\"") + links::eightPmAnchor + u'"';
         rows += u'>' + casnatext(programme.number(u"hod1"), programme.number(u"min1")) +
                 QStringLiteral("</A>") + ikonatypu(context, programme.text(u"typprg")) +
                 flagIcons(context, programme) +
-                QStringLiteral("</TD><TD VALIGN=TOP CLASS=infnaz><B><A HREF=\"vypisinf.htm?id=") +
-                id +
+                QStringLiteral("</TD><TD VALIGN=TOP CLASS=infnaz><B><A HREF=\"") +
+                links::detailTarget(id, false) +
                 QStringLiteral("\" TARGET=\"_parent\" CLASS=infnaz STYLE=\"text-decoration:none; "
                                "color: gold; font-size: 10pt; font-family: \"Helvetica CE\",Arial;"
                                "\" ONCLICK=\"return false\">") +

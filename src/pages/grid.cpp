@@ -1,5 +1,6 @@
 #include "pages/generhtml.h"
 
+#include "pages/pagelinks.h"
 #include "pages/pagetext.h"
 #include "store/clock.h"
 #include "store/dates.h"
@@ -142,11 +143,12 @@ QString generhlavicku(const QStringList& stations)
         page += QStringLiteral("          <TD WIDTH=25% ALIGN=CENTER BGCOLOR=") + colourA(column) +
                 u'>';
         if (column == 0)
-            page += QStringLiteral(
-                "<TABLE ALIGN=CENTER WIDTH=100%><TR><TD ALIGN=LEFT WIDTH=33%><A "
-                "HREF=\"vypishod20.htm\" STYLE=\"text-decoration: none; color: #00FF00; "
-                "font-weight: bold; font-size: 10\" ONCLICK=\"return false;\">20</A><TD "
-                "ALIGN=CENTER WIDTH=34%>");
+            page += QStringLiteral("<TABLE ALIGN=CENTER WIDTH=100%><TR><TD ALIGN=LEFT "
+                                   "WIDTH=33%><A HREF=\"") +
+                    links::jumpToEightTarget() +
+                    QStringLiteral("\" STYLE=\"text-decoration: none; color: #00FF00; "
+                                   "font-weight: bold; font-size: 10\" ONCLICK=\"return "
+                                   "false;\">20</A><TD ALIGN=CENTER WIDTH=34%>");
         page += QStringLiteral("          <FONT COLOR=white SIZE=+2><B>") + pageText(name) +
                 QStringLiteral("</B></FONT></TD>");
         if (column == 0)

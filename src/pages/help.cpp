@@ -1,6 +1,7 @@
 #include "pages/generhtml.h"
 
 #include "pages/helptexts.h"
+#include "pages/pagelinks.h"
 
 #include <array>
 
@@ -9,16 +10,17 @@ namespace {
 
 struct Topic
 {
-    const char* link;
+    QLatin1StringView link;
     const char* caption;
 };
 
 // The topic pages in the order their navigation lists them.
-constexpr std::array<Topic, 5> topics{{{"helpstahovani.html", "Stahování dat/pozastavit stahování"},
-                                       {"helpklasicke.html", "Klasické zobrazení"},
-                                       {"helpvyhledavani.html", "Vyhledávání"},
-                                       {"helpnastaveni.html", "Nastavení POBZ"},
-                                       {"helpodinstalace.html", "Odinstalování POBZ"}}};
+constexpr std::array<Topic, 5> topics{
+    {{links::helpDownloading, "Stahování dat/pozastavit stahování"},
+     {links::helpClassic, "Klasické zobrazení"},
+     {links::helpSearch, "Vyhledávání"},
+     {links::helpSettings, "Nastavení POBZ"},
+     {links::helpUninstall, "Odinstalování POBZ"}}};
 
 const QString cellOpening =
     QStringLiteral("<TR><TD align=\"left\" valign=\"top\"><p align=\"justify\"");
@@ -41,7 +43,7 @@ QString screenshot(const PageContext& context, const QString& name)
            name + QStringLiteral("\" border=\"0\"></CENTER><BR>");
 }
 
-QString linkRow(const QString& link, const QString& caption)
+QString linkRow(QLatin1StringView link, const QString& caption)
 {
     return cellOpening + QStringLiteral("><A HREF=\"") + link +
            QStringLiteral("\" ONCLICK=\"return false\" class=\"a\">") + caption +
@@ -49,17 +51,17 @@ QString linkRow(const QString& link, const QString& caption)
 }
 
 // The links to the index (except on the index) and to every other topic, then the mail link.
-QString navigation(const QString& current)
+QString navigation(QLatin1StringView current)
 {
     QString rows;
-    if (current != u"helpindex.html")
-        rows += linkRow(QStringLiteral("helpindex.html"), QStringLiteral("Zpět"));
+    if (current != links::helpIndex)
+        rows += linkRow(links::helpIndex, QStringLiteral("Zpět"));
     for (const Topic& topic : topics) {
-        const QString link = QString::fromLatin1(topic.link);
-        if (link != current)
-            rows += linkRow(link, QString::fromUtf8(topic.caption));
+        if (topic.link != current)
+            rows += linkRow(topic.link, QString::fromUtf8(topic.caption));
     }
-    return rows + cellOpening + QStringLiteral("><A HREF=\"mailto:") + helptexts::supportAddress() +
+    return rows + cellOpening + QStringLiteral("><A HREF=\"") +
+           links::mailTarget(helptexts::supportAddress()) +
            QStringLiteral("\" class=\"a\">Problémy? / Připomínky k programu</A></TD>");
 }
 
@@ -85,7 +87,7 @@ QString textCell(const QString& text)
     return cellOpening + QStringLiteral(" class=\"z\">") + text + QStringLiteral("</TD></TR>");
 }
 
-QString topicPage(const QString& link, const QString& heading, const QString& picture,
+QString topicPage(QLatin1StringView link, const QString& heading, const QString& picture,
                   const QString& rows)
 {
     return helpStart(heading) + picture + QStringLiteral("<CENTER><TABLE border=\"0\">") + rows +
@@ -99,14 +101,13 @@ QString generhelpindex(const PageContext&)
 {
     return helpStart(QStringLiteral(
                "<CENTER><H1><B>Nápověda k programu Obzorka (POBZ)</B></H1></CENTER>")) +
-           QStringLiteral("<CENTER><BR><BR><TABLE BORDER=0>") +
-           navigation(QStringLiteral("helpindex.html")) + QStringLiteral("</TABLE></CENTER>") +
-           pageEnd();
+           QStringLiteral("<CENTER><BR><BR><TABLE BORDER=0>") + navigation(links::helpIndex) +
+           QStringLiteral("</TABLE></CENTER>") + pageEnd();
 }
 
 QString generhelpklasicke(const PageContext& context)
 {
-    return topicPage(QStringLiteral("helpklasicke.html"),
+    return topicPage(links::helpClassic,
                      QStringLiteral("<CENTER><H1><B>Nápověda k programu Obzorka (POBZ)<BR>Klasické "
                                     "zobrazení</B></H1></CENTER>"),
                      screenshot(context, QStringLiteral("map.gif")),
@@ -118,7 +119,7 @@ QString generhelpnastaveni(const PageContext& context)
     QString rows;
     for (const helptexts::Item& item : helptexts::settingsItems())
         rows += itemRow(item.heading, item.text);
-    return topicPage(QStringLiteral("helpnastaveni.html"),
+    return topicPage(links::helpSettings,
                      QStringLiteral("<CENTER><H1><B>Nápověda k programu Obzorka (POBZ)</B><BR>"
                                     "Nastavení</H1></CENTER>"),
                      screenshot(context, QStringLiteral("nastav.gif")), rows);
@@ -126,7 +127,7 @@ QString generhelpnastaveni(const PageContext& context)
 
 QString generhelpodinstalace(const PageContext&)
 {
-    return topicPage(QStringLiteral("helpodinstalace.html"),
+    return topicPage(links::helpUninstall,
                      QStringLiteral("<CENTER><H1><B>Nápověda k programu Obzorka (POBZ)<BR>"
                                     "Odinstalace</B></H1></CENTER>"),
                      QString(), textCell(helptexts::uninstallText()));
@@ -134,7 +135,7 @@ QString generhelpodinstalace(const PageContext&)
 
 QString generhelpstahovani(const PageContext& context)
 {
-    return topicPage(QStringLiteral("helpstahovani.html"),
+    return topicPage(links::helpDownloading,
                      QStringLiteral("<CENTER><H1><B>Nápověda k programu Obzorka (POBZ)<BR>"
                                     "Povolit/pozastavit stahování dat</B></H1></CENTER>"),
                      QString(), textCell(helptexts::downloadingText(context.imageFolder)));
@@ -142,7 +143,7 @@ QString generhelpstahovani(const PageContext& context)
 
 QString generhelpvyhledavani(const PageContext& context)
 {
-    return topicPage(QStringLiteral("helpvyhledavani.html"),
+    return topicPage(links::helpSearch,
                      QStringLiteral("<CENTER><H1><B>Nápověda k programu Obzorka (POBZ)</B><BR>"
                                     "Vyhledat</H1></CENTER>"),
                      screenshot(context, QStringLiteral("vyhledat.jpg")),
@@ -152,13 +153,13 @@ QString generhelpvyhledavani(const PageContext& context)
 namespace {
 
 using Builder = QString (*)(const PageContext&);
-constexpr std::array<std::pair<const char*, Builder>, 6> builders{
-    {{"helpindex.html", generhelpindex},
-     {"helpklasicke.html", generhelpklasicke},
-     {"helpnastaveni.html", generhelpnastaveni},
-     {"helpodinstalace.html", generhelpodinstalace},
-     {"helpstahovani.html", generhelpstahovani},
-     {"helpvyhledavani.html", generhelpvyhledavani}}};
+constexpr std::array<std::pair<QLatin1StringView, Builder>, 6> builders{
+    {{links::helpIndex, generhelpindex},
+     {links::helpClassic, generhelpklasicke},
+     {links::helpSettings, generhelpnastaveni},
+     {links::helpUninstall, generhelpodinstalace},
+     {links::helpDownloading, generhelpstahovani},
+     {links::helpSearch, generhelpvyhledavani}}};
 
 } // namespace
 
@@ -166,14 +167,14 @@ QStringList helpPageNames()
 {
     QStringList names;
     for (const auto& [link, builder] : builders)
-        names << QString::fromLatin1(link);
+        names << link;
     return names;
 }
 
 QString helpPage(const PageContext& context, const QString& name)
 {
     for (const auto& [link, builder] : builders) {
-        if (name == QLatin1String(link))
+        if (name == link)
             return builder(context);
     }
     return {};

@@ -1,13 +1,15 @@
 #include "pages/helptexts.h"
 
+#include "pages/pagelinks.h"
+
 namespace obzorka::pages::helptexts {
 
 namespace {
 
 QString mailLink()
 {
-    return QStringLiteral("<A HREF=\"mailto:") + supportAddress() + QStringLiteral("\">") +
-           supportAddress() + QStringLiteral("</A>");
+    return QStringLiteral("<A HREF=\"") + links::mailTarget(supportAddress()) +
+           QStringLiteral("\">") + supportAddress() + QStringLiteral("</A>");
 }
 
 QString trayImage(const QString& imageFolder, const QString& fileName)
@@ -36,8 +38,8 @@ std::vector<Item> classicViewItems(const QString& imageFolder)
         {QStringLiteral("Verze"),
          QStringLiteral("Verze programu, kterou právě používáte. Jakmile je k dispozici nová "
                         "verze, objeví se na tomto místě upozornění.")},
-        {QStringLiteral("<A HREF=\"helpvyhledavani.html\" ONCLICK=\"return false\" "
-                        "class=\"a\">Vyhledat</A>"),
+        {QStringLiteral("<A HREF=\"") + links::helpSearch +
+             QStringLiteral("\" ONCLICK=\"return false\" class=\"a\">Vyhledat</A>"),
          QStringLiteral("Přepne na stránku <B>Vyhledat</B>, kde můžete hledat pořady podle "
                         "názvu, typu a stanice.")},
         {QStringLiteral("Přístupové&nbsp;jméno"),

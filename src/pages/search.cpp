@@ -2,6 +2,7 @@
 
 #include "extras/dateline.h"
 #include "pages/chooseritems.h"
+#include "pages/pagelinks.h"
 #include "pages/pagetext.h"
 #include "store/clock.h"
 #include "store/dates.h"
@@ -15,23 +16,19 @@ namespace {
 QString searchRow(const PageContext& context, const store::Row& programme)
 {
     const QString id = programme.text(u"id");
-    const QString cellClass =
-        programme.number(u"upozornitid") != 0 ? QStringLiteral("caszvol") : QStringLiteral("cas");
     const QDate day = store::dates::parseDate(programme.text(u"datum")).value_or(QDate());
     QString row = rowOpening(programme);
     row += QStringLiteral("<TD VALIGN=TOP><FONT COLOR=white><B>") +
            pageText(programme.text(u"tv")) +
            QStringLiteral("</B></FONT></TD><TD VALIGN=TOP WIDTH=150 CLASS=datum>") +
            store::dates::dayText(day) + u' ' + extras::nazevdne(day) + QStringLiteral("</TD>");
-    row += QStringLiteral("<TD VALIGN=TOP WIDTH=35 CLASS=") + cellClass +
-           QStringLiteral("><A HREF=\"upozor.htm?zpet=true&vypis=true&id=") + id +
-           QStringLiteral("\" TARGET=\"_parent\" CLASS=") + cellClass +
+    row += links::timeCellOpening(id, programme.number(u"upozornitid") != 0) +
            QStringLiteral(" STYLE=\"text-decoration: none\" ONCLICK=\"return false\">") +
            casnatext(programme.number(u"hod1"), programme.number(u"min1")) +
            QStringLiteral("</A>") + ikonatypu(context, programme.text(u"typprg")) +
            flagIcons(context, programme) + QStringLiteral("</TD>");
-    row += QStringLiteral("<TD VALIGN=TOP CLASS=infnaz><B><A HREF=\"vypisinf.htm?hledej=true&id=") +
-           id +
+    row += QStringLiteral("<TD VALIGN=TOP CLASS=infnaz><B><A HREF=\"") +
+           links::detailTarget(id, true) +
            QStringLiteral("\" TARGET=\"_parent\" CLASS=infnaz STYLE=\"text-decoration:none;\" "
                           "ONCLICK=\"return false\">") +
            pageText(programme.text(u"nazev")) + QStringLiteral("</A></B>") + shortInfo(programme) +
@@ -42,7 +39,7 @@ QString searchRow(const PageContext& context, const store::Row& programme)
 
 QString pagingLink(qint64 firstRow, const QString& caption)
 {
-    return QStringLiteral("<A HREF=\"hledej.htm?od=") + QString::number(firstRow) +
+    return QStringLiteral("<A HREF=\"") + links::searchPageTarget(QString::number(firstRow)) +
            QStringLiteral("\" ONCLICK=\"return false\" STYLE=\"color: #10D010;font-weight: "
                           "bold;\">") +
            caption + QStringLiteral("</A>");

@@ -10,9 +10,8 @@
 #include "gui/guide/stationslots.h"
 #include "gui/main/mainwindow.h"
 #include "gui/main/widgets.h"
-#include "navigation/inplace.h"
-#include "navigation/links.h"
 #include "pages/chooseritems.h"
+#include "pages/pagelinks.h"
 #include "reminders/marks.h"
 #include "store/clock.h"
 #include "store/numbers.h"
@@ -203,8 +202,8 @@ void GuideController::showSearchPage(const pages::SearchQuery& query, int scroll
 
 void GuideController::dispatch(const QString& target)
 {
-    using Kind = navigation::links::LinkAction::Kind;
-    const navigation::links::LinkAction link = navigation::links::parseLink(target);
+    using Kind = pages::links::LinkAction::Kind;
+    const pages::links::LinkAction link = pages::links::parseLink(target);
     Pane* pane = m_window.mainPane();
     switch (link.kind) {
     case Kind::Mail:
@@ -243,7 +242,7 @@ void GuideController::dispatch(const QString& target)
         pane->showPage(pages::helpPage(pageContext(), link.name));
         break;
     case Kind::JumpToEight:
-        pane->scrollToAnchor(QStringLiteral("hod20"));
+        pane->scrollToAnchor(pages::links::eightPmAnchor);
         break;
     case Kind::Nothing:
         break;
@@ -256,8 +255,8 @@ void GuideController::toggleAndRedraw(const QString& target, const QString& id, 
         return;
     emit marksChanged();
     Pane* pane = m_window.mainPane();
-    pane->redraw(timeCell ? navigation::inplace::flipTimeCell(pane->page(), target)
-                          : navigation::inplace::flipReminderLink(pane->page(), target));
+    pane->redraw(timeCell ? pages::links::flipTimeCell(pane->page(), target)
+                          : pages::links::flipReminderLink(pane->page(), target));
 }
 
 void GuideController::shiftDaysIfChanged()
