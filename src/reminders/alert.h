@@ -11,7 +11,7 @@ namespace obzorka::reminders {
 
 namespace obzorka::reminders {
 
-// What an alert shows; a programme row that is gone leaves the design captions.
+// What an alert shows; a programme row that is gone leaves the labels' own names (Label3, …).
 struct AlertTexts
 {
     QString title = QStringLiteral("Label3");
@@ -22,7 +22,8 @@ struct AlertTexts
 };
 
 // Reads the programme with this id (compared as trimmed text) and deletes its reminder mark:
-// each mark alerts once. A mark whose programme row is gone still gives an alert (design captions).
+// each mark alerts once. A mark whose programme row is gone still gives an alert, with the
+// labels' own names.
 AlertTexts takeAlert(store::Store& store, const QString& id);
 
 // The reminder sound file path from setting zvukove_upozorneni; empty when the setting has no row.
