@@ -1,9 +1,8 @@
 #include "store/datafolder.h"
 
 #include "support/teststore.h"
-#include <QFile>
 
-#include <QTemporaryDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace obzorka;
@@ -16,50 +15,32 @@ QByteArray contentOf(const QString& path)
 }
 } // namespace
 
-TEST(DataFolder, MadeWithItsSubfoldersAndPathsRecorded)
+// The pictures are installed again only when the program's version, or its set of files, is
+// another.
+TEST(DataFolder, MadeWithItsSubfoldersAndPicturesCopiedOncePerVersion)
 {
     QTemporaryDir dir;
     QString error;
     const auto folder = store::prepareDataFolder(dir.path() + "/nová složka", &error);
     ASSERT_TRUE(folder);
-    EXPECT_EQ(folder->bmp, QString(dir.path() + "/nová složka/bmp"));
-    EXPECT_TRUE(QFile::exists(folder->bmp + "/obr"));
-    EXPECT_TRUE(QFile::exists(folder->bmp + "/banner"));
-    EXPECT_TRUE(QFile::exists(folder->temp));
-}
+    for (const QString& made :
+         QStringList{folder->bmp + "/obr", folder->bmp + "/banner", folder->temp})
+        EXPECT_TRUE(QFile::exists(made)) << made.toStdString();
 
-TEST(DataFolder, PicturesAreCopiedOncePerVersion)
-{
-    QTemporaryDir dir;
-    QString error;
     ASSERT_TRUE(store::installFiles(dir.path(), &error)) << error.toStdString();
     const QString icon = dir.path() + "/bmp/film.gif";
+    const QString marker = dir.path() + "/.installed-version";
     const QByteArray original = contentOf(":/install/bmp/film.gif");
     ASSERT_TRUE(original.startsWith("GIF8"));
     EXPECT_EQ(contentOf(icon), original);
     EXPECT_FALSE(QFile::exists(dir.path() + "/schema.sql"));
-
-    QFile changed(icon);
-    ASSERT_TRUE(changed.open(QIODevice::WriteOnly));
-    changed.write("upraveno");
-    changed.close();
-    ASSERT_TRUE(store::installFiles(dir.path(), &error));
-    EXPECT_EQ(contentOf(icon), QByteArray("upraveno")); // same version: left alone
-
-    QFile marker(dir.path() + "/.installed-version");
-    ASSERT_TRUE(marker.open(QIODevice::ReadOnly));
-    const QByteArray edition = marker.readAll();
-    EXPECT_TRUE(edition.startsWith(OBZORKA_VERSION " "));
-    marker.close();
-    // Another version, or the same version with other files: replaced.
-    for (const QByteArray& older : {QByteArray("0.0.1"), QByteArray(OBZORKA_VERSION " 1234")}) {
-        changed.open(QIODevice::WriteOnly);
-        changed.write("upraveno");
-        changed.close();
-        ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
-        marker.write(older);
-        marker.close();
+    EXPECT_TRUE(contentOf(marker).startsWith(OBZORKA_VERSION " "));
+    const std::vector<std::pair<QByteArray, bool>> markers{
+        {contentOf(marker), true}, {"0.0.1", false}, {OBZORKA_VERSION " 1234", false}};
+    for (const auto& [version, leftAlone] : markers) {
+        test::writeFile(icon, "upraveno");
+        test::writeFile(marker, version);
         ASSERT_TRUE(store::installFiles(dir.path(), &error));
-        EXPECT_EQ(contentOf(icon), original) << older.toStdString();
+        EXPECT_EQ(contentOf(icon), leftAlone ? QByteArray("upraveno") : original) << version.data();
     }
 }

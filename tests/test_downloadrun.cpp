@@ -1,22 +1,154 @@
 #include "accounts.h"
 #include "demolistings.h"
 #include "listingserver.h"
-#include "protocol.h"
-#include "store/clock.h"
-#include "store/settings.h"
 #include "support/teststore.h"
 #include "sync/downloadrun.h"
 #include "sync/fetcher.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
+#include <QStringEncoder>
 #include <httplib.h>
 #include <thread>
 
 using namespace obzorka;
+using namespace obzorka::sync;
+using obzorka::test::writeFile;
+
+namespace {
+
+// A web server on a free loopback port with the replies the fetch must tell apart.
+class Fetch : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        const auto content = [this](const char* path, const std::string& body, const char* type,
+                                    int status = 200) {
+            server.Get(path, [=](auto&, httplib::Response& r) {
+                r.status = status;
+                r.set_content(body, type);
+            });
+        };
+        content("/text", czech, "text/html");
+        content("/image.png", image, "image/png");
+        content("/blank", "   \r\n", "text/html");
+        // A server that says 404 only in its page, and one that refuses with a text.
+        content("/notfound", "<HTML><TITLE>404 Not Found</TITLE></HTML>", "text/html");
+        content("/odmitnuto", "Ucet je zablokovan..ER.", "text/html", 403);
+        server.Get("/slow", [](auto&, auto& r) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+            r.set_content("late", "text/html");
+        });
+        // Half the picture, a silence longer than the time-out, then the rest.
+        server.Get("/halfway", [this](auto&, auto& r) {
+            r.set_content_provider(image.size(), "image/png", [this](size_t, size_t, auto& sink) {
+                sink.write(image.data(), image.size() / 2);
+                for (int i = 0; i < 150 && !released; ++i)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                sink.write(image.data() + image.size() / 2, image.size() - image.size() / 2);
+                return true;
+            });
+        });
+        server.Get("/echo", [](auto& q, auto& r) {
+            r.set_content(q.get_param_value("heslo"), "application/octet-stream");
+        });
+        // /skok/N sends the client on to /skok/N-1, and /skok/0 to /text; /jinam to another server.
+        server.Get(R"(/skok/(\d+))", [](auto& q, auto& r) {
+            const int left = std::stoi(q.matches[1]);
+            r.set_redirect(left == 0 ? "/text" : "/skok/" + std::to_string(left - 1));
+        });
+        server.Get("/jinam", [](auto&, auto& r) { r.set_redirect("http://127.0.0.2:1/text"); });
+        port = server.bind_to_any_port("127.0.0.1");
+        serving = std::thread([this] { server.listen_after_bind(); });
+    }
+    void TearDown() override
+    {
+        released = true;
+        server.stop();
+        serving.join();
+    }
+    QUrl url(const char* path)
+    {
+        return requestUrl(QStringLiteral("127.0.0.1:%1").arg(port), path);
+    }
+    static QByteArray read(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    const std::string czech =
+        QByteArray(QStringEncoder("windows-1250")(QStringLiteral("Žluťoučký kůň .OK.")))
+            .toStdString();
+    const std::string image = std::string("\x89PNG\r\n\x1a\n\0\x01\xff\xfe", 12);
+    httplib::Server server;
+    std::thread serving;
+    int port = 0;
+    std::atomic<bool> stop{false};
+    std::atomic<bool> released{false};
+    QTemporaryDir folder;
+};
+
+} // namespace
+
+// Only a successful reply with a body becomes a file, whole, byte for byte, replacing an older
+// one; redirects are followed on the same server only, five at the most; a reply slower than
+// the time-out brings nothing.
+TEST_F(Fetch, StatusesRedirectsAndWhatBecomesAFile)
+{
+    const char* const text = "Žluťoučký kůň .OK.";
+    // The path, the status the fetch reports, what the file holds and the body when it matters.
+    const std::tuple<const char*, int, std::string, const char*> cases[] = {
+        {"/text", 200, czech, text},
+        {"/image.png", 200, image, nullptr},
+        {"/skok/4", 200, czech, text},   // five
+        {"/skok/5", 0, "<missing>", ""}, // six
+        {"/jinam", 0, "<missing>", ""},
+        {"/blank", 200, "<missing>", "   \r\n"},
+        {"/notfound", 200, "<missing>", "<HTML><TITLE>404 Not Found</TITLE></HTML>"},
+        {"/missing", 404, "<missing>", nullptr},
+        {"/odmitnuto", 403, "<missing>", "Ucet je zablokovan..ER."},
+        {"/slow", 0, "<missing>", ""}, // slower than the time-out
+        {"/halfway", 0, "<missing>", ""},
+    };
+    Fetcher fetcher(stop);
+    fetcher.timeoutMs = 400;
+    const QString target = folder.path() + "/soubor.bin";
+    for (const auto& [path, status, bytes, body] : cases) {
+        writeFile(target, QByteArray(4096, 'x')); // a longer older file
+        if (bytes == "<missing>")
+            QFile::remove(target);
+        const Fetched fetched = fetcher.readUrl(url(path), target);
+        EXPECT_EQ(fetched.status, status) << path;
+        EXPECT_EQ(read(target).toStdString(), bytes) << path;
+        EXPECT_EQ(fetched.body.toStdString(), body ? body : fetched.body.toStdString()) << path;
+    }
+    EXPECT_EQ(fetcher.readUrl(QUrl("http://127.0.0.1:1/nic")).status, 0);
+}
+
+// A raised stop flag ends the wait, bringing nothing and no file.
+TEST_F(Fetch, StopFlagEndsTheWait)
+{
+    int rounds = 0;
+    Fetcher stopping(stop, [&](int units) {
+        if (units == 1 && ++rounds == 2)
+            stop = true;
+    });
+    EXPECT_TRUE(stopping.readUrl(url("/slow"), folder.path() + "/slow.txt").body.isEmpty());
+    EXPECT_FALSE(QFile::exists(folder.path() + "/slow.txt"));
+}
+
+// Values travel as windows-1250 percent-encoding (file names: the run's test below).
+TEST_F(Fetch, ValuesTravelAsWindows1250PercentEncoding)
+{
+    const QUrl address = requestUrl(QStringLiteral("127.0.0.1:%1").arg(port), "/echo",
+                                    {{"jmeno", "eva"}, {"heslo", "tajné & heslo=ano"}});
+    EXPECT_TRUE(address.toEncoded().contains("heslo=tajn%E9%20%26%20heslo%3Dano"));
+    EXPECT_EQ(Fetcher(stop).readUrl(address).body.toStdString(), "tajné & heslo=ano");
+}
 
 namespace {
 
@@ -30,16 +162,16 @@ protected:
         QDir().mkpath(folder() + "/bmp/obr");
         listings = server::demoListings(QDate::currentDate(), 5);
         listings.message = "Vítejte u O'Brienů | nová sezóna";
-        accounts = std::make_unique<server::Accounts>(serverFolder.path() + "/accounts.json", true,
-                                                      QStringList{"ČT1", "ČT2", "Nova"});
-        serve();
+        useAccounts("accounts.json", true, {"ČT1", "ČT2", "Nova"});
         settings.name = "eva";
         settings.password = "tajné & heslo";
         settings.imageFolder = folder() + "/bmp";
     }
-    // (Re)starts the reference server with the fixture's listings and accounts.
-    void serve()
+    // (Re)starts the reference server with the fixture's listings and these accounts.
+    void useAccounts(const QString& file, bool demo, const QStringList& received)
     {
+        accounts =
+            std::make_unique<server::Accounts>(serverFolder.path() + "/" + file, demo, received);
         http.reset(); // the old one stops before the new one binds
         http = std::make_unique<server::ListingServer>(listings, *accounts);
         ASSERT_TRUE(http->bind("127.0.0.1", 0));
@@ -49,8 +181,14 @@ protected:
     sync::RunResult run()
     {
         sync::Fetcher fetcher(stop);
-        fetcher.timeoutMs = timeoutMs;
         return sync::pln(store, fetcher, stop, settings);
+    }
+    QString count(const QString& table) { return one("SELECT count(*) AS v FROM " + table); }
+    // How the run ended, with the divisor it leaves.
+    static QString ended(const sync::RunResult& result)
+    {
+        const char* const ends[] = {"Done", "ErrorReply", "Quiet"};
+        return ends[int(result.end)] + QString(" %1").arg(result.divisor);
     }
 
     QTemporaryDir serverFolder;
@@ -59,265 +197,137 @@ protected:
     std::unique_ptr<server::ListingServer> http;
     sync::RunSettings settings;
     std::atomic<bool> stop{false};
-    int timeoutMs = 30000;
-
-    // What the store holds of the listings: entries and each station's last day.
-    QString listingState()
-    {
-        return one("SELECT count(*) AS v FROM program") + " " +
-               one("SELECT group_concat(tv || '=' || posl_datum) AS v FROM televize");
-    }
-};
-
-// In front of the reference server: passes every request on, unless `answer` replies itself.
-class FrontServer
-{
-public:
-    using Answer = std::function<bool(const httplib::Request&, const std::string& upstream,
-                                      httplib::Response&)>;
-
-    FrontServer(int upstreamPort, Answer answer) : m_upstream("127.0.0.1", upstreamPort)
-    {
-        m_http.Get(R"(/.*)", [this, answer](const httplib::Request& q, httplib::Response& r) {
-            std::string target = q.path;
-            for (const auto& [key, value] : q.params)
-                target += (target == q.path ? "?" : "&") + key + "=" +
-                          QByteArray(server::protocol::encode(QString::fromStdString(value)))
-                              .toPercentEncoding()
-                              .toStdString();
-            const auto upstream = m_upstream.Get(target);
-            if (answer(q, upstream ? upstream->body : std::string(), r))
-                return;
-            r.status = upstream ? upstream->status : 502;
-            if (upstream)
-                r.set_content(upstream->body, upstream->get_header_value("Content-Type"));
-        });
-        m_port = m_http.bind_to_any_port("127.0.0.1");
-        m_serving = std::thread([this] { m_http.listen_after_bind(); });
-    }
-    ~FrontServer()
-    {
-        m_http.stop();
-        m_serving.join();
-    }
-    QString address() const { return QString("127.0.0.1:%1").arg(m_port); }
-
-private:
-    httplib::Client m_upstream;
-    httplib::Server m_http;
-    std::thread m_serving;
-    int m_port = 0;
 };
 
 } // namespace
 
-TEST_F(Run, AFullPullFillsTheStoreAndTheNextRunBringsNothingNew)
+// A pause between rounds stops the run before its next request, with the whole rounds kept; the
+// next run brings the rest. The window is told the stations and the message (when new) as soon
+// as the login is stored, and the banners as soon as they are there, before any listing.
+TEST_F(Run, APausedPullKeepsWholeRoundsAndTheNextRunBringsTheRest)
 {
-    // What the window is told, and what the store holds then: the stations and the message as
-    // soon as the login is stored, the banners as soon as they are there, before any listing.
     QStringList told;
     settings.loggedIn = [&](const QString& message) {
-        told << message + " " + one("SELECT count(*) AS v FROM televize") + " " +
-                    one("SELECT count(*) AS v FROM program");
+        told << message + " " + count("televize") + " " + count("program");
     };
     settings.bannersFetched = [&] {
         told << QString::number(QFile::exists(folder() + "/bmp/banner/demo1/banner.gif")) + " " +
-                    one("SELECT count(*) AS v FROM program");
+                    count("program");
     };
-    const sync::RunResult first = run();
-    EXPECT_EQ(first.end, sync::RunResult::End::Done);
-    EXPECT_EQ(first.divisor, 4320);
-    EXPECT_EQ(told, (QStringList{listings.message + " " +
-                                     QString::number(listings.stations.size()) + " 0",
-                                 "1 0"}));
-    EXPECT_EQ(first.stations, listings.stations.size());
-    int expected = 0;
-    for (const server::Programme& programme : listings.programmes)
-        expected += QStringList{"ČT1", "ČT2", "Nova"}.contains(programme.station) &&
-                    programme.day >= QDate::currentDate().addDays(-1);
-    EXPECT_EQ(first.added, expected);
-    EXPECT_EQ(one("SELECT count(*) AS v FROM program"), QString::number(expected));
-    EXPECT_GT(first.changed, 0);
-    EXPECT_GT(first.images, 0);
-    EXPECT_EQ(one("SELECT count(*) AS v FROM obrpronacteni"), "0");
-    EXPECT_EQ(one("SELECT count(*) AS v FROM televize WHERE povoleno=1"), "3");
-    EXPECT_TRUE(QFile::exists(folder() + "/bmp/banner/demo1/banner.gif"));
-    EXPECT_TRUE(QFile::exists(folder() + "/bmp/banner/demo1/logo.png"));
-    EXPECT_EQ(one("SELECT count(*) AS v FROM reklama"), "2");
-
-    told.clear();
-    const sync::RunResult second = run();
-    EXPECT_EQ(second.end, sync::RunResult::End::Done);
-    EXPECT_EQ(second.added, 0);
-    EXPECT_TRUE(told.first().startsWith(" ")); // the same message is not told again
-}
-
-TEST_F(Run, ErrorRepliesSetTheDivisorAndNamesTheWrongAccount)
-{
-    accounts = std::make_unique<server::Accounts>(serverFolder.path() + "/closed.json", false,
-                                                  QStringList{});
-    serve();
-    const sync::RunResult wrong = run();
-    EXPECT_EQ(wrong.end, sync::RunResult::End::ErrorReply);
-    EXPECT_TRUE(wrong.wrongPassword);
-    EXPECT_EQ(wrong.divisor, 1);
-    EXPECT_EQ(one("SELECT count(*) AS v FROM televize"), "0");
-}
-
-TEST_F(Run, NoServerOrAStopEndsQuietly)
-{
-    settings.server = "127.0.0.1:1";
-    EXPECT_EQ(run().end, sync::RunResult::End::Quiet);
-    EXPECT_EQ(run().divisor, 1);
-    settings.server = settings.imageServer;
-    stop = true;
-    EXPECT_EQ(run().end, sync::RunResult::End::Quiet);
-    EXPECT_EQ(one("SELECT count(*) AS v FROM program"), "0");
-}
-
-TEST_F(Run, ImagesSwitchedOffAreNotFetchedAndOldQueueRowsGo)
-{
-    settings.noImages = [] { return true; };
-    const sync::RunResult result = run();
-    EXPECT_EQ(result.end, sync::RunResult::End::Done);
-    EXPECT_EQ(result.images, 0);
-    EXPECT_TRUE(QDir(folder() + "/bmp/obr").isEmpty());
-    EXPECT_EQ(one("SELECT count(*) AS v FROM obrpronacteni WHERE datum<?",
-                  {QDate::currentDate().toString("yyyy-MM-dd")}),
-              "0");
-}
-
-TEST_F(Run, AnImageQueuedOftenIsFetchedOnceAndSwitchingOffMidListLeavesTheRestQueued)
-{
-    int checks = 0;
-    settings.noImages = [&] { return ++checks > 2; }; // off after the second image
-    const sync::RunResult switchedOff = run();
-    EXPECT_EQ(switchedOff.end, sync::RunResult::End::Done);
-    EXPECT_EQ(switchedOff.divisor, 4320);
-    EXPECT_EQ(switchedOff.images, 2);
-    EXPECT_NE(one("SELECT count(*) AS v FROM obrpronacteni"), "0");
-
-    settings.noImages = {};
-    const QString today = QDate::currentDate().toString("yyyy-MM-dd");
-    EXPECT_NE(one("SELECT count(*) AS v FROM (SELECT obr FROM program WHERE datum>=? AND "
-                  "obr<>'' GROUP BY obr HAVING count(*)>=3)",
-                  {today}),
-              "0");
-    const sync::RunResult rest = run();
-    // Each fetch that arrived made a file of its own: no name was fetched twice.
-    const int files = int(QDir(folder() + "/bmp/obr").entryList(QDir::Files).size());
-    EXPECT_EQ(switchedOff.images + rest.images, files);
-    EXPECT_EQ(one("SELECT count(*) AS v FROM obrpronacteni"), "0");
-    const int requests = http->requestCount();
-    run(); // every image is on disk now: none is asked for again
-    const int login = 1, bannerFiles = 3 + 2, listingRounds = 1, changes = 1;
-    EXPECT_EQ(http->requestCount() - requests, login + bannerFiles + listingRounds + changes);
-}
-
-TEST_F(Run, APauseBetweenRoundsStopsTheRunBeforeItsNextRequest)
-{
-    int rounds = 0;
-    int requestsAtStop = 0;
+    int rounds = 0, requestsAtStop = 0;
     settings.reminderCheck = [&] {
         if (++rounds == 3) {
             stop = true; // the user pauses while the third round is about to start
             requestsAtStop = http->requestCount();
         }
     };
-    const sync::RunResult result = run();
-    EXPECT_EQ(result.end, sync::RunResult::End::Quiet);
-    EXPECT_EQ(result.divisor, 1);
+    EXPECT_EQ(ended(run()), "Quiet 1");
     EXPECT_EQ(http->requestCount(), requestsAtStop);
-    // Two whole rounds are in: each station's first two days.
-    EXPECT_EQ(one("SELECT count(DISTINCT datum) AS v FROM program"), "2");
+    EXPECT_EQ(one("SELECT count(DISTINCT datum) AS v FROM program"), "2"); // two whole rounds
+    const QString paused = count("program");
+
+    stop = false;
+    const sync::RunResult rest = run();
+    EXPECT_EQ(ended(rest), "Done 4320");
+    const QString stations = QString::number(listings.stations.size());
+    EXPECT_EQ(told, (QStringList{listings.message + " " + stations + " 0", "1 0",
+                                 " " + stations + " " + paused, "1 " + paused}));
+    int expected = 0;
+    for (const server::Programme& programme : listings.programmes)
+        expected += QStringList{"ČT1", "ČT2", "Nova"}.contains(programme.station) &&
+                    programme.day >= QDate::currentDate().addDays(-1);
+    EXPECT_EQ(QString::asprintf("%d %d", rest.stations, rest.added),
+              QString::asprintf("%d %d", int(listings.stations.size()), expected - paused.toInt()));
+    EXPECT_TRUE(rest.changed > 0 && rest.images > 0);
+    // Entries, the image queue, received stations, banners shown from today.
+    EXPECT_EQ(
+        one("SELECT (SELECT count(*) FROM program) || ' ' || (SELECT count(*) FROM "
+            "obrpronacteni) || ' ' || (SELECT count(*) FROM televize WHERE povoleno=1) || ' ' "
+            "|| (SELECT count(*) FROM reklama WHERE DateValue(datumdo)>=Date()) AS v"),
+        QString("%1 0 3 2").arg(expected));
 }
 
-TEST_F(Run, AServerFallingSilentMidReplyEndsTheRunAtTheTimeOutWithThatRoundLeftOut)
+// A wrong account is an error reply that stores nothing.
+TEST_F(Run, AWrongAccountIsAnErrorReply)
 {
-    std::atomic<bool> released{false};
-    int listingReplies = 0;
-    FrontServer front(http->port(), [&](const httplib::Request& q, const std::string& upstream,
-                                        httplib::Response& r) {
-        if (q.path != "/program/gener.php" || ++listingReplies != 3)
-            return false;
-        r.set_content_provider(upstream.size(), "text/html",
-                               [&, upstream](size_t, size_t, auto& sink) {
-                                   sink.write(upstream.data(), upstream.size() / 2);
-                                   for (int i = 0; i < 500 && !released; ++i)
-                                       std::this_thread::sleep_for(std::chrono::milliseconds(10));
-                                   return false;
-                               });
-        return true;
-    });
-    settings.server = front.address();
-    timeoutMs = 500;
-    QString beforeThirdRound;
-    int rounds = 0;
-    settings.reminderCheck = [&] {
-        if (++rounds == 3)
-            beforeThirdRound = listingState();
-    };
-
-    QElapsedTimer clock;
-    clock.start();
-    const sync::RunResult result = run();
-    EXPECT_LT(clock.elapsed(), 4000);
-    EXPECT_EQ(result.end, sync::RunResult::End::Quiet);
-    EXPECT_EQ(result.divisor, 1);
-    EXPECT_EQ(listingState(), beforeThirdRound);
-    EXPECT_NE(one("SELECT count(*) AS v FROM program"), "0");
-    released = true;
+    useAccounts("closed.json", false, {});
+    const sync::RunResult wrong = run();
+    EXPECT_EQ(ended(wrong), "ErrorReply 1");
+    EXPECT_TRUE(wrong.wrongPassword);
+    EXPECT_EQ(count("televize"), "0");
 }
 
-TEST_F(Run, GarbageAHugeBrokenRecordOrSilenceLeaveTheStoreAsItWas)
+// Switched off, no image is fetched and the queue's old rows go; switched off midway, the rest
+// stay queued for the next run; each name is fetched once, and none on disk is asked again.
+TEST_F(Run, ImagesAreFetchedOnceAndOnlyWhileAllowed)
 {
-    ASSERT_EQ(run().end, sync::RunResult::End::Done);
-    const QString before = listingState();
+    const QString today = QDate::currentDate().toString("yyyy-MM-dd");
+    settings.noImages = [] { return true; };
+    const sync::RunResult off = run();
+    EXPECT_EQ(ended(off) + " " + QString::number(off.images), "Done 4320 0");
+    EXPECT_TRUE(QDir(folder() + "/bmp/obr").isEmpty());
+    EXPECT_EQ(one("SELECT count(*) AS v FROM obrpronacteni WHERE datum<?", {today}), "0");
+    EXPECT_NE(one("SELECT count(*) AS v FROM (SELECT obr FROM program WHERE datum>=? AND "
+                  "obr<>'' GROUP BY obr HAVING count(*)>=3)",
+                  {today}),
+              "0");
+
+    int checks = 0;
+    settings.noImages = [&] { return ++checks > 2; }; // off after the second image
+    const sync::RunResult switchedOff = run();
+    EXPECT_EQ(ended(switchedOff) + " " + QString::number(switchedOff.images), "Done 4320 2");
+    EXPECT_NE(count("obrpronacteni"), "0");
+
+    settings.noImages = {};
+    const sync::RunResult rest = run();
+    const int files = int(QDir(folder() + "/bmp/obr").entryList(QDir::Files).size());
+    EXPECT_EQ(switchedOff.images + rest.images, files);
+    EXPECT_EQ(count("obrpronacteni"), "0");
+    const int requests = http->requestCount();
+    run();
+    const int login = 1, bannerFiles = 3 + 2, listingRounds = 1, changes = 1;
+    EXPECT_EQ(http->requestCount() - requests, login + bannerFiles + listingRounds + changes);
+}
+
+// A garbage login or a garbage listing reply: nothing is stored, the run ends (quietly where no
+// usable answer came), and a listing reply that brings no new day is not asked for again. (A
+// reply cut short by a silence brings nothing: Fetch's "/halfway".)
+TEST_F(Run, BrokenRepliesStoreNothing)
+{
     QByteArray garbage(10000, '\0');
     for (char& byte : garbage)
         byte = char(QRandomGenerator::global()->bounded(256));
-    const QByteArray huge = server::protocol::ok(
-        QString("1%1ČT1%17.12.2026%12%1").arg(QChar(server::protocol::fieldSeparator)) +
-        QString(5 * 1024 * 1024, u'x'));
-    std::atomic<bool> released{false};
-    const std::vector<std::pair<std::string, std::function<void(httplib::Response&)>>> faults{
-        {"/program/tvdost.php",
-         [&](auto& r) { r.set_content(garbage.toStdString(), "text/html"); }},
-        {"/program/gener.php",
-         [&](auto& r) { r.set_content(garbage.toStdString() + ".OK.", "text/html"); }},
-        {"/program/gener.php", [&](auto& r) { r.set_content(huge.toStdString(), "text/html"); }},
-        {"/program/tvdost.php",
-         [&](auto& r) {
-             for (int i = 0; i < 300 && !released; ++i) // never answers
-                 std::this_thread::sleep_for(std::chrono::milliseconds(10));
-             r.set_content("", "text/html");
-         }},
-    };
-    timeoutMs = 500;
-    for (const auto& [script, reply] : faults) {
-        released = false;
-        FrontServer front(http->port(),
-                          [&](const httplib::Request& q, const std::string&, httplib::Response& r) {
-                              if (q.path != script)
-                                  return false;
-                              reply(r);
-                              return true;
-                          });
-        settings.server = front.address();
-        QElapsedTimer clock;
-        clock.start();
-        run();
-        EXPECT_LT(clock.elapsed(), 4000) << script;
-        EXPECT_EQ(listingState(), before) << script;
-        released = true;
+    const std::tuple<const char*, const char*, std::string> faults[] = {
+        {"/program/tvdost.php", "Quiet 1", garbage.toStdString()},
+        {"/program/gener.php", "Done 4320", garbage.toStdString() + ".OK."}};
+    for (const auto& [script, end, reply] : faults) {
+        // In front of the reference server, passing on every request but the first to `script`.
+        int asked = 0;
+        httplib::Client upstream("127.0.0.1", http->port());
+        httplib::Server front;
+        front.Get(R"(/.*)", [&](const httplib::Request& q, httplib::Response& r) {
+            if (q.path == script && ++asked == 1)
+                return r.set_content(reply, "text/html");
+            const auto passed = upstream.Get(q.target);
+            r.status = passed ? passed->status : 502;
+            if (passed)
+                r.set_content(passed->body, passed->get_header_value("Content-Type"));
+        });
+        settings.server = QString("127.0.0.1:%1").arg(front.bind_to_any_port("127.0.0.1"));
+        std::thread serving([&] { front.listen_after_bind(); });
+        EXPECT_EQ(ended(run()), end) << script;
+        EXPECT_EQ(count("program"), "0") << script;
+        EXPECT_EQ(asked, 1) << script;
+        front.stop();
+        serving.join();
     }
 }
 
-// Names with blanks, "?", "#" and Czech letters arrive under their own names; those that would
+// Names with blanks, "?", "#", "%" and Czech letters arrive under their own names; those that would
 // leave their folder are never written, those windows-1250 cannot carry never asked for.
 TEST_F(Run, FileNamesTravelWholeAndNoneLeavesItsFolder)
 {
-    const QString odd = "Pořad č. 1 (nový)#2.png";
+    const QString odd = "Pořad č. 1 (nový)#2 100%.png";
     const QStringList names{"../utek.png", odd};
     for (int i = 0; i < names.size(); ++i) {
         server::Programme& programme = listings.programmes[i];
@@ -329,42 +339,19 @@ TEST_F(Run, FileNamesTravelWholeAndNoneLeavesItsFolder)
     listings.banners.first().otherFiles.insert("logo?2 č.png", "GIF89a");
     listings.banners.last().id = "..";
     listings.banners.last().otherFiles.insert("..\\ven.gif", "GIF89a");
-    serve();
+    useAccounts("accounts.json", true, {"ČT1", "ČT2", "Nova"});
     store.provedsql("INSERT INTO obrpronacteni (obr, datum) VALUES ('日本.png', date('now'))");
     const sync::RunResult result = run();
-    EXPECT_EQ(result.end, sync::RunResult::End::Done);
-    EXPECT_EQ(result.namesSkipped, 1);
+    EXPECT_EQ(ended(result) + " " + QString::number(result.namesSkipped), "Done 4320 1");
     QFile arrived(folder() + "/bmp/obr/" + odd);
     ASSERT_TRUE(arrived.open(QIODevice::ReadOnly));
     EXPECT_EQ(arrived.readAll(), "PNG " + odd.toUtf8());
     EXPECT_TRUE(
         QFile::exists(folder() + "/bmp/banner/" + listings.banners.first().id + "/logo?2 č.png"));
-    EXPECT_FALSE(QFile::exists(folder() + "/bmp/utek.png"));
-    EXPECT_FALSE(QFile::exists(folder() + "/bmp/banner/index.html"));
-    EXPECT_FALSE(QFile::exists(folder() + "/bmp/banner/..\\ven.gif"));
-    EXPECT_EQ(one("SELECT count(*) AS v FROM reklama WHERE rekl_id='..'"), "0");
-}
-
-TEST_F(Run, TheNinetySeventhStationGetsNoSlot)
-{
-    QStringList names;
-    QList<server::Station> stations;
-    for (int i = 1; i <= 100; ++i) {
-        names << QString("Stanice %1'").arg(i);
-        stations << server::Station{names.last(), 9000 + i};
-    }
-    listings.stations = stations + listings.stations; // the received ones come first
-    accounts = std::make_unique<server::Accounts>(serverFolder.path() + "/many.json", true, names);
-    serve();
-    EXPECT_EQ(run().end, sync::RunResult::End::Done);
-    // The first 96 received stations take the slots; the others, and every offered one, none.
-    EXPECT_EQ(one("SELECT count(*) AS v FROM televize WHERE pozice BETWEEN 1 AND 96 AND "
-                  "tv LIKE 'Stanice %'"),
-              "96");
-    EXPECT_EQ(one("SELECT count(*) AS v FROM televize WHERE pozice=0"),
-              QString::number(listings.stations.size() - 96));
-    EXPECT_EQ(one("SELECT max(pozice) AS v FROM televize"), "96");
-    EXPECT_EQ(one("SELECT pozice AS v FROM televize WHERE tv=?", {"Stanice 1'"}), "1");
+    for (const char* outside :
+         {"/bmp/utek.png", "/bmp/banner/index.html", "/bmp/banner/..\\ven.gif"})
+        EXPECT_FALSE(QFile::exists(folder() + outside)) << outside;
+    EXPECT_EQ(count("reklama WHERE rekl_id='..'"), "0");
 }
 
 int main(int argc, char** argv)

@@ -14,39 +14,46 @@ app::Options parse(QStringList arguments)
 }
 } // namespace
 
-TEST(Options, DefaultsAndOverrides)
+TEST(Options, Overrides)
 {
-    const app::Options plain = parse({});
-    EXPECT_EQ(plain.action, Action::Run);
-    EXPECT_EQ(plain.server.toStdString(), OBZORKA_SERVER);
-    EXPECT_TRUE(plain.dataFolder.isEmpty());
-
     const app::Options given = parse(
-        {"--data-dir", "/tmp/ob", "--server", "tv.example:8080", "--image-server", "obr.example"});
-    EXPECT_EQ(given.action, Action::Run);
-    EXPECT_EQ(given.dataFolder.toStdString(), "/tmp/ob");
-    EXPECT_EQ(given.server.toStdString(), "tv.example:8080");
-    EXPECT_EQ(given.imageServer.toStdString(), "obr.example");
+        {"--data-dir", "/tmp/ob", "--server", "tv.example:65535", "--image-server", "obr.example"});
+    EXPECT_EQ(QStringList({given.server, given.imageServer, given.dataFolder}),
+              QStringList({"tv.example:65535", "obr.example", "/tmp/ob"}));
 }
 
-TEST(Options, HelpVersionAndMistakes)
+TEST(Options, EachActionAndEachMistake)
 {
-    EXPECT_EQ(parse({"--help"}).action, Action::Help);
-    EXPECT_EQ(parse({"--version"}).action, Action::Version);
-    for (const QStringList& wrong :
-         {QStringList{"--bogus"}, QStringList{"--data-dir"}, QStringList{"--help=1"},
-          QStringList{"--server", "host:0"}, QStringList{"--server", "http://host/"},
-          QStringList{"--image-server", ":80"}}) {
-        const app::Options options = parse(wrong);
-        EXPECT_EQ(options.action, Action::Error) << wrong.join(' ').toStdString();
-        EXPECT_FALSE(options.error.isEmpty());
+    const std::vector<std::pair<QStringList, Action>> cases{
+        {{}, Action::Run},
+        {{"--help"}, Action::Help},
+        {{"--version"}, Action::Version},
+        {{"--export", "grid", "--day", "1.1.2027", "--page", "24"}, Action::Export},
+        {{"--bogus"}, Action::Error},
+        {{"--data-dir"}, Action::Error},
+        {{"--help=1"}, Action::Error},
+        {{"--server", "host:0"}, Action::Error},
+        {{"--server", "host:65536"}, Action::Error},
+        {{"--server", "http://host/"}, Action::Error},
+        {{"--image-server", ":80"}, Action::Error},
+        {{"--user", "eva"}, Action::Error},     // belongs to --sync-once
+        {{"--day", "1.1.2027"}, Action::Error}, // belongs to --export
+        {{"--export", "tisk"}, Action::Error},
+        {{"--export", "grid", "--from", "7:00"}, Action::Error},
+        {{"--export", "grid", "--page", "25"}, Action::Error},
+        {{"--export", "grid", "--text", "x"}, Action::Error},
+        {{"--export", "search", "--day", "pondělí"}, Action::Error},
+        {{"--export", "help", "--name", "help.html"}, Action::Error},
+        {{"--export", "detail"}, Action::Error}};
+    for (const auto& [arguments, action] : cases) {
+        const app::Options options = parse(arguments);
+        EXPECT_EQ(options.action, action) << arguments.join(' ').toStdString();
+        EXPECT_EQ(options.error.isEmpty(), action != Action::Error);
     }
 }
 
 TEST(Caption, CarriesVersionAndLoginName)
 {
-    EXPECT_EQ(app::form1caption("").toStdString(),
-              std::string("Obzorka - verze ") + OBZORKA_VERSION);
-    EXPECT_EQ(app::form1caption("jan").toStdString(),
-              std::string("Obzorka - verze ") + OBZORKA_VERSION + " - jan");
+    EXPECT_EQ(app::form1caption(""), "Obzorka - verze " OBZORKA_VERSION);
+    EXPECT_EQ(app::form1caption("jan"), "Obzorka - verze " OBZORKA_VERSION " - jan");
 }

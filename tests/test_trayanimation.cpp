@@ -6,15 +6,15 @@ using obzorka::app::TrayAnimation;
 
 TEST(TrayAnimation, StepsEveryThousandUnitsAndWraps)
 {
+    // From a reset: the units of each step and the frame the step shows.
+    const std::vector<std::vector<std::pair<int, int>>> runs{
+        {{1, 1}},                                 // the first frame shows at once
+        {{301, 0}, {301, 0}, {301, 0}, {301, 2}}, // 1204 units
+        {{3900, 4}, {301, 1}, {1000, 2}}};        // 4201 wraps to 201
     TrayAnimation animation;
-    EXPECT_EQ(animation.krokanimace(1), 1); // the first frame shows at once
-    animation.reset();
-    EXPECT_EQ(animation.krokanimace(301), 0);
-    EXPECT_EQ(animation.krokanimace(301), 0);
-    EXPECT_EQ(animation.krokanimace(301), 0);
-    EXPECT_EQ(animation.krokanimace(301), 2); // 1204 units
-    animation.reset();
-    EXPECT_EQ(animation.krokanimace(3900), 4);
-    EXPECT_EQ(animation.krokanimace(301), 1); // 4201 wraps to 201
-    EXPECT_EQ(animation.krokanimace(1000), 2);
+    for (const auto& steps : runs) {
+        animation.reset();
+        for (const auto& [units, frame] : steps)
+            EXPECT_EQ(animation.krokanimace(units), frame) << units;
+    }
 }

@@ -1,101 +1,92 @@
-#include "app/guidestate.h"
-#include "gui/guide/guidecontroller.h"
-#include "gui/guide/pane.h"
-#include "gui/main/application.h"
-#include "gui/main/mainwindow.h"
 #include "gui/reminders/alertwindow.h"
 #include "gui/reminders/reminderpage.h"
 #include "gui/reminders/reminderpanel.h"
-#include "offlineguide.h"
-#include "store/clock.h"
-#include "support/listings.h"
-#include "support/teststore.h"
+#include "guidetest.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QSignalSpy>
+#include <QSoundEffect>
 
 using namespace obzorka;
+namespace keys = store::settingkeys;
 
 namespace {
 
+QDateTime at(int hour, int minute, int second = 0)
+{
+    return QDateTime(QDate(2026, 12, 7), QTime(hour, minute, second));
+}
+
+template <typename T = QObject> T* part(gui::AlertWindow* window, const QString& name)
+{
+    return window->findChild<T*>(name);
+}
+
+// Shown on top with its title, acknowledging held back for its five seconds.
+void expectFreshOnTop(gui::AlertWindow* window, const QString& title)
+{
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_FALSE(part<QPushButton>(window, "Command1")->isEnabled());
+    EXPECT_TRUE(part<QTimer>(window, "Timer1")->isActive());
+    EXPECT_EQ(part<QLabel>(window, "Label3")->text(), title);
+}
+
+void leave(QLineEdit* box, const QString& typed)
+{
+    box->setText(typed);
+    emit box->editingFinished();
+}
+
 // The guide at 19:50 on an evening with two programmes marked for 20:00.
-class Reminding : public ::testing::Test
+class Reminding : public test::GuideTest
 {
 protected:
     void SetUp() override
     {
-        test::throwOnSqlError();
+        GuideTest::SetUp();
         store::Clock::setFixed(at(19, 50));
-        {
-            store::Store store;
-            ASSERT_TRUE(store.otevridb(folder.path(), nullptr));
-            store::Settings(store).writeAccount("eva", "heslo");
-            const auto add = [&](int id, const char* tv, int hour, const char* title) {
-                test::Entry entry;
-                entry.id = id;
-                entry.tv = tv;
-                entry.day = day;
-                entry.hod1 = hour;
-                entry.hod2 = hour + 1;
-                entry.nazev = title;
-                test::insert(store, entry);
-            };
-            add(1, "ČT1", 20, "Večerníček");
-            add(2, "ČT2", 20, "Hokej: Brno – Třinec");
-            add(3, "Nova", 21, "Sportovní noviny");
-            add(4, "Prima", 22, "Sportka a Šance");
-            test::mark(store, 1);
-            test::mark(store, 2);
-            store.provedsql("INSERT INTO reklama (rekl_id, datumdo) VALUES ('jaro', '8.12.2026')");
-        }
-        guide = test::offlineGuide(folder.path(), messages, information);
-        ASSERT_TRUE(guide->start());
+        prepare([](store::Store& store) {
+            store.provedsql(
+                "INSERT INTO program (id, tv, datum, hod1, min1, hod2, min2, nazev) VALUES "
+                "(1, 'ČT1', '2026-12-07', 20, 0, 21, 0, 'Večerníček'), "
+                "(2, 'ČT2', '2026-12-07', 20, 0, 21, 0, 'Hokej: Brno – Třinec'), "
+                "(3, 'Nova', '2026-12-07', 21, 0, 22, 0, 'Sportovní noviny'), "
+                "(4, 'Prima', '2026-12-07', 22, 0, 23, 0, 'Sportka a Šance'), "
+                "(11, '<i>Stanice</i>', '2026-12-07', 23, 0, 24, 0, '<b>Tučně</b> <a "
+                "href=x>a</a>')");
+            store.provedsql("INSERT INTO upozornit (id) VALUES (1), (2)");
+        });
+        start();
     }
-    void TearDown() override
+    static QList<gui::AlertWindow*> alerts() { return shown<gui::AlertWindow>(); }
+    void tick(int times = 1)
     {
-        for (gui::AlertWindow* alert : alerts())
-            delete alert;
-        guide.reset();
-        store::Clock::release();
+        for (int i = 0; i < times; ++i)
+            emit guide->downloadHost().reminderCheckDue();
     }
-    static QDateTime at(int hour, int minute, int second = 0)
-    {
-        return QDateTime(QDate(2026, 12, 7), QTime(hour, minute, second));
-    }
-    static QList<gui::AlertWindow*> alerts()
-    {
-        QList<gui::AlertWindow*> shown;
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* alert = qobject_cast<gui::AlertWindow*>(widget); alert && alert->isVisible())
-                shown << alert;
-        return shown;
-    }
-    void tick() { emit guide->downloadHost().reminderCheckDue(); }
+    // The marks, "a" after those of the keyword rules.
     QString marks()
     {
-        QStringList ids;
-        for (const store::Row& row :
-             guide->store().provedsql("SELECT * FROM upozornit ORDER BY id"))
-            ids << row.text(u"id") + (row.number(u"automat") ? "a" : "");
-        return ids.join(',');
+        return value("SELECT group_concat(id || iif(automat, 'a', '')) AS v FROM "
+                     "(SELECT * FROM upozornit ORDER BY id)");
     }
-    template <typename T> T* child(const QString& name)
+    QString chime() const { return folder.path() + "/wav/upozorni.wav"; }
+    // Writes a file into the data folder and gives its path.
+    QString file(const QString& name, const QByteArray& bytes)
     {
-        return guide->mainWindow()->findChild<T*>(name);
+        test::writeFile(folder.filePath(name), bytes);
+        return folder.filePath(name);
     }
-
-    const QDate day{2026, 12, 7};
-    QTemporaryDir folder;
-    QStringList messages;
-    QStringList information;
-    std::unique_ptr<gui::Application> guide;
+    QByteArray wave() const
+    {
+        QFile wave(chime());
+        return wave.open(QIODevice::ReadOnly) ? wave.readAll() : QByteArray();
+    }
 };
 
 } // namespace
 
+// Also when the clock jumps an hour either way: each reminder comes once.
 TEST_F(Reminding, MarksOfOneMomentAlertOnSuccessiveTicksFromTheLeadBoundary)
 {
     store::Clock::setFixed(at(19, 54, 59));
@@ -104,78 +95,45 @@ TEST_F(Reminding, MarksOfOneMomentAlertOnSuccessiveTicksFromTheLeadBoundary)
     store::Clock::setFixed(at(19, 55));
     tick();
     ASSERT_EQ(alerts().size(), 1);
-    gui::AlertWindow* first = alerts().front();
-    EXPECT_TRUE(first->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(first->findChild<QLabel*>("Label3")->text(), "Večerníček");
-    EXPECT_EQ(first->findChild<QLabel*>("Label11")->text(), "ČT1");
+    expectFreshOnTop(alerts().front(), "Večerníček");
     EXPECT_EQ(marks(), "2");
-    tick();
-    ASSERT_EQ(alerts().size(), 2);
-    EXPECT_EQ(marks(), "");
-    tick();
-    EXPECT_EQ(alerts().size(), 2);
-    EXPECT_NE(alerts().at(0)->pos(), alerts().at(1)->pos());
-}
-
-TEST_F(Reminding, AClockJumpingAnHourEitherWayRaisesEachReminderOnce)
-{
-    store::Clock::setFixed(at(19, 40));
-    tick();
-    EXPECT_TRUE(alerts().isEmpty());
-    store::Clock::setFixed(at(20, 40)); // an hour forward: both marks are long due
-    for (int i = 0; i < 4; ++i)
-        tick();
-    EXPECT_EQ(alerts().size(), 2);
-    store::Clock::setFixed(at(19, 40)); // and back again: they are not raised a second time
-    for (int i = 0; i < 4; ++i)
-        tick();
+    store::Clock::setFixed(at(20, 55)); // the other mark long due
+    tick(4);
     EXPECT_EQ(alerts().size(), 2);
     EXPECT_EQ(marks(), "");
+    store::Clock::setFixed(at(19, 55));
+    tick(4);
+    EXPECT_EQ(alerts().size(), 2);
 }
 
+// The lead box shows the lead the check uses: the default while nothing valid was typed,
+// at most 600, and the last valid one while it holds something else.
 TEST_F(Reminding, TogglesAndTheLeadBoxFindTheNextReminderAgain)
 {
     guide->controller()->dispatch("upozor.htm?id=1"); // cleared by hand
-    guide->controller()->dispatch("upozor.htm?id=2");
     store::Clock::setFixed(at(20, 0));
-    tick();
-    EXPECT_TRUE(alerts().isEmpty());
-    guide->controller()->dispatch("upozor.htm?id=4"); // 22:00
-    tick();
-    EXPECT_TRUE(alerts().isEmpty());
-    auto* lead = child<QLineEdit>("Text1");
-    lead->setText("120");
-    emit lead->editingFinished();
-    tick();
+    tick(2);
     ASSERT_EQ(alerts().size(), 1);
-    EXPECT_EQ(alerts().front()->findChild<QLabel*>("Label3")->text(), "Sportka a Šance");
-}
-
-TEST_F(Reminding, TheLeadBoxShowsTheLeadTheCheckUses)
-{
-    auto* lead = child<QLineEdit>("Text1");
-    const auto leave = [lead](const QString& typed) {
-        lead->setText(typed);
-        emit lead->editingFinished();
-        return lead->text();
-    };
-    store::Settings settings(guide->store());
-    EXPECT_EQ(leave("brzy"), "5"); // nothing stored yet: the default
-    EXPECT_FALSE(settings.find(store::settingkeys::upozornitMinutPredem));
-    EXPECT_EQ(leave("99999"), "600");
-    tick(); // 19:50 with ten hours of lead
-    EXPECT_EQ(alerts().size(), 1);
-    EXPECT_EQ(leave("za chvíli"), "600");
-    EXPECT_EQ(settings.read(store::settingkeys::upozornitMinutPredem), "600");
+    expectFreshOnTop(alerts().front(), "Hokej: Brno – Třinec");
+    guide->controller()->dispatch("upozor.htm?id=4"); // 22:00
+    const std::vector<std::tuple<QString, QString, qsizetype, QString>> typings{
+        {"brzy", "5", 1, "(none)"}, {"99999", "600", 2, "600"}, {"za chvíli", "600", 2, "600"}};
+    for (const auto& [typed, lead, shownAlerts, stored] : typings) {
+        leave(child<QLineEdit>("Text1"), typed);
+        EXPECT_EQ(child<QLineEdit>("Text1")->text(), lead);
+        tick();
+        EXPECT_EQ(alerts().size(), shownAlerts) << typed.toStdString();
+        EXPECT_EQ(setting(keys::upozornitMinutPredem), stored);
+    }
+    guide->controller()->dispatch("upozor.htm?id=3"); // 21:00
     tick();
-    EXPECT_EQ(alerts().size(), 2);
+    EXPECT_EQ(alerts().size(), 3);
 }
 
 TEST_F(Reminding, KeywordRowsAreCheckedStoredAndMarkTheirProgrammes)
 {
     auto* word = child<QLineEdit>("Text3_1");
-    word->setText(" Spo;rt ");
-    emit word->editingFinished();
+    leave(word, " Spo;rt ");
     EXPECT_EQ(word->text(), "Sport");
     auto* second = child<QLineEdit>("Text3_2");
     second->setText("kůň");
@@ -183,101 +141,103 @@ TEST_F(Reminding, KeywordRowsAreCheckedStoredAndMarkTheirProgrammes)
     EXPECT_EQ(second->text(), "");
     EXPECT_EQ(information, QStringList{"Slovo musí mít alespoň 4 znaky!"});
 
-    child<QPushButton>("Command11")->click();
+    click("Command11");
     EXPECT_EQ(marks(), "1,2,3a,4a");
-    store::Settings settings(guide->store());
-    EXPECT_EQ(settings.read(store::settingkeys::upozornitText(1)), "Sport;1;0;0");
-    EXPECT_EQ(settings.read(store::settingkeys::upozornitText(2)), ";1;1;0");
+    EXPECT_EQ(setting(keys::upozornitText(1)), "Sport;1;0;0");
 }
 
-TEST_F(Reminding, TheInstalledChimeIsStoredAndShownAtStart)
+// The chime is installed and stored; it loads, while a cut or foreign sound file leaves the
+// alert silent but whole: the player waits for ever on a cut one, and freeing any sound then
+// blocks the program.
+TEST_F(Reminding, TheChimeIsStoredAndLoadsAndOnlyFilesTheAlertCanPlayAreTaken)
 {
-    const QString chime = folder.path() + "/wav/upozorni.wav";
-    EXPECT_EQ(child<QLineEdit>("Text4")->text(), chime);
-    EXPECT_TRUE(QFile::exists(chime));
-    EXPECT_EQ(store::Settings(guide->store()).read(store::settingkeys::zvukoveUpozorneni), chime);
-}
+    EXPECT_EQ(setting(keys::zvukoveUpozorneni), chime());
+    for (const QString& path : {chime(), file("cut.wav", wave().left(1000))}) {
+        store::Settings(guide->store()).write(keys::zvukoveUpozorneni, path);
+        auto* window = new gui::AlertWindow(guide->store());
+        window->napln(2);
+        auto* sound = part<QSoundEffect>(window, {});
+        if (path == chime()) {
+            EXPECT_TRUE(
+                QTest::qWaitFor([sound] { return sound->status() == QSoundEffect::Ready; }));
+            continue;
+        }
+        EXPECT_EQ(sound->status(), QSoundEffect::Null) << path.toStdString();
+        window->comeBack();
+        expectFreshOnTop(window, "Hokej: Brno – Třinec");
+    }
 
-TEST_F(Reminding, TheBannerShowsAtStartAndChangesOnlyWhileTheWindowIsShown)
-{
-    gui::Pane* banner = guide->mainWindow()->bannerPane();
-    EXPECT_TRUE(banner->isVisible());
-    EXPECT_TRUE(banner->page().contains("/bmp/banner/jaro/banner.gif"));
-    guide->store().provedsql("UPDATE reklama SET datumdo='1.1.2020'");
-    guide->mainWindow()->showMinimized();
-    for (int i = 0; i < 120; ++i)
-        guide->downloadHost().tick();
-    EXPECT_TRUE(banner->page().contains("/banner/jaro/"));
-    guide->mainWindow()->showNormal();
-    for (int i = 0; i < 120; ++i)
-        guide->downloadHost().tick();
-    EXPECT_TRUE(banner->page().contains("/banner/0/"));
-}
-
-TEST(SoundChoice, OnlyFilesTheAlertCanPlayAreTakenFromTheDialogOrTheBox)
-{
-    test::throwOnSqlError();
-    QTemporaryDir folder;
-    store::Store store;
-    ASSERT_TRUE(store.otevridb(folder.path(), nullptr));
-    store::Settings settings(store);
-    app::GuideState state;
-    state.dataFolder = folder.path();
+    // From the dialog or typed into the box, a file is taken only when the alert can play it.
     gui::ReminderPanel panel;
     QString chosen;
     QStringList told;
+    store::Settings settings(guide->store());
     gui::ReminderPage page(
-        panel, store, settings, state, [&](const QString& message) { told << message; },
-        [&] { return chosen; });
-    const QString chime = folder.path() + "/wav/upozorni.wav";
-    QFile resource(":/install/wav/upozorni.wav");
-    ASSERT_TRUE(resource.open(QIODevice::ReadOnly));
-    const QByteArray wave = resource.readAll();
-    QByteArray deep = wave;
-    deep[34] = 24; // bits per sample
-    const auto file = [&](const QString& name, const QByteArray& bytes) {
-        QFile written(folder.filePath(name));
-        EXPECT_TRUE(written.open(QIODevice::WriteOnly));
-        written.write(bytes);
-        return written.fileName();
-    };
-    const QString good = file("Znělka.wav", wave);
-    const std::vector<std::pair<QString, QString>> cases{
-        {file("hymna.mid",
-              QByteArray::fromHex("4d546864000000060001000101e04d54726b0000000400ff2f00")),
-         "8 nebo 16 bity"},
-        {file("hluboký.wav", deep), "8 nebo 16 bity"},
-        {folder.filePath("chybí.wav"), "nebyl nalezen"},
-        {file("Karel's.wav", wave), "apostrof"},
-        {good, ""}};
-    for (const auto& [path, why] : cases) {
-        for (const bool typed : {false, true}) {
-            settings.remove(store::settingkeys::zvukoveUpozorneni);
-            page.nastavzvukoveupozorneni();
-            told.clear();
-            if (typed) {
-                panel.soundFile()->setText(path);
-                emit panel.soundFile()->editingFinished();
-            } else {
-                chosen = path;
-                panel.changeSound()->click();
-            }
-            const QString kept = why.isEmpty() ? path : chime;
-            EXPECT_EQ(settings.read(store::settingkeys::zvukoveUpozorneni), kept)
-                << path.toStdString();
-            EXPECT_EQ(panel.soundFile()->text(), kept);
-            ASSERT_EQ(told.size(), why.isEmpty() ? 0 : 1) << path.toStdString();
-            if (!why.isEmpty()) {
-                EXPECT_TRUE(told.front().startsWith("Soubor „" + path + "“ nelze použít: ") &&
-                            told.front().contains(why))
-                    << told.front().toStdString();
-            }
-        }
+        panel, guide->store(), settings, guide->state(),
+        [&](const QString& message) { told << message; }, [&] { return chosen; });
+    const QString good = file("Znělka.wav", wave());
+    // The file, why it is refused, and whether it is typed rather than chosen.
+    const std::vector<std::tuple<QString, QString, bool>> cases{
+        {file("hymna.mid", "MThd"), "8 nebo 16 bity", true},
+        {folder.filePath("chybí.wav"), "nebyl nalezen", false},
+        {file("Karel's.wav", wave()), "apostrof", true},
+        {good, "", false}};
+    for (const auto& [path, why, typed] : cases) {
+        settings.remove(keys::zvukoveUpozorneni);
+        page.nastavzvukoveupozorneni();
+        told.clear();
+        chosen = path;
+        typed ? leave(panel.soundFile(), path) : panel.changeSound()->click();
+        const QString kept = why.isEmpty() ? path : chime();
+        EXPECT_EQ(setting(keys::zvukoveUpozorneni), kept) << path.toStdString();
+        EXPECT_EQ(panel.soundFile()->text(), kept);
+        EXPECT_EQ(told.size(), why.isEmpty() ? 0 : 1) << path.toStdString();
+        for (const QString& message : told)
+            EXPECT_TRUE(message.startsWith("Soubor „" + path + "“ nelze použít: ") &&
+                        message.contains(why))
+                << message.toStdString();
     }
     chosen.clear();
     panel.changeSound()->click(); // cancelled
-    EXPECT_EQ(settings.read(store::settingkeys::zvukoveUpozorneni), good);
-    panel.soundFile()->setText("  ");
-    emit panel.soundFile()->editingFinished();
-    EXPECT_EQ(settings.read(store::settingkeys::zvukoveUpozorneni), chime);
+    EXPECT_EQ(setting(keys::zvukoveUpozorneni), good);
+    leave(panel.soundFile(), "  ");
+    EXPECT_EQ(setting(keys::zvukoveUpozorneni), chime());
+}
+
+// Title and station come from the server: they show as plain text. Open alerts stack apart;
+// one put off comes back in its place.
+TEST_F(Reminding, AnAlertIsFilledOnceReturnsInItsPlaceAndAcknowledgingDeletesIt)
+{
+    guide->store().provedsql("INSERT INTO upozornit (id) VALUES (11)");
+    QPointer<gui::AlertWindow> window = new gui::AlertWindow(guide->store());
+    QSignalSpy filled(window.data(), &gui::AlertWindow::filled);
+    window->napln(11);
+    window->napln(2);
+    const QString title = "<b>Tučně</b> <a href=x>a</a>";
+    expectFreshOnTop(window, title);
+    for (const QString name : {"Label11", "Label3"})
+        EXPECT_EQ(part<QLabel>(window, name)->textFormat(), Qt::PlainText);
+    EXPECT_EQ(part<QLabel>(window, "Label11")->text(), "<i>Stanice</i>");
+    EXPECT_EQ(filled.count(), 1);
+    EXPECT_EQ(marks(), "1,2");
+
+    const QPoint place = window->pos();
+    auto* second = new gui::AlertWindow(guide->store());
+    second->napln(1);
+    EXPECT_NE(second->pos(), place);
+    QTest::mouseClick(part<QPushButton>(window, "Command2"), Qt::LeftButton);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    for (int minute = 0; minute < 2; ++minute) {
+        window->comeBack();
+        expectFreshOnTop(window, title);
+        EXPECT_TRUE(part<QTimer>(window, "Timer2")->isActive());
+        EXPECT_EQ(window->pos(), place);
+    }
+    window->armAcknowledge();
+    EXPECT_FALSE(part<QTimer>(window, "Timer1")->isActive());
+    QTest::mouseClick(part<QPushButton>(window, "Command1"), Qt::LeftButton);
+    EXPECT_FALSE(part<QTimer>(window, "Timer2")->isActive());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
 }

@@ -3,28 +3,31 @@
 #include "listingserver.h"
 #include "protocol.h"
 
-#include <QStringDecoder>
+#include <QHash>
+#include <QImage>
+#include <QMap>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
 #include <httplib.h>
-#include <thread>
 
 using namespace obzorka::server;
 
 namespace {
 
-// The server on a free loopback port for the tests of one suite, with the demo listings.
+// The server with the demo listings on a free loopback port; a new account receives ČT1, ČT2
+// and Markíza.
 class Server : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         listings = demoListings(QDate::currentDate(), 7);
-        accounts = std::make_unique<Accounts>(folder.path() + "/accounts.json", demo,
+        accounts = std::make_unique<Accounts>(folder.path() + "/accounts.json", true,
                                               QStringList{"ČT1", "ČT2", "Markíza"});
         QString error;
-        ASSERT_TRUE(accounts->load(&error));
+        ASSERT_TRUE(accounts->load(&error)) << error.toStdString();
         server = std::make_unique<ListingServer>(listings, *accounts);
         ASSERT_TRUE(server->bind("127.0.0.1", 0));
         server->serveInBackground();
@@ -32,7 +35,7 @@ protected:
         client->set_read_timeout(10, 0);
     }
     // A guide request with its values percent-encoded from windows-1250, as the guide sends.
-    std::string path(const char* script, const QList<std::pair<QString, QString>>& values)
+    static std::string path(const char* script, const QList<std::pair<QString, QString>>& values)
     {
         std::string query;
         for (const auto& [key, value] : values)
@@ -40,31 +43,30 @@ protected:
                      QByteArray(protocol::encode(value).toPercentEncoding()).toStdString();
         return std::string("/program/") + script + query;
     }
-    QString get(const std::string& target, int* status = nullptr, std::string* type = nullptr)
+    QString get(const std::string& target)
     {
         const auto result = client->Get(target);
-        EXPECT_TRUE(result) << target;
-        if (!result)
-            return {};
-        if (status)
-            *status = result->status;
-        if (type)
-            *type = result->get_header_value("Content-Type");
-        return protocol::decode(QByteArray::fromStdString(result->body));
+        return result ? protocol::decode(QByteArray::fromStdString(result->body)) : "<none>";
     }
     QString login(const QString& name = "eva", const QString& password = "tajné & heslo",
                   const QString& version = "0.3")
     {
         return get(path("tvdost.php", {{"jmeno", name}, {"heslo", password}, {"verze", version}}));
     }
-    QString gener(const QString& posl, const char* script = "gener.php")
+    std::string gener(const QString& posl, const char* script = "gener.php")
     {
-        return get(
-            path(script,
-                 {{"jmeno", "eva"}, {"heslo", "tajné & heslo"}, {"posl", posl}, {"verze", "0.3"}}));
+        return path(
+            script,
+            {{"jmeno", "eva"}, {"heslo", "tajné & heslo"}, {"posl", posl}, {"verze", "0.3"}});
+    }
+    int records(const QString& posl, const char* script = "gener.php")
+    {
+        const QString reply = get(gener(posl, script));
+        EXPECT_TRUE(reply.endsWith(".OK.")) << reply.left(80).toStdString();
+        return int(
+            reply.chopped(4).split(QChar(protocol::recordSeparator), Qt::SkipEmptyParts).size());
     }
 
-    bool demo = true;
     QTemporaryDir folder;
     Listings listings;
     std::unique_ptr<Accounts> accounts;
@@ -72,110 +74,56 @@ protected:
     std::unique_ptr<httplib::Client> client;
 };
 
-QStringList recordsOf(const QString& reply)
-{
-    QString body = reply.chopped(4);
-    return body.split(QChar(protocol::recordSeparator), Qt::SkipEmptyParts);
-}
-
 } // namespace
 
-TEST_F(Server, LoginBodyHasItsFourLines)
+// The login body: the stations with their received flag, the deletions (the stations not
+// received), the message and the banners; a wrong version or account is an error text in
+// windows-1250.
+TEST_F(Server, LoginBodyAndErrorReplies)
 {
-    std::string type;
-    const QString reply = get(
-        path("tvdost.php", {{"jmeno", "eva"}, {"heslo", "x"}, {"verze", "0.3"}}), nullptr, &type);
-    EXPECT_EQ(type, "text/html");
-    ASSERT_TRUE(reply.endsWith(".OK."));
-    const QStringList lines = reply.chopped(4).mid(1).split("\r\n");
+    const QStringList lines = login("eva", "první").chopped(4).mid(1).split("\r\n");
     ASSERT_EQ(lines.size(), 4);
-    EXPECT_TRUE(lines.at(0).startsWith("1ČT1;1,1ČT2;2,0Nova;3,"));
-    EXPECT_TRUE(lines.at(0).contains("1Markíza;1001"));
-    EXPECT_TRUE(lines.at(1).contains("Nova;"));
-    EXPECT_FALSE(lines.at(1).contains("ČT1"));
-    EXPECT_EQ(lines.at(2), listings.message);
-    EXPECT_TRUE(lines.at(3).startsWith("1demo1:"));
+    EXPECT_TRUE(lines[0].startsWith("1ČT1;1,1ČT2;2,0Nova;3,") &&
+                lines[0].contains("1Markíza;1001"));
+    EXPECT_TRUE(lines[1].contains("Nova;") && !lines[1].contains("ČT1"));
+    EXPECT_EQ(lines[2], listings.message);
+    EXPECT_TRUE(lines[3].startsWith("1demo1:"));
+    const QString version = "Špatná verze programu!.ER.";
+    const QString account = "Špatné přístupové jméno nebo heslo!.ER.";
+    const std::tuple<const char*, const char*, const char*, QString> cases[] = {
+        {"eva", "x", "0.2", version},
+        {"eva", "x", "", version},
+        {"", "x", "0.3", account},
+        {"eva", "druhé", "0.3", account}};
+    for (const auto& [name, password, sent, reply] : cases)
+        EXPECT_EQ(login(name, password, sent), reply) << name << password << sent;
 }
 
-TEST_F(Server, WrongVersionAndWrongPasswordAreErrorReplies)
-{
-    EXPECT_EQ(login("eva", "x", "0.2"), "Špatná verze programu!.ER.");
-    EXPECT_EQ(login("eva", "x", ""), "Špatná verze programu!.ER.");
-    EXPECT_EQ(login("", "x"), "Špatné přístupové jméno nebo heslo!.ER.");
-    login("eva", "první");
-    EXPECT_EQ(login("eva", "druhé"), "Špatné přístupové jméno nebo heslo!.ER.");
-    // The Czech letters travel as windows-1250 bytes.
-    const auto raw = client->Get(path("tvdost.php", {{"verze", "9"}}));
-    ASSERT_TRUE(raw);
-    EXPECT_EQ(static_cast<unsigned char>(raw->body.at(0)), 0x8A); // "Š"
-}
-
-TEST_F(Server, PagingMovesOnADayAStationAndEnds)
+// A day far ahead brings nothing, a day long gone starts from yesterday; the change feed brings
+// the changes of the received stations; a malformed or missing posl is an error text.
+TEST_F(Server, ListingsChangesMalformedRequestsAndPackingWithGzipOnly)
 {
     login();
-    QMap<QString, QString> held;
-    int rounds = 0;
-    int records = 0;
-    for (;;) {
-        QString posl;
-        for (auto it = held.constBegin(); it != held.constEnd(); ++it)
-            posl += it.key() + "," + it.value() + ";";
-        const QString reply = gener(posl);
-        ASSERT_TRUE(reply.endsWith(".OK.")) << reply.left(80).toStdString();
-        const QStringList found = recordsOf(reply);
-        if (found.isEmpty())
-            break;
-        ASSERT_LT(++rounds, 20);
-        records += found.size();
-        for (const QString& record : found) {
-            const QStringList fields = record.split(QChar(protocol::fieldSeparator));
-            ASSERT_EQ(fields.size(), 16);
-            held[fields.at(1)] = fields.at(2);
-        }
-    }
-    EXPECT_EQ(rounds, 14);
-    int expected = 0;
-    for (const Programme& programme : listings.programmes)
-        expected += QStringList{"ČT1", "ČT2", "Markíza"}.contains(programme.station) &&
-                    programme.day >= QDate::currentDate().addDays(-1);
-    EXPECT_EQ(records, expected);
-    // A day far ahead ends it at once, a day long gone starts from yesterday.
-    EXPECT_EQ(gener("ČT1,1.1.2099;ČT2,1.1.2099;Markíza,1.1.2099;"), ".OK.");
-    EXPECT_FALSE(recordsOf(gener("ČT1,1.1.2000;")).isEmpty());
-}
-
-TEST_F(Server, MalformedPoslAndMissingValuesGetErrorTexts)
-{
-    EXPECT_TRUE(gener("ČT1;").endsWith(".ER."));
-    EXPECT_TRUE(gener("ČT1,31.2.2026;").endsWith(".ER."));
-    EXPECT_TRUE(get("/program/gener.php").endsWith(".ER."));
-    int status = 0;
-    get("/program/gener.php?posl=" + std::string(20000, 'x'), &status);
-    EXPECT_GE(status, 400);
-    EXPECT_TRUE(login().endsWith(".OK.")); // still serving
-}
-
-TEST_F(Server, ChangeFeedBringsTheChangedRecords)
-{
-    login();
-    const QStringList changed = recordsOf(gener("", "generzme.php"));
-    int expected = 0;
+    EXPECT_EQ(records("ČT1,1.1.2099;ČT2,1.1.2099;Markíza,1.1.2099;"), 0);
+    EXPECT_GT(records("ČT1,1.1.2000;"), 0);
+    int changes = 0;
     for (const Programme& programme : listings.changes)
-        expected += QStringList{"ČT1", "ČT2", "Markíza"}.contains(programme.station);
-    EXPECT_EQ(changed.size(), expected);
-}
+        changes += QStringList{"ČT1", "ČT2", "Markíza"}.contains(programme.station);
+    EXPECT_EQ(records("", "generzme.php"), changes);
+    EXPECT_TRUE(get(gener("ČT1;")).endsWith(".ER."));
+    EXPECT_TRUE(get(gener("ČT1,31.2.2026;")).endsWith(".ER."));
+    EXPECT_TRUE(get("/program/gener.php").endsWith(".ER."));
+    const auto huge = client->Get("/program/gener.php?posl=" + std::string(20000, 'x'));
+    EXPECT_TRUE(huge && huge->status >= 400);
+    EXPECT_TRUE(login().endsWith(".OK.")); // still serving
 
-// Brotli at the library's top quality made each listing page cost tens of milliseconds.
-TEST_F(Server, RepliesArePackedWithGzipOnlyAndArriveWhole)
-{
-    login();
-    const std::string target =
-        path("gener.php",
-             {{"jmeno", "eva"}, {"heslo", "tajné & heslo"}, {"posl", ""}, {"verze", "0.3"}});
-    const auto plain = client->Get(target);
+    // Replies are packed with gzip only: brotli at the library's top quality made each listing
+    // page cost tens of milliseconds.
+    const auto plain = client->Get(gener(""));
     ASSERT_TRUE(plain);
+    EXPECT_EQ(plain->get_header_value("Content-Type"), "text/html");
     for (const char* offered : {"br, gzip, deflate", "gzip", "br"}) {
-        const auto packed = client->Get(target, {{"Accept-Encoding", offered}});
+        const auto packed = client->Get(gener(""), {{"Accept-Encoding", offered}});
         ASSERT_TRUE(packed) << offered;
         EXPECT_EQ(packed->get_header_value("Content-Encoding"),
                   std::string(offered) == "br" ? "" : "gzip")
@@ -187,53 +135,86 @@ TEST_F(Server, RepliesArePackedWithGzipOnlyAndArriveWhole)
 TEST_F(Server, FilesByteForByteAndNoWayOutOfTheirFolders)
 {
     const Banner& banner = listings.banners.first();
-    auto gif = client->Get("/program/banner/" + banner.id.toStdString() + "/banner.gif");
-    ASSERT_TRUE(gif);
+    const auto gif = client->Get("/program/banner/" + banner.id.toStdString() + "/banner.gif");
+    const auto image = client->Get("/" + listings.images.firstKey().toStdString());
+    ASSERT_TRUE(gif && image);
     EXPECT_EQ(QByteArray::fromStdString(gif->body), banner.bannerGif);
-    const QString imageName = listings.images.firstKey();
-    auto image = client->Get("/" + imageName.toStdString());
-    ASSERT_TRUE(image);
     EXPECT_EQ(QByteArray::fromStdString(image->body), listings.images.first());
     for (const char* target :
          {"/..%2F..%2Fetc%2Fpasswd", "/program/banner/demo1/..%2Faccounts.json",
           "/program/banner/..%2F..%2F/x", "/nic.png", "/program/banner/demo9/banner.gif"}) {
-        auto result = client->Get(target);
-        ASSERT_TRUE(result) << target;
-        EXPECT_EQ(result->status, 404) << target;
+        const auto result = client->Get(target);
+        EXPECT_TRUE(result && result->status == 404) << target;
     }
 }
 
 TEST_F(Server, StationChoicePageChangesTheNextLogin)
 {
     login();
-    auto page = client->Get("/program?jmeno=eva&heslo=" +
-                            QUrl::toPercentEncoding("tajné & heslo").toStdString());
+    const std::string account =
+        "jmeno=eva&heslo=" + QUrl::toPercentEncoding("tajné & heslo").toStdString();
+    const auto page = client->Get("/program?" + account);
     ASSERT_TRUE(page);
     EXPECT_NE(page->body.find("name=\"s3\""), std::string::npos);
     const auto saved =
-        client->Post("/program",
-                     "jmeno=eva&heslo=" + QUrl::toPercentEncoding("tajné & heslo").toStdString() +
-                         "&s3=on&s3001=on",
-                     "application/x-www-form-urlencoded");
+        client->Post("/program", account + "&s3=on&s3001=on", "application/x-www-form-urlencoded");
     ASSERT_TRUE(saved);
     EXPECT_NE(saved->body.find("Nova"), std::string::npos);
-    const QString lines = login().chopped(4).mid(1).section("\r\n", 0, 0);
-    EXPECT_TRUE(lines.contains("1Nova;3"));
-    EXPECT_TRUE(lines.contains("1ZDF;3001"));
-    EXPECT_TRUE(lines.contains("0ČT1;1"));
+    const QString stations = login().chopped(4).mid(1).section("\r\n", 0, 0);
+    for (const char* station : {"1Nova;3", "1ZDF;3001", "0ČT1;1"})
+        EXPECT_TRUE(stations.contains(station)) << station;
 }
 
-class ClosedServer : public Server
+// The same day and seed give the same listings; the next day's agree on the days both have.
+// Nineteen stations, each covered without a gap from 06:00 to 30:00 on fourteen days from
+// yesterday by programmes with unique ids; every type letter and every combination of the four
+// flags; texts windows-1250 has codes for; changes of entries served; every illustration named
+// is a picture the server has.
+TEST(DemoListings, FourteenWholeDaysOfEveryKindTheSameForTheSameSeed)
 {
-protected:
-    void SetUp() override
-    {
-        demo = false;
-        Server::SetUp();
+    const QDate today(2026, 3, 15);
+    const Listings demo = demoListings(today, 7), again = demoListings(today, 7);
+    EXPECT_EQ(again.programmes, demo.programmes);
+    EXPECT_EQ(again.changes, demo.changes);
+    EXPECT_EQ(again.images, demo.images);
+    QHash<qint64, Programme> ids;
+    for (const Programme& programme : demo.programmes)
+        ids.insert(programme.id, programme);
+    int shared = 0;
+    for (const Programme& programme : demoListings(today.addDays(1), 7).programmes) {
+        if (programme.day <= today.addDays(12)) {
+            ++shared;
+            EXPECT_EQ(ids.value(programme.id), programme) << programme.title.toStdString();
+        }
     }
-};
-
-TEST_F(ClosedServer, OnlyAccountsOfTheFileLogIn)
-{
-    EXPECT_EQ(login("eva", "x"), "Špatné přístupové jméno nebo heslo!.ER.");
+    EXPECT_GT(shared, 0);
+    EXPECT_EQ(demo.stations.size(), 19);
+    QMap<std::pair<QString, QDate>, QMap<int, int>> days; // start and end of each station day
+    QSet<QChar> types;
+    QSet<int> flags;
+    QString texts = demo.message;
+    for (const Programme& p : demo.programmes) {
+        days[{p.station, p.day}].insert(p.hod1 * 60 + p.min1, p.hod2 * 60 + p.min2);
+        types.insert(p.type);
+        flags.insert(p.stereo | p.subtitles << 1 | p.dual << 2 | p.signLanguage << 3);
+        texts += p.title + p.info1 + p.info2 + p.station;
+        for (const QString& image : {p.image1, p.image2})
+            EXPECT_TRUE(image.isEmpty() || !QImage::fromData(demo.images.value(image)).isNull());
+    }
+    EXPECT_EQ(ids.size(), demo.programmes.size());
+    EXPECT_EQ(types,
+              (QSet<QChar>{'F', 'T', 'K', 'W', 'P', 'H', 'D', 'Z', 'S', 'Q', 'O', 'X', 'L'}));
+    EXPECT_EQ(flags.size(), 16);
+    EXPECT_EQ(protocol::decode(protocol::encode(texts)), texts);
+    EXPECT_EQ(days.size(), 19 * 14);
+    EXPECT_EQ(days.firstKey().second, today.addDays(-1));
+    for (auto it = days.begin(); it != days.end(); ++it) {
+        int end = 6 * 60;
+        for (auto p = it->begin(); p != it->end() && p.key() == end; ++p)
+            end = p.value();
+        EXPECT_GE(end, 30 * 60) << it.key().first.toStdString();
+    }
+    EXPECT_FALSE(demo.changes.isEmpty());
+    for (const Programme& changed : demo.changes)
+        EXPECT_TRUE(ids.contains(changed.id) && ids.value(changed.id) != changed);
 }

@@ -3,17 +3,12 @@
 #include "store/dates.h"
 
 namespace obzorka::test {
-namespace {
-
-QVariant textOrNull(const QString& text)
-{
-    return text.isNull() ? QVariant() : QVariant(text);
-}
-
-} // namespace
 
 void insert(store::Store& store, const Entry& entry)
 {
+    const auto textOrNull = [](const QString& text) {
+        return text.isNull() ? QVariant() : QVariant(text);
+    };
     store.provedsql(
         QStringLiteral("INSERT INTO program (id, tv, datum, hod1, min1, hod2, min2, nazev, info1, "
                        "info2, typprg, showview, obr, obr2, stereo, titulky, dual, znak_rec, cb) "

@@ -13,22 +13,10 @@ struct Entry
     int id = 0;
     QString tv = QStringLiteral("ČT1");
     QDate day{};
-    int hod1 = 20;
-    int min1 = 0;
-    int hod2 = 21;
-    int min2 = 0;
+    int hod1 = 20, min1 = 0, hod2 = 21, min2 = 0;
     QString nazev = QStringLiteral("Pořad");
-    QString info1{};
-    QString info2{};
-    QString typprg{};
-    QString showview{};
-    QString obr{};
-    QString obr2{};
-    bool stereo = false;
-    bool titulky = false;
-    bool dual = false;
-    bool znakRec = false;
-    bool cb = false;
+    QString info1{}, info2{}, typprg{}, showview{}, obr{}, obr2{};
+    bool stereo = false, titulky = false, dual = false, znakRec = false, cb = false;
 };
 
 void insert(store::Store& store, const Entry& entry);

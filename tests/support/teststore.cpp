@@ -1,7 +1,11 @@
 #include "support/teststore.h"
 
 #include "store/clock.h"
-#include "store/dates.h"
+#include "support/listings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace obzorka::test {
 
@@ -9,6 +13,14 @@ void throwOnSqlError()
 {
     store::Store::setFatalHandler(
         [](const QString& message) { throw SqlError(message.toStdString()); });
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    file.write(bytes);
 }
 
 void StoreTest::SetUp()
@@ -36,9 +48,7 @@ QString StoreTest::one(const QString& sql, const QVariantList& params)
 void StoreTest::addProgramme(int id, const QString& tv, QDate day, int hod1, int min1, int hod2,
                              int min2, const QString& nazev)
 {
-    store.provedsql(QStringLiteral("INSERT INTO program (id, tv, datum, hod1, min1, hod2, min2, "
-                                   "nazev) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
-                    {id, tv, store::dates::isoDate(day), hod1, min1, hod2, min2, nazev});
+    insert(store, {id, tv, day, hod1, min1, hod2, min2, nazev});
 }
 
 } // namespace obzorka::test

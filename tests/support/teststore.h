@@ -24,6 +24,9 @@ struct SqlError : std::runtime_error
 
 void throwOnSqlError();
 
+// Writes the file whole, making its folder first.
+void writeFile(const QString& path, const QByteArray& bytes = {});
+
 // A fresh store in a temporary data folder, with failing statements throwing SqlError and
 // the clock released after each test.
 class StoreTest : public ::testing::Test

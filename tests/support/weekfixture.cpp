@@ -14,24 +14,23 @@ struct Show
     const char* info;
 };
 
-constexpr std::array<Show, 16> shows{{
-    {"Události", "Z", "Zpravodajství z domova i ze světa"},
-    {"Počasí", "Z", ""},
-    {"Četnické humoresky", "S", "/R/ Kriminální seriál z první republiky"},
-    {"Pelíšky", "F", "Česká komedie (1999)"},
-    {"Večerníček", "Q", "/R/ Pohádka pro nejmenší"},
-    {"Hokej: Sparta – Kometa", "O", "Přímý přenos utkání extraligy"},
-    {"Objektiv", "D", "Magazín zahraničního zpravodajství"},
-    {"Kouzelné školky", "Q", ""},
-    {"Vyprávěj", "S", "/P/ Rodinná sága"},
-    {"Star Trek", "T", "Sci-fi film (USA)"},
-    {"Na stopě", "D", ""},
-    {"Všechnopárty", "L", "Talk show Karla Šípa"},
-    {"Rock'n'roll z Lucerny", "L", "Koncert, o kterém se mluví"},
-    {"Nebe a dudy", "K", "(čb) Stará česká komedie"},
-    {"Extra směna", "X", ""},
-    {"Sportovní noviny", "O", ""},
-}};
+constexpr std::array<Show, 16> shows{
+    {{"Události", "Z", "Zpravodajství z domova i ze světa"},
+     {"Počasí", "Z", ""},
+     {"Četnické humoresky", "S", "/R/ Kriminální seriál z první republiky"},
+     {"Pelíšky", "F", "Česká komedie (1999)"},
+     {"Večerníček", "Q", "/R/ Pohádka pro nejmenší"},
+     {"Hokej: Sparta – Kometa", "O", "Přímý přenos utkání extraligy"},
+     {"Objektiv", "D", "Magazín zahraničního zpravodajství"},
+     {"Kouzelné školky", "Q", ""},
+     {"Vyprávěj", "S", "/P/ Rodinná sága"},
+     {"Star Trek", "T", "Sci-fi film (USA)"},
+     {"Na stopě", "D", ""},
+     {"Všechnopárty", "L", "Talk show Karla Šípa"},
+     {"Rock'n'roll z Lucerny", "L", "Koncert, o kterém se mluví"},
+     {"Nebe a dudy", "K", "(čb) Stará česká komedie"},
+     {"Extra směna", "X", ""},
+     {"Sportovní noviny", "O", ""}}};
 
 constexpr std::array<int, 5> lengths{30, 45, 60, 90, 120};
 
@@ -60,20 +59,14 @@ void fillWeek(store::Store& store, QDate today)
             for (int n = 0; minutes < 26 * 60; ++n) {
                 const Show& show = shows.at((n + s * 3 + offset + 1) % shows.size());
                 const int length = lengths.at((n + s) % lengths.size());
-                Entry entry;
-                entry.id = ++id;
-                entry.tv = stations.at(s);
-                entry.day = day;
-                entry.hod1 = minutes / 60;
-                entry.min1 = minutes % 60;
-                entry.hod2 = (minutes + length) / 60;
-                entry.min2 = (minutes + length) % 60;
-                entry.nazev = QString::fromUtf8(show.title);
-                entry.typprg = QString::fromLatin1(show.type);
-                entry.info1 = QString::fromUtf8(show.info);
+                Entry entry{.id = ++id, .tv = stations.at(s), .day = day, .hod1 = minutes / 60,
+                            .min1 = minutes % 60, .hod2 = (minutes + length) / 60,
+                            .min2 = (minutes + length) % 60, .nazev = QString::fromUtf8(show.title),
+                            .info1 = QString::fromUtf8(show.info),
+                            .typprg = QString::fromLatin1(show.type)};
                 if (n % 3 == 0)
-                    entry.info2 = QStringLiteral("Podrobný popis: ") + entry.nazev +
-                                  QStringLiteral(" v hlavní roli s oblíbenými herci.");
+                    entry.info2 =
+                        "Podrobný popis: " + entry.nazev + " v hlavní roli s oblíbenými herci.";
                 entry.showview = n % 4 == 0 ? QString::number(100000 + id) : QString();
                 entry.stereo = n % 2 == 0;
                 entry.titulky = n % 3 == 1;

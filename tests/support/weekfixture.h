@@ -7,9 +7,6 @@ namespace obzorka::store {
 class Store;
 } // namespace obzorka::store
 
-namespace obzorka {
-}
-
 namespace obzorka::test {
 
 // Fills a store with a week of believable listings around today: eight received stations
