@@ -97,12 +97,13 @@ void BM_FullPullRepliesOnly(benchmark::State& state)
     for (auto _ : state) {
         QMap<QString, QDate> held;
         for (;;) {
-            const QList<Programme> round = fixture().index.nextDays(stations, held, yesterday);
-            benchmark::DoNotOptimize(protocol::ok(protocol::records(round)));
+            const ProgrammeTable& programmes = fixture().listings.programmes;
+            const QList<qsizetype> round = fixture().index.nextDays(stations, held, yesterday);
+            benchmark::DoNotOptimize(programmes.records(round) + protocol::ok(QString()));
             if (round.isEmpty())
                 break;
-            for (const Programme& programme : round)
-                held[programme.station] = programme.day;
+            for (const qsizetype row : round)
+                held[programmes.station(row)] = programmes.day(row);
         }
     }
 }

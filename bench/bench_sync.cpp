@@ -27,8 +27,12 @@ constexpr int stationCount = 72;
 server::Listings withoutImages(server::Listings listings)
 {
     listings.images.clear();
-    for (server::Programme& programme : listings.programmes)
+    const QList<server::Programme> programmes = listings.programmes.all();
+    listings.programmes = {};
+    for (server::Programme programme : programmes) {
         programme.image1 = programme.image2 = QString();
+        listings.programmes << programme;
+    }
     return listings;
 }
 
@@ -122,11 +126,12 @@ BENCHMARK(BM_FullPullThroughTheDownloadRun)
 void BM_PlainInsertOfTheSameRecords(benchmark::State& state)
 {
     const server::Listings listings = withoutImages(bench::manyStations(stationCount));
-    QList<server::Programme> pulled;
-    for (const server::Programme& programme : listings.programmes)
-        if (programme.day >= QDate::currentDate().addDays(-1))
-            pulled << programme;
-    const sync::Records records = sync::parseRecords(server::protocol::records(pulled));
+    QList<qsizetype> pulled;
+    for (qsizetype row = 0; row < listings.programmes.size(); ++row)
+        if (listings.programmes.day(row) >= QDate::currentDate().addDays(-1))
+            pulled << row;
+    const sync::Records records =
+        sync::parseRecords(server::protocol::decode(listings.programmes.records(pulled)));
     for (auto _ : state) {
         QTemporaryDir folder;
         store::Store store;

@@ -12,7 +12,7 @@ inline server::Listings manyStations(int stations)
 {
     server::Listings listings = server::demoListings(QDate::currentDate(), 3);
     const QList<server::Station> original = listings.stations;
-    const QList<server::Programme> programmes = listings.programmes;
+    const QList<server::Programme> programmes = listings.programmes.all();
     for (int copy = 0; listings.stations.size() < stations; ++copy) {
         const server::Station& station = original.at(copy % original.size());
         const QString name = station.name + QStringLiteral(" %1").arg(copy + 2);

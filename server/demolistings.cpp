@@ -17,7 +17,7 @@ Listings demoListings(QDate today, quint32 seed)
         for (int station = 0; station < int(demo::stations().size()); ++station)
             listings.programmes += demo::stationDay(station, today.addDays(offset), seed);
     }
-    listings.changes = demo::changes(listings.programmes, today, seed);
+    listings.changes += demo::changes(listings.programmes, today, seed);
     listings.message = QStringLiteral(
         "Vítejte v Obzorce! Server zatím běží s ukázkovými daty, takže pořady jako "
         "„Rock'n'roll v Jablonci“ jsou smyšlené. Skutečný program sem nahraje provozovatel.");

@@ -298,12 +298,12 @@ QList<Programme> stationDay(int stationIndex, QDate day, quint32 seed)
     return programmes;
 }
 
-QList<Programme> changes(const QList<Programme>& programmes, QDate today, quint32 seed)
+QList<Programme> changes(const ProgrammeTable& programmes, QDate today, quint32 seed)
 {
     const QDate lastDay = today.addDays(1);
     QList<int> candidates;
     for (int i = 0; i < programmes.size(); ++i) {
-        if (programmes[i].day <= lastDay)
+        if (programmes.day(i) <= lastDay)
             candidates.append(i);
     }
     Dice dice{seed, quint32(daysSinceEpoch(today)), 0xC4A9u};
@@ -315,7 +315,7 @@ QList<Programme> changes(const QList<Programme>& programmes, QDate today, quint3
 
     QList<Programme> changed;
     for (int index : order) {
-        Programme entry = programmes[index];
+        Programme entry = programmes.at(index);
         change(dice, entry);
         changed.append(entry);
     }

@@ -13,6 +13,6 @@ namespace obzorka::server::demo {
 QList<Programme> stationDay(int stationIndex, QDate day, quint32 seed);
 
 // Entries of the first three days served again with a new title, info1 or times.
-QList<Programme> changes(const QList<Programme>& programmes, QDate today, quint32 seed);
+QList<Programme> changes(const ProgrammeTable& programmes, QDate today, quint32 seed);
 
 } // namespace obzorka::server::demo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "programmetable.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QList>
@@ -19,34 +21,6 @@ struct Station
     int number = 0;
 };
 
-// One programme entry as the guide stores it: times are hours and minutes of the broadcast
-// day, hours of 24 and more after midnight.
-struct Programme
-{
-    qint64 id = 0;
-    QString station;
-    QDate day;
-    int hod1 = 0;
-    int min1 = 0;
-    int hod2 = 0;
-    int min2 = 0;
-    QString title;
-    QString info1; // short information
-    QString info2; // extended information
-    bool stereo = false;
-    bool subtitles = false;
-    bool dual = false;
-    bool signLanguage = false;
-    QString showview; // video recorder code, may be empty
-    QString image1;   // illustration file names, may be empty
-    QString image2;
-    QString link;
-    QChar type; // F T K W P H film, D documentary, Z news, S series, Q children,
-                // O sport, X extra, L entertainment; null when unknown
-
-    bool operator==(const Programme&) const = default;
-};
-
 struct Banner
 {
     QString id;    // a plain name: also the banner's folder
@@ -59,9 +33,9 @@ struct Banner
 struct Listings
 {
     QList<Station> stations;
-    QList<Programme> programmes;
+    ProgrammeTable programmes;
     // Entries served once and changed since: the same ids with new contents.
-    QList<Programme> changes;
+    ProgrammeTable changes;
     QString message; // the server's message to its users, may be empty
     QList<Banner> banners;
     QMap<QString, QByteArray> images; // illustrations by file name

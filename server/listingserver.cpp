@@ -57,7 +57,7 @@ void offerOnlyGzip(httplib::Request& request)
 } // namespace
 
 ListingServer::ListingServer(Listings served, Accounts& accounts)
-    : m_listings(std::move(served)), m_index(m_listings.programmes), m_accounts(accounts),
+    : m_served(std::make_shared<const ServedListings>(std::move(served))), m_accounts(accounts),
       m_http(std::make_unique<httplib::Server>())
 {
     using httplib::Request;
@@ -96,6 +96,19 @@ ListingServer::~ListingServer()
     }
 }
 
+std::shared_ptr<const ServedListings> ListingServer::served() const
+{
+    const std::lock_guard lock(m_servedLock);
+    return m_served;
+}
+
+void ListingServer::serve(Listings listings)
+{
+    auto fresh = std::make_shared<const ServedListings>(std::move(listings));
+    const std::lock_guard lock(m_servedLock);
+    m_served.swap(fresh);
+}
+
 bool ListingServer::bind(const QString& address, int port)
 {
     if (port == 0)
@@ -105,14 +118,9 @@ bool ListingServer::bind(const QString& address, int port)
     return m_port > 0;
 }
 
-void ListingServer::run()
-{
-    m_http->listen_after_bind();
-}
-
 void ListingServer::serveInBackground()
 {
-    m_background = std::thread([this] { run(); });
+    m_background = std::thread([this] { m_http->listen_after_bind(); });
     while (!m_http->is_running())
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
@@ -141,17 +149,19 @@ void ListingServer::login(const httplib::Request& request, httplib::Response& re
     const auto received = checkGuide(request, response);
     if (!received)
         return;
+    const auto served = this->served();
+    const Listings& listings = served->listings;
     protocol::LoginReply login;
-    login.stations = m_listings.stations;
+    login.stations = listings.stations;
     login.received = *received;
     // The guide drops the entries of stations the user no longer receives.
-    for (const Station& station : m_listings.stations)
+    for (const Station& station : listings.stations)
         if (!received->contains(station.name))
             login.deleted << station.name;
-    login.message = m_listings.message;
+    login.message = listings.message;
     login.clearBanners = true;
     const QDate today = QDate::currentDate();
-    for (const Banner& banner : m_listings.banners)
+    for (const Banner& banner : listings.banners)
         if (banner.lastDay >= today)
             login.banners << banner;
     reply(response, protocol::ok(protocol::loginBody(login)));
@@ -176,24 +186,29 @@ void ListingServer::listings(const httplib::Request& request, httplib::Response&
         }
         held.insert(pair.left(comma).trimmed(), day);
     }
+    const auto served = this->served();
     if (!changes) {
         const QDate yesterday = QDate::currentDate().addDays(-1);
-        reply(response,
-              protocol::ok(protocol::records(m_index.nextDays(*received, held, yesterday))));
+        const QList<qsizetype> rows = served->index.nextDays(*received, held, yesterday);
+        reply(response, served->listings.programmes.records(rows) + protocol::ok(QString()));
         return;
     }
-    QList<Programme> changed;
-    for (const Programme& programme : m_listings.changes)
-        if (received->contains(programme.station))
-            changed << programme;
-    reply(response, protocol::ok(protocol::records(changed)));
+    // Only a day the guide holds can have changed for it.
+    const ProgrammeTable& changed = served->listings.changes;
+    QList<qsizetype> rows;
+    for (qsizetype row = 0; row < changed.size(); ++row)
+        if (received->contains(changed.station(row)) &&
+            changed.day(row) <= held.value(changed.station(row)))
+            rows << row;
+    reply(response, changed.records(rows) + protocol::ok(QString()));
 }
 
 void ListingServer::bannerFile(const httplib::Request& request, httplib::Response& response)
 {
     const QString id = fileName(request, 1);
     const QString name = fileName(request, 2);
-    for (const Banner& banner : m_listings.banners) {
+    const auto served = this->served();
+    for (const Banner& banner : served->listings.banners) {
         if (banner.id != id || !isPlainName(name))
             continue;
         if (name == u"index.html") {
@@ -214,8 +229,9 @@ void ListingServer::bannerFile(const httplib::Request& request, httplib::Respons
 void ListingServer::image(const httplib::Request& request, httplib::Response& response)
 {
     const QString name = fileName(request, 1);
-    const auto found = m_listings.images.constFind(name);
-    if (!isPlainName(name) || found == m_listings.images.constEnd()) {
+    const auto served = this->served();
+    const auto found = served->listings.images.constFind(name);
+    if (!isPlainName(name) || found == served->listings.images.constEnd()) {
         response.status = 404;
         return;
     }
@@ -226,12 +242,14 @@ void ListingServer::stationChoice(const httplib::Request& request, httplib::Resp
 {
     const QString name = webValue(request, "jmeno");
     const QString password = webValue(request, "heslo");
+    const auto served = this->served();
+    const QList<Station>& stations = served->listings.stations;
     QString page;
     if (name.isEmpty()) {
         page = webpages::loginForm();
     } else if (request.method == "POST") {
         QStringList chosen;
-        for (const Station& station : m_listings.stations)
+        for (const Station& station : stations)
             if (request.has_param(QStringLiteral("s%1").arg(station.number).toStdString()))
                 chosen << station.name;
         QString problem;
@@ -239,7 +257,7 @@ void ListingServer::stationChoice(const httplib::Request& request, httplib::Resp
                    ? webpages::saved(chosen)
                    : webpages::message(problem);
     } else if (const auto received = m_accounts.logIn(name, password)) {
-        page = webpages::choiceForm(name, password, m_listings.stations, *received);
+        page = webpages::choiceForm(name, password, stations, *received);
     } else {
         page = webpages::message(QStringLiteral("Špatné přístupové jméno nebo heslo!"));
     }

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 namespace httplib {
@@ -16,6 +17,18 @@ struct Response;
 
 namespace obzorka::server {
 
+// Listings with their index by station and day, as one request sees them from its start to its end.
+struct ServedListings
+{
+    explicit ServedListings(Listings served)
+        : listings(std::move(served)), index(listings.programmes)
+    {
+    }
+
+    const Listings listings;
+    const ListingIndex index;
+};
+
 // The listing server's HTTP side: the guide's three endpoints under /program, the banner
 // files, the illustrations at the root, and the station choice and account web pages. It
 // serves the listings it is given; the accounts decide who may fetch them.
@@ -25,13 +38,16 @@ public:
     ListingServer(Listings listings, Accounts& accounts);
     ~ListingServer();
 
+    // The listings being served.
+    std::shared_ptr<const ServedListings> served() const;
+    // Serves these listings from now on; requests already begun finish on the ones they began with.
+    void serve(Listings listings);
+
     // Binds to the address; port 0 picks a free one. False when the address cannot be used.
     bool bind(const QString& address, int port);
     int port() const { return m_port; }
     // How many requests have come in since it started.
     int requestCount() const { return m_requests; }
-    // Serves until stop() is called (from another thread or a signal handler).
-    void run();
     // Serves on a thread of its own until stop() or the end of the server; returns once
     // requests are being taken, so that a stop right after cannot be missed.
     void serveInBackground();
@@ -48,8 +64,8 @@ private:
     std::optional<QStringList> checkGuide(const httplib::Request& request,
                                           httplib::Response& response);
 
-    Listings m_listings;
-    ListingIndex m_index;
+    mutable std::mutex m_servedLock;
+    std::shared_ptr<const ServedListings> m_served;
     Accounts& m_accounts;
     std::unique_ptr<httplib::Server> m_http;
     int m_port = 0;

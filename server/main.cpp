@@ -1,42 +1,52 @@
 #include "accounts.h"
 #include "demolistings.h"
+#include "feedwatch.h"
 #include "listingserver.h"
 #include "serveroptions.h"
-#include "xmltv.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QDir>
-#include <QFile>
 #include <csignal>
 #include <cstdio>
 
 namespace {
 
-obzorka::server::ListingServer* running = nullptr;
+using namespace obzorka::server;
 
-void stopServing(int)
+void say(const QString& line, bool problem)
 {
-    if (running)
-        running->stop();
+    std::fprintf(problem ? stderr : stdout, "%s\n", qUtf8Printable(line));
+    std::fflush(problem ? stderr : stdout);
 }
 
-bool loadXmltv(const obzorka::server::ServerOptions& options, obzorka::server::Listings* listings,
-               QString* error)
+// The signals the server answers, taken by one thread of their own rather than by handlers that may
+// interrupt any thread anywhere.
+sigset_t answeredSignals()
 {
-    obzorka::server::ChannelMap map;
-    if (!obzorka::server::readChannelMap(options.channelMap, &map, error))
-        return false;
-    for (const QString& path : options.xmltvFiles) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            *error = QStringLiteral("Soubor „%1“ nelze číst: %2").arg(path, file.errorString());
-            return false;
+    sigset_t answered;
+    sigemptyset(&answered);
+    sigaddset(&answered, SIGHUP);
+    sigaddset(&answered, SIGINT);
+    sigaddset(&answered, SIGTERM);
+    return answered;
+}
+
+// Until SIGINT or SIGTERM stops the server: a look at the operator's files every minute and at each
+// SIGHUP.
+void answerSignals(ListingServer& server, FeedWatch* watch)
+{
+    const sigset_t answered = answeredSignals();
+    const timespec minute{60, 0};
+    for (;;) {
+        const int caught = sigtimedwait(&answered, nullptr, &minute);
+        if (caught == SIGINT || caught == SIGTERM) {
+            server.stop();
+            return;
         }
-        if (!obzorka::server::readXmltv(file.readAll(), map, listings, error))
-            return false;
+        if (watch && (caught == SIGHUP || (caught < 0 && errno == EAGAIN)))
+            watch->reloadIfChanged(server);
     }
-    return true;
 }
 
 } // namespace
@@ -44,7 +54,6 @@ bool loadXmltv(const obzorka::server::ServerOptions& options, obzorka::server::L
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
-    using namespace obzorka::server;
     const ServerOptions options = parseServerOptions(QCoreApplication::arguments());
     if (options.help) {
         std::fputs(qUtf8Printable(serverUsage()), stdout);
@@ -55,39 +64,45 @@ int main(int argc, char* argv[])
                      qUtf8Printable(serverUsage()));
         return 2;
     }
+    // Blocked before any thread starts, so that every thread leaves them to the one that waits.
+    const sigset_t answered = answeredSignals();
+    pthread_sigmask(SIG_BLOCK, &answered, nullptr);
 
-    QString error;
-    Listings listings;
-    if (options.demo)
+    std::optional<FeedWatch> watch;
+    std::optional<Listings> listings;
+    if (options.demo) {
         listings = demoListings(QDate::currentDate(), options.seed);
-    else if (!loadXmltv(options, &listings, &error)) {
-        std::fprintf(stderr, "%s\n", qUtf8Printable(error));
-        return 1;
+    } else {
+        watch.emplace(Feeds{options.xmltvFiles, options.channelMap, unzonedTimes(options)}, say);
+        listings = watch->load();
+        if (!listings)
+            return 1;
     }
     QStringList defaults;
-    for (qsizetype i = 0; i < std::min<qsizetype>(8, listings.stations.size()); ++i)
-        defaults << listings.stations.at(i).name;
+    for (qsizetype i = 0; i < std::min<qsizetype>(8, listings->stations.size()); ++i)
+        defaults << listings->stations.at(i).name;
     QDir().mkpath(options.dataFolder);
     Accounts accounts(options.dataFolder + QStringLiteral("/accounts.json"), options.demo,
                       defaults);
+    QString error;
     if (!accounts.load(&error)) {
-        std::fprintf(stderr, "%s\n", qUtf8Printable(error));
+        say(error, true);
         return 1;
     }
 
-    ListingServer server(std::move(listings), accounts);
+    ListingServer server(std::move(*listings), accounts);
     if (!server.bind(options.listen, options.port)) {
-        std::fprintf(stderr, "Na adrese %s:%d nelze naslouchat.\n", qUtf8Printable(options.listen),
-                     options.port);
+        say(QStringLiteral("Na adrese %1:%2 nelze naslouchat.")
+                .arg(options.listen)
+                .arg(options.port),
+            true);
         return 1;
     }
-    std::printf("obzorka-server naslouchá na http://%s:%d/program\n",
-                qUtf8Printable(options.listen), server.port());
-    std::fflush(stdout);
-    running = &server;
-    std::signal(SIGINT, stopServing);
-    std::signal(SIGTERM, stopServing);
-    server.run();
-    running = nullptr;
+    say(QStringLiteral("obzorka-server naslouchá na http://%1:%2/program")
+            .arg(options.listen)
+            .arg(server.port()),
+        false);
+    server.serveInBackground();
+    answerSignals(server, watch ? &*watch : nullptr);
     return 0;
 }

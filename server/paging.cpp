@@ -2,21 +2,21 @@
 
 namespace obzorka::server {
 
-ListingIndex::ListingIndex(const QList<Programme>& programmes)
+ListingIndex::ListingIndex(const ProgrammeTable& programmes)
 {
-    for (const Programme& programme : programmes)
-        m_byStation[programme.station][programme.day].append(programme);
+    for (qsizetype row = 0; row < programmes.size(); ++row)
+        m_byStation[programmes.station(row)][programmes.day(row)].append(row);
     for (auto& days : m_byStation)
-        for (QList<Programme>& day : days)
-            std::sort(day.begin(), day.end(), [](const Programme& a, const Programme& b) {
-                return std::pair(a.hod1, a.min1) < std::pair(b.hod1, b.min1);
+        for (QList<qsizetype>& day : days)
+            std::stable_sort(day.begin(), day.end(), [&programmes](qsizetype a, qsizetype b) {
+                return programmes.startMinute(a) < programmes.startMinute(b);
             });
 }
 
-QList<Programme> ListingIndex::nextDays(const QStringList& received,
+QList<qsizetype> ListingIndex::nextDays(const QStringList& received,
                                         const QMap<QString, QDate>& held, QDate from) const
 {
-    QList<Programme> programmes;
+    QList<qsizetype> rows;
     for (const QString& station : received) {
         const auto days = m_byStation.constFind(station);
         if (days == m_byStation.constEnd())
@@ -25,9 +25,9 @@ QList<Programme> ListingIndex::nextDays(const QStringList& received,
         const QDate first = last == held.constEnd() ? from : std::max(from, last->addDays(1));
         const auto day = days->lowerBound(first);
         if (day != days->constEnd())
-            programmes += *day;
+            rows += *day;
     }
-    return programmes;
+    return rows;
 }
 
 } // namespace obzorka::server

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "listing.h"
+#include "programmetable.h"
 
 #include <QHash>
 #include <QMap>
@@ -11,16 +11,16 @@ namespace obzorka::server {
 class ListingIndex
 {
 public:
-    explicit ListingIndex(const QList<Programme>& programmes);
+    explicit ListingIndex(const ProgrammeTable& programmes);
 
-    // For each received station, all programmes of its first day with programmes after the
-    // day the guide holds (from `from` on when it holds none), so that the guide's loop
-    // moves on by one day a station each round and ends with an empty answer.
-    QList<Programme> nextDays(const QStringList& received, const QMap<QString, QDate>& held,
+    // For each received station, the rows of all programmes of its first day with programmes after
+    // the day the guide holds (from `from` on when it holds none), in the order of their starts, so
+    // that the guide's loop moves on by one day a station each round and ends with an empty answer.
+    QList<qsizetype> nextDays(const QStringList& received, const QMap<QString, QDate>& held,
                               QDate from) const;
 
 private:
-    QHash<QString, QMap<QDate, QList<Programme>>> m_byStation;
+    QHash<QString, QMap<QDate, QList<qsizetype>>> m_byStation;
 };
 
 } // namespace obzorka::server

@@ -1,5 +1,7 @@
 #include "protocol.h"
 
+#include "wiretext.h"
+
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -9,7 +11,9 @@ namespace obzorka::server::protocol {
 QByteArray encode(const QString& text)
 {
     QStringEncoder encoder("windows-1250", QStringConverter::Flag::Default);
-    return encoder(text);
+    QByteArray bytes = encoder(text);
+    // The encoder writes the substitute control character 26 where windows-1250 has no code.
+    return bytes.replace('\x1a', '?');
 }
 
 QString decode(const QByteArray& bytes)
@@ -44,7 +48,7 @@ QDate parseDay(const QString& text)
 
 QString stationName(const QString& text)
 {
-    QString name = text;
+    QString name = wiretext::fold(text);
     for (QChar& c : name) {
         if (c == u',' || c == u';' || c.category() == QChar::Other_Control)
             c = u' ';
@@ -59,26 +63,6 @@ QChar flagCharacter(const Programme& programme)
     const int bits = (programme.stereo ? 1 : 0) | (programme.subtitles ? 2 : 0) |
                      (programme.dual ? 4 : 0) | (programme.signLanguage ? 8 : 0);
     return QChar(u'A' + bits);
-}
-
-QString record(const Programme& p)
-{
-    const QChar field(fieldSeparator);
-    return QString::number(p.id) + field + p.station + field + dayText(p.day) + field +
-           QString::number(p.hod1) + field + QString::number(p.min1) + field +
-           QString::number(p.hod2) + field + QString::number(p.min2) + field + p.title + field +
-           p.info1 + field + p.info2 + field + flagCharacter(p) + field + p.showview + field +
-           p.image1 + field + p.image2 + field + p.link + field +
-           (p.type.isNull() ? QString() : QString(p.type));
-}
-
-QString records(const QList<Programme>& programmes)
-{
-    QStringList all;
-    all.reserve(programmes.size());
-    for (const Programme& programme : programmes)
-        all << record(programme);
-    return all.join(QChar(recordSeparator));
 }
 
 QString loginBody(const LoginReply& reply)

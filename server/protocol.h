@@ -12,7 +12,8 @@ namespace obzorka::server::protocol {
 inline constexpr char recordSeparator = 19;
 inline constexpr char fieldSeparator = 18;
 
-// Text as windows-1250 bytes; characters it has no code for become "?".
+// Text as windows-1250 bytes; characters it has no code for become "?" (the text a server serves
+// has been through wiretext::fold, which leaves none).
 QByteArray encode(const QString& text);
 // windows-1250 bytes (a decoded query value) as text.
 QString decode(const QByteArray& bytes);
@@ -25,19 +26,14 @@ QString dayText(QDate day);
 // A day as the guide sends it in posl; invalid when it is not "d.m.yyyy".
 QDate parseDay(const QString& text);
 
-// A station name as the login reply and the records can carry it: "," and ";" separate the
-// stations of the login reply and CR LF its lines, so they and every other control character
-// become blanks, "|" (which the guide removes from records) becomes "/", and blanks are
-// trimmed and collapsed. Empty when nothing is left.
+// A station name as the login reply and the records can carry it: folded to what windows-1250
+// carries (wiretext::fold); "," and ";" separate the stations of the login reply and CR LF its
+// lines, so they and every other control character become blanks, "|" (which the guide removes
+// from records) becomes "/", and blanks are trimmed and collapsed. Empty when nothing is left.
 QString stationName(const QString& text);
 
 // The flag character: "A" plus stereo 1, subtitles 2, dual 4, sign language 8.
 QChar flagCharacter(const Programme& programme);
-
-// One programme as a record of its 16 fields.
-QString record(const Programme& programme);
-// Records joined by the record separator.
-QString records(const QList<Programme>& programmes);
 
 // The login body: a first character the guide drops, then four lines: the stations
 // ("1Name;number" received, "0Name;number" offered, comma-separated), the stations whose

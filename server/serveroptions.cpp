@@ -8,9 +8,10 @@ namespace {
 
 const QStringList& valueOptionNames()
 {
-    static const QStringList names{QStringLiteral("xmltv"),  QStringLiteral("channels"),
-                                   QStringLiteral("listen"), QStringLiteral("port"),
-                                   QStringLiteral("data"),   QStringLiteral("seed")};
+    static const QStringList names{QStringLiteral("xmltv"),      QStringLiteral("channels"),
+                                   QStringLiteral("xmltv-zone"), QStringLiteral("listen"),
+                                   QStringLiteral("port"),       QStringLiteral("data"),
+                                   QStringLiteral("seed")};
     return names;
 }
 
@@ -73,6 +74,8 @@ QString apply(ServerOptions& options, const QString& name, const QString& value)
         options.xmltvFiles << value;
     else if (name == u"channels")
         options.channelMap = value;
+    else if (name == u"xmltv-zone")
+        options.xmltvZone = value;
     else if (name == u"listen")
         options.listen = value;
     else if (name == u"data")
@@ -100,6 +103,11 @@ QString applyAll(ServerOptions& options, const QCommandLineParser& parser)
 
 } // namespace
 
+QTimeZone unzonedTimes(const ServerOptions& options)
+{
+    return options.xmltvZone.isEmpty() ? QTimeZone::utc() : QTimeZone(options.xmltvZone.toUtf8());
+}
+
 ServerOptions parseServerOptions(const QStringList& arguments)
 {
     ServerOptions options;
@@ -125,6 +133,10 @@ ServerOptions parseServerOptions(const QStringList& arguments)
             QStringLiteral("Zadejte buď --demo, nebo --xmltv SOUBOR s --channels SOUBOR.");
     else if (!options.xmltvFiles.isEmpty() && options.channelMap.isEmpty())
         options.error = QStringLiteral("K --xmltv patří --channels SOUBOR (mapa stanic).");
+    else if (!options.xmltvZone.isEmpty() && !unzonedTimes(options).isValid())
+        options.error = QStringLiteral("Časové pásmo „%1“ neznám; --xmltv-zone čeká jméno jako "
+                                       "Europe/Prague.")
+                            .arg(options.xmltvZone);
     return options;
 }
 
@@ -137,8 +149,11 @@ QString serverUsage()
         "Volby:\n"
         "  --demo            ukázkové programy na 14 dní od včerejška; každé jméno a heslo platí\n"
         "  --seed N          obměna ukázkových programů (výchozí 1)\n"
-        "  --xmltv SOUBOR    programy ze souboru XMLTV (volbu lze opakovat)\n"
+        "  --xmltv SOUBOR    programy ze souboru XMLTV (volbu lze opakovat); server je znovu\n"
+        "                    načte, když se změní (zkouší každou minutu a po signálu SIGHUP)\n"
         "  --channels MAPA   mapa stanic: řádky \"id-kanálu;Název stanice;číslo\"\n"
+        "  --xmltv-zone PÁSMO  pásmo časů, které soubory XMLTV píší bez pásma, například\n"
+        "                    Europe/Prague (výchozí UTC)\n"
         "  --listen ADRESA   adresa, na které server naslouchá (výchozí 127.0.0.1)\n"
         "  --port N          port (výchozí 8642; 0 vybere volný)\n"
         "  --data SLOŽKA     složka serveru s účty accounts.json (výchozí obzorka-server-data)\n"

@@ -1,13 +1,16 @@
 #include "xmltv.h"
 
 #include "protocol.h"
+#include "wiretext.h"
 #include "xmltvdocument.h"
+#include "xmltvtime.h"
 
 #include <QCryptographicHash>
 #include <QHash>
 #include <QSet>
 
 #include <algorithm>
+#include <numeric>
 #include <optional>
 
 namespace obzorka::server {
@@ -26,13 +29,11 @@ constexpr qint64 defaultLengthSecs = 60 * 60;
 // Ids stay below 2^47, well within what a double holds exactly.
 constexpr quint64 idMask = (quint64(1) << 47) - 1;
 
-// "|" and the characters 18 and 19 separate fields and records on the wire.
-QString wireSafe(QString text)
+// Text the wire carries, on one line: "|" (which the guide removes) becomes "/", and the characters
+// 18 and 19 that separate fields and records are controls, which fold to blanks.
+QString wireSafe(const QString& text)
 {
-    text.replace(u'|', u'/');
-    text.remove(QChar(18));
-    text.remove(QChar(19));
-    return text.trimmed();
+    return wiretext::fold(text).replace(u'|', u'/').simplified();
 }
 
 bool isCzech(const QString& lang)
@@ -222,38 +223,26 @@ Station StationNaming::unmappedStation(const QString& channel, const QList<LangT
     return station;
 }
 
-// Every channel's programme starts in order, for the stops the document leaves out.
-QHash<QString, QList<QDateTime>> startsByChannel(const QList<RawProgramme>& programmes)
+// The end of a programme whose document gives no stop: the next start on its channel, else its
+// length, else the usual length.
+qint64 missingStop(qint64 start, const QList<qint64>& channelStarts,
+                   std::optional<qint64> lengthSecs)
 {
-    QHash<QString, QList<QDateTime>> startsOf;
-    for (const RawProgramme& raw : programmes)
-        startsOf[raw.channel] << raw.start;
-    for (QList<QDateTime>& starts : startsOf)
-        std::sort(starts.begin(), starts.end());
-    return startsOf;
-}
-
-// A programme without a stop runs until the next one on its channel starts.
-QDateTime stopOf(const RawProgramme& raw, const QHash<QString, QList<QDateTime>>& startsOf)
-{
-    if (raw.stop.isValid())
-        return raw.stop;
-    const QList<QDateTime>& starts = startsOf.value(raw.channel);
-    const auto next = std::upper_bound(starts.begin(), starts.end(), raw.start);
-    return next != starts.end() ? *next : raw.start.addSecs(defaultLengthSecs);
+    const auto next = std::upper_bound(channelStarts.begin(), channelStarts.end(), start);
+    if (next != channelStarts.end())
+        return *next;
+    return start + lengthSecs.value_or(defaultLengthSecs);
 }
 
 // The guide's entry: times of the broadcast day, texts safe on the wire.
-Programme entry(const RawProgramme& raw, qint64 id, const QString& station, const QDateTime& stop)
+Programme entry(const RawProgramme& raw, qint64 id, const QString& station)
 {
     Programme programme;
     programme.id = id;
     programme.station = station;
-    programme.day = broadcastDay(raw.start);
-    programme.hod1 = hoursFrom(programme.day, raw.start);
-    programme.min1 = raw.start.time().minute();
-    programme.hod2 = hoursFrom(programme.day, stop);
-    programme.min2 = stop.time().minute();
+    programme.day = broadcastDay(*raw.start);
+    programme.hod1 = hoursFrom(programme.day, *raw.start);
+    programme.min1 = raw.start->time().minute();
     programme.title = wireSafe(preferred(raw.titles));
     // The guide turns this marker into its black-and-white flag.
     if (raw.blackAndWhite)
@@ -268,42 +257,175 @@ Programme entry(const RawProgramme& raw, qint64 id, const QString& station, cons
     return programme;
 }
 
-// Adds the programmes that last a while and whose ids are not taken yet.
-void addProgrammes(const QList<RawProgramme>& programmes, StationNaming& stations,
-                   Listings* listings)
+// What one document adds to the listings, programme by programme as it is read; the stops the
+// document leaves out are found once its every start is known.
+class FeedReading
 {
-    const QHash<QString, QList<QDateTime>> startsOf = startsByChannel(programmes);
-    QSet<qint64> usedIds;
-    for (const Programme& programme : std::as_const(listings->programmes))
-        usedIds.insert(programme.id);
-    for (const RawProgramme& raw : programmes) {
-        // Even a programme skipped below makes its channel a station.
-        const QString station = stations.stationOf(raw.channel, {});
-        const QDateTime stop = stopOf(raw, startsOf);
-        if (stop <= raw.start)
-            continue;
-        const qint64 id = programmeId(raw.channel, raw.start);
-        if (usedIds.contains(id))
-            continue;
-        usedIds.insert(id);
-        listings->programmes << entry(raw, id, station, stop);
+public:
+    FeedReading(const ChannelMap& map, Listings* listings, FeedReport* report)
+        : m_stations(map, listings), m_listings(listings), m_report(report)
+    {
+        for (qsizetype row = 0; row < listings->programmes.size(); ++row)
+            m_usedIds.insert(listings->programmes.id(row));
     }
+    void addChannel(const RawChannel& channel);
+    void addProgramme(const RawProgramme& raw);
+    void endStops();
+    bool anyUsable() const { return m_usable > 0; }
+
+private:
+    void skip(FeedReport::Skip reason, qint64 line, const QString& detail = {});
+    // Counts a channel the document lists or serves a programme of, once.
+    void countChannel(const QString& channel)
+    {
+        m_channels.insert(channel);
+        m_report->channels = int(m_channels.size());
+    }
+
+    struct OpenEnd
+    {
+        qsizetype index; // in the listings' programmes
+        QString channel;
+        qint64 start; // seconds since the epoch
+        std::optional<qint64> lengthSecs;
+    };
+
+    StationNaming m_stations;
+    Listings* m_listings;
+    FeedReport* m_report;
+    QSet<qint64> m_usedIds;
+    QSet<QString> m_channels;
+    int m_usable = 0; // programmes that could be served, were their start not taken
+
+    QHash<QString, QList<qint64>> m_startsOf; // by channel, of the programmes served
+    QList<OpenEnd> m_openEnds;
+};
+
+void FeedReading::addChannel(const RawChannel& channel)
+{
+    if (channel.id.isEmpty())
+        return;
+    m_stations.stationOf(channel.id, channel.names);
+    countChannel(channel.id);
+}
+
+void FeedReading::addProgramme(const RawProgramme& raw)
+{
+    using Skip = FeedReport::Skip;
+    if (raw.channel.isEmpty())
+        return skip(Skip::NoChannel, raw.line);
+    if (!raw.start)
+        return skip(Skip::BadStart, raw.line, raw.startText);
+    // Even a programme skipped below makes its channel a station.
+    const QString station = m_stations.stationOf(raw.channel, {});
+    if (wireSafe(preferred(raw.titles)).isEmpty())
+        return skip(Skip::NoTitle, raw.line);
+    if (raw.stop && *raw.stop <= *raw.start)
+        return skip(Skip::StopNotAfterStart, raw.line, raw.stop->toString(u"d.M.yyyy H:mm"));
+    ++m_usable;
+    const qint64 id = programmeId(raw.channel, *raw.start);
+    if (m_usedIds.contains(id))
+        return skip(Skip::SameStart, raw.line);
+    m_usedIds.insert(id);
+    countChannel(raw.channel);
+    m_startsOf[raw.channel] << raw.start->toSecsSinceEpoch();
+    Programme programme = entry(raw, id, station);
+    if (raw.stop) {
+        programme.hod2 = hoursFrom(programme.day, *raw.stop);
+        programme.min2 = raw.stop->time().minute();
+    } else {
+        m_openEnds << OpenEnd{m_listings->programmes.size(), raw.channel,
+                              raw.start->toSecsSinceEpoch(), raw.lengthSecs};
+    }
+    m_listings->programmes << programme;
+    ++m_report->programmes;
+}
+
+void FeedReading::endStops()
+{
+    for (QList<qint64>& starts : m_startsOf)
+        std::sort(starts.begin(), starts.end());
+    ProgrammeTable& programmes = m_listings->programmes;
+    for (const OpenEnd& open : std::as_const(m_openEnds)) {
+        const QDateTime stop = QDateTime::fromSecsSinceEpoch(
+            missingStop(open.start, m_startsOf.value(open.channel), open.lengthSecs),
+            xmltv::prague());
+        programmes.setEnd(open.index, hoursFrom(programmes.day(open.index), stop),
+                          stop.time().minute());
+    }
+}
+
+void FeedReading::skip(FeedReport::Skip reason, qint64 line, const QString& detail)
+{
+    ++m_report->skipped[size_t(reason)];
+    if (m_report->warnings.size() < FeedReport::maxWarnings)
+        m_report->warnings << QStringLiteral("%1:%2: pořad přeskočen, %3")
+                                  .arg(m_report->file)
+                                  .arg(line)
+                                  .arg(FeedReport::reasonText(reason, detail));
 }
 
 } // namespace
 
-bool readXmltv(const QByteArray& xml, const ChannelMap& map, Listings* listings, QString* error)
+QString FeedReport::reasonText(Skip reason, const QString& detail)
 {
-    xmltv::DocumentReader document(xml);
-    if (!document.read()) {
-        if (error)
-            *error = document.errorMessage();
-        return false;
+    switch (reason) {
+    case Skip::NoChannel:
+        return QStringLiteral("nemá kanál");
+    case Skip::BadStart:
+        return detail.isEmpty() ? QStringLiteral("nemá začátek")
+                                : QStringLiteral("chybný začátek „%1“").arg(detail);
+    case Skip::NoTitle:
+        return QStringLiteral("nemá název");
+    case Skip::StopNotAfterStart:
+        return QStringLiteral("konec %1 není po začátku").arg(detail);
+    case Skip::SameStart:
+        return QStringLiteral("stejný kanál a začátek jako pořad před ním");
     }
-    StationNaming stations(map, listings);
-    for (const RawChannel& channel : std::as_const(document.channels))
-        stations.stationOf(channel.id, channel.names);
-    addProgrammes(document.programmes, stations, listings);
+    return {};
+}
+
+int FeedReport::skippedTotal() const
+{
+    return std::accumulate(skipped.begin(), skipped.end(), 0);
+}
+
+QString FeedReport::summary() const
+{
+    static const std::array<const char16_t*, skipReasons> counted{
+        u"bez kanálu", u"bez platného začátku", u"bez názvu", u"konec není po začátku",
+        u"stejný kanál a začátek"};
+    QStringList reasons;
+    for (size_t i = 0; i < skipReasons; ++i) {
+        if (skipped[i] > 0)
+            reasons << QString::fromUtf16(counted[i]) % u' ' % QString::number(skipped[i]);
+    }
+    QString line = QStringLiteral("%1: kanálů %2, pořadů %3, přeskočeno %4")
+                       .arg(file)
+                       .arg(channels)
+                       .arg(programmes)
+                       .arg(skippedTotal());
+    if (!reasons.isEmpty())
+        line += u" (" % reasons.join(u", ") % u')';
+    return line;
+}
+
+bool readXmltv(QIODevice* xml, const ChannelMap& map, const QTimeZone& unzoned, Listings* listings,
+               FeedReport* report, QString* error)
+{
+    const auto fail = [error](const QString& message) {
+        if (error)
+            *error = message;
+        return false;
+    };
+    xmltv::DocumentReader document(xml, unzoned);
+    FeedReading feed(map, listings, report);
+    if (!document.read([&feed](RawChannel&& channel) { feed.addChannel(channel); },
+                       [&feed](RawProgramme&& programme) { feed.addProgramme(programme); }))
+        return fail(document.errorMessage());
+    if (!feed.anyUsable())
+        return fail(QStringLiteral("V dokumentu není žádný pořad, který by šel podávat."));
+    feed.endStops();
     return true;
 }
 

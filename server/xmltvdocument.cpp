@@ -1,62 +1,27 @@
 #include "xmltvdocument.h"
 
-#include <QRegularExpression>
-#include <QTimeZone>
-
-#include <optional>
+#include "xmltvtime.h"
 
 namespace obzorka::server::xmltv {
-namespace {
 
-const QTimeZone& prague()
+DocumentReader::DocumentReader(QIODevice* device, const QTimeZone& unzoned)
+    : m_xml(device), m_unzoned(unzoned)
 {
-    static const QTimeZone zone("Europe/Prague");
-    return zone;
 }
 
-// "yyyyMMddHHmm[ss] [+-HHMM]", returned as Prague time; without an offset the time is
-// Prague's already.
-std::optional<QDateTime> parseTime(const QString& text)
-{
-    static const QRegularExpression pattern(QStringLiteral(
-        R"(^(\d{4})(\d{2})(\d{2})(\d{2})(\d{2})(\d{2})?\s*(?:([+-])(\d{2}):?(\d{2}))?$)"));
-    const QRegularExpressionMatch match = pattern.match(text.trimmed());
-    if (!match.hasMatch())
-        return std::nullopt;
-    const auto number = [&match](int group) { return match.capturedView(group).toInt(); };
-    const QDate date(number(1), number(2), number(3));
-    const QTime time(number(4), number(5), number(6));
-    if (!date.isValid() || !time.isValid())
-        return std::nullopt;
-    if (!match.hasCaptured(7)) {
-        const QDateTime local(date, time, prague());
-        if (local.isValid())
-            return local;
-        // A wall-clock time the spring change skips: read it as if the clocks had not moved yet.
-        const int before = prague().standardTimeOffset(QDateTime(date, time, Qt::UTC));
-        return QDateTime(date, time, QTimeZone(before)).toTimeZone(prague());
-    }
-    if (number(8) > 14 || number(9) > 59)
-        return std::nullopt;
-    const int sign = match.capturedView(7) == u"-" ? -1 : 1;
-    const int offset = sign * (number(8) * 3600 + number(9) * 60);
-    return QDateTime(date, time, QTimeZone(offset)).toTimeZone(prague());
-}
-
-} // namespace
-
-bool DocumentReader::read()
+bool DocumentReader::read(const std::function<void(RawChannel&&)>& channel,
+                          const std::function<void(RawProgramme&&)>& programme)
 {
     if (m_xml.readNextStartElement()) {
         if (m_xml.name() != u"tv") {
-            fail(
+            m_xml.raiseError(
                 QString(u"Dokument není XMLTV: hlavní prvek je <" % m_xml.name() % u">, ne <tv>."));
         }
         while (m_xml.readNextStartElement()) {
             if (m_xml.name() == u"channel")
-                readChannel();
+                channel(readChannel());
             else if (m_xml.name() == u"programme")
-                readProgramme();
+                programme(readProgramme());
             else
                 m_xml.skipCurrentElement();
         }
@@ -85,69 +50,32 @@ LangText DocumentReader::langText()
     return text;
 }
 
-void DocumentReader::readChannel()
+// A channel without an id is read all the same; its programmes cannot name it.
+RawChannel DocumentReader::readChannel()
 {
     RawChannel channel;
     channel.id = m_xml.attributes().value(QLatin1StringView("id")).toString().trimmed();
-    if (channel.id.isEmpty()) {
-        fail(QStringLiteral("Kanál na řádku %1 nemá id.").arg(m_xml.lineNumber()));
-        return;
-    }
     while (m_xml.readNextStartElement()) {
         if (m_xml.name() == u"display-name")
             channel.names << langText();
         else
             m_xml.skipCurrentElement();
     }
-    channels << channel;
+    return channel;
 }
 
-void DocumentReader::readProgramme()
+RawProgramme DocumentReader::readProgramme()
 {
     RawProgramme programme;
-    if (!readProgrammeAttributes(&programme))
-        return;
+    programme.line = m_xml.lineNumber();
+    const QXmlStreamAttributes attributes = m_xml.attributes();
+    programme.channel = attributes.value(QLatin1StringView("channel")).toString().trimmed();
+    programme.startText = attributes.value(QLatin1StringView("start")).toString();
+    programme.start = parseTime(programme.startText, m_unzoned);
+    programme.stop = parseTime(attributes.value(QLatin1StringView("stop")), m_unzoned);
     while (m_xml.readNextStartElement())
         readProgrammeElement(&programme);
-    programmes << programme;
-}
-
-// The channel, start and stop; false, having failed, when one is missing or wrong.
-bool DocumentReader::readProgrammeAttributes(RawProgramme* programme)
-{
-    const qint64 line = m_xml.lineNumber();
-    const QXmlStreamAttributes attributes = m_xml.attributes();
-    programme->channel = attributes.value(QLatin1StringView("channel")).toString().trimmed();
-    if (programme->channel.isEmpty()) {
-        fail(QStringLiteral("Pořad na řádku %1 nemá kanál.").arg(line));
-        return false;
-    }
-    const std::optional<QDateTime> start =
-        timeAttribute(attributes, QLatin1StringView("start"), QStringLiteral("začátek"), line);
-    if (!start)
-        return false;
-    programme->start = *start;
-    if (attributes.hasAttribute(QLatin1StringView("stop"))) {
-        const std::optional<QDateTime> stop =
-            timeAttribute(attributes, QLatin1StringView("stop"), QStringLiteral("konec"), line);
-        if (!stop)
-            return false;
-        programme->stop = *stop;
-    }
-    return true;
-}
-
-// The time an attribute of the programme on the line gives; none, having failed with what the
-// time is in the message, when it is not one.
-std::optional<QDateTime> DocumentReader::timeAttribute(const QXmlStreamAttributes& attributes,
-                                                       QLatin1StringView name, const QString& what,
-                                                       qint64 line)
-{
-    const QString text = attributes.value(name).toString();
-    const std::optional<QDateTime> time = parseTime(text);
-    if (!time)
-        fail(QStringLiteral("Pořad na řádku %1 má chybný %2 „%3“.").arg(line).arg(what, text));
-    return time;
+    return programme;
 }
 
 void DocumentReader::readProgrammeElement(RawProgramme* programme)
@@ -163,6 +91,8 @@ void DocumentReader::readProgrammeElement(RawProgramme* programme)
         programme->categories << langText().text;
     } else if (name == u"date") {
         programme->date = m_xml.readElementText(QXmlStreamReader::IncludeChildElements);
+    } else if (name == u"length") {
+        readLength(programme);
     } else if (name == u"episode-num") {
         readEpisodeNumber(programme);
     } else if (name == u"audio") {
@@ -189,6 +119,21 @@ void DocumentReader::readEpisodeNumber(RawProgramme* programme)
         programme->onscreen = value;
     else if (system == u"xmltv_ns" && programme->xmltvNs.isEmpty())
         programme->xmltvNs = value;
+}
+
+// "90" minutes, or the seconds or hours its units say; anything else is no length.
+void DocumentReader::readLength(RawProgramme* programme)
+{
+    const QStringView units = m_xml.attributes().value(QLatin1StringView("units"));
+    const qint64 unit = units == u"seconds"   ? 1
+                        : units == u"minutes" ? 60
+                        : units == u"hours"   ? 3600
+                                              : 0;
+    bool ok = false;
+    const qint64 count =
+        m_xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed().toLongLong(&ok);
+    if (ok && unit > 0 && count > 0 && count <= 7 * 24 * 3600 / unit)
+        programme->lengthSecs = count * unit;
 }
 
 void DocumentReader::readAudio(RawProgramme* programme)

@@ -4,12 +4,14 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTimeZone>
 #include <QXmlStreamReader>
 
+#include <functional>
 #include <optional>
 
-// An XMLTV document as it is written: its channels and programmes before they become stations
-// and the guide's entries.
+// An XMLTV document as it is written: its channels and programmes before they become stations and
+// the guide's entries, handed on one at a time as they are read.
 namespace obzorka::server::xmltv {
 
 struct LangText
@@ -26,9 +28,12 @@ struct RawChannel
 
 struct RawProgramme
 {
-    QString channel;
-    QDateTime start; // Prague time
-    QDateTime stop;  // Prague time; invalid when the document gives none
+    qint64 line = 0; // where the programme begins in the document
+    QString channel; // empty when the document gives none
+    QString startText;
+    std::optional<QDateTime> start; // Prague time; none when missing or not a time
+    std::optional<QDateTime> stop;  // Prague time; none when missing or not a time
+    std::optional<qint64> lengthSecs;
     QList<LangText> titles;
     QList<LangText> subTitles;
     QList<LangText> descriptions;
@@ -43,34 +48,30 @@ struct RawProgramme
     bool blackAndWhite = false;
 };
 
-// Collects the channels and programmes of a document; any problem stops it as an XML error.
+// Reads a document from start to end; only a document that is not XML, or not XMLTV, fails.
 class DocumentReader
 {
 public:
-    explicit DocumentReader(const QByteArray& xml) : m_xml(xml) {}
+    // Times without a zone are in `unzoned`.
+    DocumentReader(QIODevice* device, const QTimeZone& unzoned);
 
-    bool read();
+    bool read(const std::function<void(RawChannel&&)>& channel,
+              const std::function<void(RawProgramme&&)>& programme);
     // What went wrong and where: our Czech text, or the XML reader's own after a place.
     QString errorMessage() const;
 
-    QList<RawChannel> channels;
-    QList<RawProgramme> programmes;
-
 private:
-    void fail(const QString& message) { m_xml.raiseError(message); }
     LangText langText();
-    void readChannel();
-    void readProgramme();
-    bool readProgrammeAttributes(RawProgramme* programme);
-    std::optional<QDateTime> timeAttribute(const QXmlStreamAttributes& attributes,
-                                           QLatin1StringView name, const QString& what,
-                                           qint64 line);
+    RawChannel readChannel();
+    RawProgramme readProgramme();
     void readProgrammeElement(RawProgramme* programme);
     void readEpisodeNumber(RawProgramme* programme);
+    void readLength(RawProgramme* programme);
     void readAudio(RawProgramme* programme);
     void readVideo(RawProgramme* programme);
 
     QXmlStreamReader m_xml;
+    QTimeZone m_unzoned;
 };
 
 } // namespace obzorka::server::xmltv

@@ -329,13 +329,15 @@ TEST_F(Run, FileNamesTravelWholeAndNoneLeavesItsFolder)
 {
     const QString odd = "Pořad č. 1 (nový)#2 100%.png";
     const QStringList names{"../utek.png", odd};
+    QList<server::Programme> programmes = listings.programmes.all();
     for (int i = 0; i < names.size(); ++i) {
-        server::Programme& programme = listings.programmes[i];
-        programme.image1 = names.at(i);
-        programme.station = "ČT1";
-        programme.day = QDate::currentDate();
+        programmes[i].image1 = names.at(i);
+        programmes[i].station = "ČT1";
+        programmes[i].day = QDate::currentDate();
         listings.images.insert(names.at(i), "PNG " + names.at(i).toUtf8());
     }
+    listings.programmes = {};
+    listings.programmes += programmes;
     listings.banners.first().otherFiles.insert("logo?2 č.png", "GIF89a");
     listings.banners.last().id = "..";
     listings.banners.last().otherFiles.insert("..\\ven.gif", "GIF89a");

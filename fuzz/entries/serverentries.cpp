@@ -3,6 +3,7 @@
 
 #include "xmltv.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QSet>
 
@@ -49,6 +50,15 @@ QString checkListings(const Listings& listings)
 
 } // namespace
 
+// Reads the document into the listings; false with the reason when it is refused.
+bool read(QByteArray xml, const ChannelMap& map, Listings* listings, QString* error)
+{
+    QBuffer buffer(&xml);
+    buffer.open(QIODevice::ReadOnly);
+    FeedReport report;
+    return readXmltv(&buffer, map, QTimeZone::utc(), listings, &report, error);
+}
+
 QString xmltvDocument(QByteArrayView input)
 {
     const QByteArray xml = input.toByteArray();
@@ -57,19 +67,14 @@ QString xmltvDocument(QByteArrayView input)
     Listings listings;
     listings.stations << Station{QStringLiteral("Nova"), 2};
     QString error;
-    if (!readXmltv(xml, map, &listings, &error)) {
-        if (error.isEmpty())
-            return QStringLiteral("a refused document gave no reason");
-        if (listings.stations.size() != 1 || !listings.programmes.isEmpty())
-            return QStringLiteral("a refused document changed the listings");
-        return {};
-    }
+    if (!read(xml, map, &listings, &error))
+        return error.isEmpty() ? QStringLiteral("a refused document gave no reason") : QString();
     const QString broken = checkListings(listings);
     if (!broken.isEmpty())
         return broken;
     const qsizetype stations = listings.stations.size();
     const qsizetype programmes = listings.programmes.size();
-    if (!readXmltv(xml, map, &listings, &error) || listings.stations.size() != stations ||
+    if (!read(xml, map, &listings, &error) || listings.stations.size() != stations ||
         listings.programmes.size() != programmes)
         return QStringLiteral("reading the document again added to the listings");
     return {};

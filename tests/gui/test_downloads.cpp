@@ -81,9 +81,10 @@ TEST_F(Guide, TheGuideFillsItselfFromTheServerWhileTheWindowRuns)
     server::Programme moved = *marked;
     ++moved.hod1;
     ++moved.hod2;
-    listings.changes = {moved};
+    listings.changes = {};
+    listings.changes << moved;
     ReferenceServer server(listings, true);
-    prepare([&](store::Store& store) { test::mark(store, int(marked->id)); });
+    prepare([&](store::Store& store) { test::mark(store, int(moved.id)); });
     guide = application(server.address());
     int reminderChecks = 0;
     QObject::connect(&guide->downloadHost(), &app::DownloadHost::runReminderCheckDue,
@@ -92,7 +93,7 @@ TEST_F(Guide, TheGuideFillsItselfFromTheServerWhileTheWindowRuns)
     EXPECT_TRUE(guide->downloading()); // the tick at the end of start-up started a run
     settle();
     EXPECT_GE(reminderChecks, days); // before each listing round, and each image
-    EXPECT_EQ(guide->reminderDesk()->next().id, marked->id);
+    EXPECT_EQ(guide->reminderDesk()->next().id, moved.id);
     EXPECT_EQ(guide->reminderDesk()->next().at, QDateTime(tomorrow, QTime(moved.hod1, moved.min1)));
     EXPECT_TRUE(guide->mainWindow()->mainPane()->page().contains("vypisinf.htm?id="));
     EXPECT_TRUE(child("Command1_1")->isVisible());

@@ -100,7 +100,8 @@ TEST_F(Server, LoginBodyAndErrorReplies)
 }
 
 // A day far ahead brings nothing, a day long gone starts from yesterday; the change feed brings
-// the changes of the received stations; a malformed or missing posl is an error text.
+// the changes of the received stations on the days the guide holds; a malformed or missing posl
+// is an error text.
 TEST_F(Server, ListingsChangesMalformedRequestsAndPackingWithGzipOnly)
 {
     login();
@@ -109,7 +110,10 @@ TEST_F(Server, ListingsChangesMalformedRequestsAndPackingWithGzipOnly)
     int changes = 0;
     for (const Programme& programme : listings.changes)
         changes += QStringList{"ČT1", "ČT2", "Markíza"}.contains(programme.station);
-    EXPECT_EQ(records("", "generzme.php"), changes);
+    const QString heldAll = "ČT1,1.1.2099;ČT2,1.1.2099;Markíza,1.1.2099;";
+    EXPECT_EQ(records(heldAll, "generzme.php"), changes);
+    EXPECT_EQ(records("", "generzme.php"), 0);
+    EXPECT_EQ(records("ČT1,1.1.2000;ČT2,1.1.2000;Markíza,1.1.2000;", "generzme.php"), 0);
     EXPECT_TRUE(get(gener("ČT1;")).endsWith(".ER."));
     EXPECT_TRUE(get(gener("ČT1,31.2.2026;")).endsWith(".ER."));
     EXPECT_TRUE(get("/program/gener.php").endsWith(".ER."));

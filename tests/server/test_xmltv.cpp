@@ -1,5 +1,6 @@
 #include "xmltv.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -27,24 +28,35 @@ QByteArray tv(QStringView body)
     return QString(u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<tv>" % body % u"</tv>").toUtf8();
 }
 
+bool readInto(QByteArray xml, const ChannelMap& map, Listings* listings)
+{
+    QBuffer buffer(&xml);
+    buffer.open(QIODevice::ReadOnly);
+    FeedReport report;
+    QString error;
+    const bool read = readXmltv(&buffer, map, QTimeZone::utc(), listings, &report, &error);
+    EXPECT_TRUE(read) << error.toStdString();
+    return read;
+}
+
 Listings read(const QString& body, const ChannelMap& map = {})
 {
     Listings listings;
-    QString error;
-    EXPECT_TRUE(readXmltv(tv(body), map, &listings, &error)) << error.toStdString();
+    readInto(tv(body), map, &listings);
     return listings;
 }
 
-Programme only(QStringView inner)
+// The programme of the inner elements, titled "T" when they give no title.
+Programme only(const QString& inner)
 {
-    return read(prog(u"20261207201500 +0100", u"20261207210000 +0100", inner)).programmes.value(0);
+    const QString titled = inner.contains(u"<title") ? inner : u"<title>T</title>" + inner;
+    return read(prog(u"20261207201500 +0100", u"20261207210000 +0100", titled)).programmes.value(0);
 }
 
 } // namespace
 
-// The broadcast day begins at six; offsets become Prague time, whose clocks skip an hour in
-// spring (a skipped time reads as if they had not moved yet) and repeat one in autumn;
-// programmes not ending after they start are skipped.
+// The broadcast day begins at six; times become Prague time, whose clocks skip an hour in spring
+// and repeat one in autumn.
 TEST(XmltvTimes, BroadcastDayHoursInPragueTime)
 {
     const std::tuple<QStringView, QStringView, const char*> cases[] = {
@@ -54,15 +66,12 @@ TEST(XmltvTimes, BroadcastDayHoursInPragueTime)
         {u"20261207191500 +0000", u"20261207201500 +0000", "7.12. 20:15-21:15"},
         {u"20261207221500 +0200", u"20261207231500 +0200", "7.12. 21:15-22:15"},
         {u"20260715181500 +0000", u"20260715191500+0000", "15.7. 20:15-21:15"},
-        {u"20260715201530", u"202607152130", "15.7. 20:15-21:30"},
+        {u"20260715181530", u"202607151930", "15.7. 20:15-21:30"},
         {u"20260329013000 +0100", u"20260329033000 +0200", "28.3. 25:30-27:30"},
-        {u"20260329023000", u"20260329040000", "28.3. 27:30-28:00"},
         {u"20261025003000 +0000", u"20261025013000 +0000", "24.10. 26:30-26:30"},
-        {u"20261207200000 +0100", u"20261207200000 +0100", "0 programmes"},
-        {u"20261207200000 +0100", u"20261207190000 +0100", "0 programmes"},
     };
     for (const auto& [start, stop, shown] : cases) {
-        const QList<Programme> found = read(prog(start, stop)).programmes;
+        const QList<Programme> found = read(prog(start, stop)).programmes.all();
         const Programme p = found.value(0);
         EXPECT_EQ(found.size() != 1
                       ? QString("%1 programmes").arg(found.size())
@@ -71,16 +80,6 @@ TEST(XmltvTimes, BroadcastDayHoursInPragueTime)
                   shown)
             << start.toString().toStdString();
     }
-    // A missing stop is the next start on the channel.
-    const Listings listings =
-        read(prog(u"20261207220000 +0100", {}) + prog(u"20261207200000 +0100", {}) +
-             prog(u"20261207203000 +0100", {}, u"<title>B</title>", u"b") +
-             prog(u"20261207210000 +0100", {}));
-    ASSERT_EQ(listings.programmes.size(), 4);
-    QList<int> ends;
-    for (const Programme& p : listings.programmes)
-        ends << p.hod2 * 100 + p.min2;
-    EXPECT_EQ(ends, QList<int>({2300, 2100, 2130, 2200}));
 }
 
 // Title, short and long information (Czech preferred, then the first; the short one joins
@@ -96,25 +95,25 @@ TEST(XmltvTexts, TextsTypeAndFlags)
         {u"<title>A|B</title><sub-title>C|D</sub-title><desc>E|F</desc>", "A/B|C/D|E/F||"},
         {u"<sub-title>Návrat</sub-title><episode-num system=\"xmltv_ns\">1.4/10.0/1</episode-num>"
          u"<date>19840312</date>",
-         "|Návrat, řada 2, díl 5, (1984)|||"},
-        {u"<episode-num system=\"xmltv_ns\"> . 0 . </episode-num>", "|díl 1|||"},
+         "T|Návrat, řada 2, díl 5, (1984)|||"},
+        {u"<episode-num system=\"xmltv_ns\"> . 0 . </episode-num>", "T|díl 1|||"},
         {u"<episode-num system=\"xmltv_ns\">2.3.</episode-num><episode-num system=\"onscreen\">"
          u"S03E04</episode-num>",
-         "|S03E04|||"},
-        {u"<date>1984</date>", "|(1984)|||"},
+         "T|S03E04|||"},
+        {u"<date>1984</date>", "T|(1984)|||"},
         {u"<title>Joe</title><video><colour>no</colour></video>", "Joe (čb)||||"},
         {u"<title>Kolja</title><video><colour>yes</colour></video>", "Kolja||||"},
-        {u"<category>Drama</category><category>movie</category>", "|||F|"},
-        {u"<audio><stereo>stereo</stereo></audio>", "||||s"},
-        {u"<audio><stereo>Dolby Digital</stereo></audio>", "||||s"},
-        {u"<audio><stereo>surround</stereo></audio>", "||||s"},
-        {u"<audio><stereo>bilingual</stereo></audio>", "||||d"},
-        {u"<audio><stereo>mono</stereo></audio>", "||||"},
-        {u"<subtitles type=\"teletext\"><language>cs</language></subtitles>", "||||t"},
-        {u"<subtitles/>", "||||t"},
-        {u"<subtitles type=\"deaf-signed\"/>", "||||z"}};
+        {u"<category>Drama</category><category>movie</category>", "T|||F|"},
+        {u"<audio><stereo>stereo</stereo></audio>", "T||||s"},
+        {u"<audio><stereo>Dolby Digital</stereo></audio>", "T||||s"},
+        {u"<audio><stereo>surround</stereo></audio>", "T||||s"},
+        {u"<audio><stereo>bilingual</stereo></audio>", "T||||d"},
+        {u"<audio><stereo>mono</stereo></audio>", "T||||"},
+        {u"<subtitles type=\"teletext\"><language>cs</language></subtitles>", "T||||t"},
+        {u"<subtitles/>", "T||||t"},
+        {u"<subtitles type=\"deaf-signed\"/>", "T||||z"}};
     for (const auto& [inner, shown] : cases) {
-        const Programme p = only(inner);
+        const Programme p = only(inner.toString());
         const QString flags = QLatin1String(p.stereo ? "s" : "") + (p.dual ? "d" : "") +
                               (p.subtitles ? "t" : "") + (p.signLanguage ? "z" : "");
         EXPECT_EQ(
@@ -143,12 +142,11 @@ TEST(XmltvIds, StableFromChannelAndStartMoment)
     Listings listings = read(body);
     ASSERT_EQ(listings.programmes.size(), 2);
     EXPECT_EQ(read(body).programmes, listings.programmes);
-    EXPECT_EQ(listings.programmes[0].title, "T");
-    EXPECT_NE(listings.programmes[0].id, listings.programmes[1].id);
+    EXPECT_EQ(listings.programmes.at(0).title, "T");
+    EXPECT_NE(listings.programmes.id(0), listings.programmes.id(1));
     for (const Programme& p : listings.programmes)
         EXPECT_TRUE(p.id > 0 && p.id < (qint64(1) << 47)) << p.id;
-    QString error;
-    ASSERT_TRUE(readXmltv(tv(prog(u"20261207201500 +0100", {})), {}, &listings, &error));
+    ASSERT_TRUE(readInto(tv(prog(u"20261207201500 +0100", {})), {}, &listings));
     EXPECT_EQ(listings.programmes.size(), 2);
     EXPECT_EQ(listings.stations.size(), 2);
 }
@@ -166,8 +164,7 @@ TEST(XmltvStations, UnmappedChannelsNumberedFrom5000AndNamesFreeOfReplySeparator
                          u"<channel id=\"y.uk\"><display-name>Y</display-name></channel>" %
                          prog(u"20261207201500 +0100", {}, u"<title>T</title>", u"ct1.cz") %
                          prog(u"20261207201500 +0100", {}, u"<title>T</title>", u"z.at");
-    QString error;
-    ASSERT_TRUE(readXmltv(tv(body), map, &listings, &error)) << error.toStdString();
+    ASSERT_TRUE(readInto(tv(body), map, &listings));
     QStringList stations;
     for (const Station& station : listings.stations)
         stations << station.name % u' ' % QString::number(station.number);
@@ -229,27 +226,4 @@ TEST(XmltvChannelMap, ReadsLinesAndNamesTheBadOne)
     EXPECT_EQ(map.byChannel.size(), 2);
     EXPECT_FALSE(readChannelMap(dir.filePath(u"missing.txt"_qs), &map, &error));
     EXPECT_TRUE(error.contains(u"missing.txt")) << error.toStdString();
-}
-
-TEST(XmltvErrors, MalformedDocumentsFailWithAMessage)
-{
-    const QList<QByteArray> documents{
-        tv(u"<channel id=\"x\"/><programme channel=\"x\" start=\"20261207201500 +0100\">"
-           u"<title>T</programme>"),
-        QByteArray("<tv></tv><tv/>"),
-        QByteArray(""),
-        QByteArray("<rss></rss>"),
-        tv(u"<programme start=\"20261207201500 +0100\"/>"),
-        tv(u"<programme channel=\"a\" start=\"2026-12-07 20:15\"/>"),
-        tv(u"<programme channel=\"a\" start=\"20261207201500 +0100\" stop=\"20261232\"/>"),
-        tv(u"<channel><display-name>A</display-name></channel>"),
-    };
-    for (const QByteArray& document : documents) {
-        Listings listings;
-        listings.stations << Station{u"Older"_qs, 1};
-        QString error;
-        EXPECT_FALSE(readXmltv(document, {}, &listings, &error)) << document.toStdString();
-        EXPECT_FALSE(error.isEmpty()) << document.toStdString();
-        EXPECT_EQ(listings.stations.size(), 1);
-    }
 }
