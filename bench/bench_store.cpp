@@ -1,6 +1,9 @@
 // The statement runner against bare SQLite on the same query and store, in one run: what the
-// runner's binding, dialect functions and row copying cost.
+// runner's binding, dialect functions and row copying cost. And a login reply naming ten
+// thousand stations applied to an empty store, against inserting as many rows in one
+// transaction.
 #include "store/store.h"
+#include "sync/login.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -70,6 +73,46 @@ void BM_Provedsql(benchmark::State& state)
     }
 }
 BENCHMARK(BM_Provedsql);
+
+constexpr int manyStations = 10000;
+
+// A fresh empty store, made outside the timed part.
+void freshStore(benchmark::State& state, QTemporaryDir& folder, obzorka::store::Store& store)
+{
+    state.PauseTiming();
+    store.otevridb(folder.path(), nullptr);
+    state.ResumeTiming();
+}
+
+void BM_LoginOfTenThousandStations(benchmark::State& state)
+{
+    QStringList entries;
+    for (int i = 1; i <= manyStations; ++i)
+        entries << QStringLiteral("1Stanice %1;%1").arg(i);
+    const obzorka::sync::LoginBody body{entries.join(u','), {}, {}, {}};
+    for (auto _ : state) {
+        QTemporaryDir folder;
+        obzorka::store::Store store;
+        freshStore(state, folder, store);
+        benchmark::DoNotOptimize(obzorka::sync::applyLogin(store, body).stationsAdded);
+    }
+}
+BENCHMARK(BM_LoginOfTenThousandStations)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_InsertTenThousandStations(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QTemporaryDir folder;
+        obzorka::store::Store store;
+        freshStore(state, folder, store);
+        obzorka::store::Store::Transaction plain(store);
+        for (int i = 1; i <= manyStations; ++i)
+            store.provedsql("INSERT INTO televize (tv, povoleno, pozice, idtv) VALUES (?, 1, 0, ?)",
+                            {QStringLiteral("Stanice %1").arg(i), i});
+        plain.commit();
+    }
+}
+BENCHMARK(BM_InsertTenThousandStations)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

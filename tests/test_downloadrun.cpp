@@ -52,6 +52,21 @@ protected:
                 return true;
             });
         });
+        // A byte every 50 ms for ever, so that only the deadline ends the fetch; and a reply
+        // longer than any cap.
+        server.Get("/drip", [this](auto&, auto& r) {
+            r.set_chunked_content_provider("text/html", [this](size_t, auto& sink) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                return !released && sink.write("x", 1);
+            });
+        });
+        server.Get("/huge", [](auto&, auto& r) {
+            r.set_content_provider(
+                size_t(17) << 20, "image/png", [](size_t, size_t length, auto& sink) {
+                    const std::string chunk(std::min<size_t>(length, 65536), 'x');
+                    return sink.write(chunk.data(), chunk.size());
+                });
+        });
         server.Get("/echo", [](auto& q, auto& r) {
             r.set_content(q.get_param_value("heslo"), "application/octet-stream");
         });
@@ -113,9 +128,12 @@ TEST_F(Fetch, StatusesRedirectsAndWhatBecomesAFile)
         {"/odmitnuto", 403, "<missing>", "Ucet je zablokovan..ER."},
         {"/slow", 0, "<missing>", ""}, // slower than the time-out
         {"/halfway", 0, "<missing>", ""},
+        {"/drip", 0, "<missing>", ""}, // past the deadline
+        {"/huge", 0, "<missing>", ""}, // past the cap of a file
     };
     Fetcher fetcher(stop);
     fetcher.timeoutMs = 400;
+    fetcher.deadlineMs = 1000;
     const QString target = folder.path() + "/soubor.bin";
     for (const auto& [path, status, bytes, body] : cases) {
         writeFile(target, QByteArray(4096, 'x')); // a longer older file
@@ -127,6 +145,7 @@ TEST_F(Fetch, StatusesRedirectsAndWhatBecomesAFile)
         EXPECT_EQ(fetched.body.toStdString(), body ? body : fetched.body.toStdString()) << path;
     }
     EXPECT_EQ(fetcher.readUrl(QUrl("http://127.0.0.1:1/nic")).status, 0);
+    EXPECT_EQ(fetcher.readUrl(url("/huge")).status, 0); // past the cap of a text too
 }
 
 // A raised stop flag ends the wait, bringing nothing and no file.

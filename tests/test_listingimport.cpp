@@ -74,6 +74,9 @@ TEST_F(Import, EveryFieldLandsInItsColumn)
     EXPECT_EQ(mergeListings(store, records({record(4712, "Nový")})).added, 0);
     EXPECT_EQ(mergeChanges(store, records({record(99)})).changed, 0);
     EXPECT_EQ(entries(), changed);
+    // A text is kept to 4,096 characters, whatever the server sends.
+    mergeListings(store, records({record(77, QString(5000, u'x'))}));
+    EXPECT_EQ(one("SELECT length(nazev) AS v FROM program WHERE id=77"), "4096");
 }
 
 TEST_F(Import, RecordsThatCannotBeStoredAreSkippedAndCounted)

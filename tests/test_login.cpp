@@ -125,11 +125,25 @@ TEST_F(Login, RemovalsDeletionsBannersAndTheMessage)
               "Pozor, 'nová' verze ");
 }
 
-TEST_F(Login, AFailureLeavesTheStoreAsItWas)
+// Ten thousand stations are applied, the first 96 in slots; a stop raised meanwhile, or a
+// failure, leaves the store as it was; a message is kept to 64 KB.
+TEST_F(Login, ManyStationsAndAStopOrAFailureLeavingTheStoreAsItWas)
 {
     test::addStation(store, "ČT1", 1, 1);
+    QStringList many;
+    for (int i = 0; i < 10000; ++i)
+        many << QString("1Stanice %1;%1").arg(i + 10);
+    const std::atomic<bool> stop{true};
+    EXPECT_TRUE(applyLogin(store, {many.join(','), {}, "Zpráva", {}}, &stop).stopped);
+    EXPECT_EQ(count("televize") + count("nastaveni WHERE polozka='posledni_zprava'"), "10");
+    EXPECT_EQ(apply(many.join(',') + ",1čt1;1", {}, QString(70000, u'z')).stationsAdded, 10000);
+    EXPECT_EQ(one("SELECT count(*) || ' ' || sum(pozice>0) || ' ' || sum(povoleno) AS v FROM "
+                  "televize"),
+              "10001 96 10001");
+    EXPECT_EQ(store::Settings(store).read(store::settingkeys::posledniZprava).size(), 65536);
+
     store.provedsql("DROP TABLE reklama");
-    EXPECT_THROW(apply("", "", "Zpráva", "1"), test::SqlError);
-    EXPECT_EQ(count("televize WHERE prozruseni=0"), "1");
-    EXPECT_EQ(count("nastaveni WHERE polozka='posledni_zprava'"), "0");
+    EXPECT_THROW(apply("", "", "Jiná zpráva", "1"), test::SqlError);
+    EXPECT_EQ(count("televize WHERE prozruseni=0"), "10001");
+    EXPECT_EQ(store::Settings(store).read(store::settingkeys::posledniZprava).size(), 65536);
 }

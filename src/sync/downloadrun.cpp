@@ -36,7 +36,10 @@ public:
         const Fetched reply = ask(QStringLiteral("/tvdost.php"), {});
         if (!usable(reply))
             return m_result;
-        const LoginOutcome login = applyLogin(m_store, parseLoginBody(parseReply(reply.body).body));
+        const LoginOutcome login =
+            applyLogin(m_store, parseLoginBody(parseReply(reply.body).body), &m_stop);
+        if (login.stopped)
+            return m_result;
         m_result.stations = int(m_store.provedsql(QStringLiteral("SELECT * FROM televize")).size());
         if (m_settings.loggedIn)
             m_settings.loggedIn(login.newMessage);

@@ -42,8 +42,10 @@ Fetched Fetcher::readUrl(const QUrl& url, const QString& file)
 {
     QUrl address = url;
     Answer answer;
+    const QDeadlineTimer deadline(deadlineMs);
+    const qint64 maxBytes = file.isEmpty() ? maxTextBytes : maxFileBytes;
     for (int redirects = 0;; ++redirects) {
-        answer = getOnce(address);
+        answer = getOnce(address, deadline, maxBytes);
         if (answer.redirect.isEmpty())
             break;
         // Only the server asked may answer: a redirect elsewhere, or a loop, is a failed fetch.
@@ -65,7 +67,7 @@ Fetched Fetcher::readUrl(const QUrl& url, const QString& file)
     return fetched;
 }
 
-Fetcher::Answer Fetcher::getOnce(const QUrl& url)
+Fetcher::Answer Fetcher::getOnce(const QUrl& url, const QDeadlineTimer& deadline, qint64 maxBytes)
 {
     // A stop raised before the request leaves means it never leaves.
     if (m_stop)
@@ -76,6 +78,8 @@ Fetcher::Answer Fetcher::getOnce(const QUrl& url)
     // both ends more time than it saves on the wire.
     request.setRawHeader("Accept-Encoding", "identity");
     QNetworkReply* reply = m_network.get(request);
+    // Held back at the cap: a reply longer than that is never read whole.
+    reply->setReadBufferSize(maxBytes + 1);
 
     // The wait goes in rounds: each lets the stop flag end the fetch and moves the tray icon.
     QEventLoop wait;
@@ -83,12 +87,18 @@ Fetcher::Answer Fetcher::getOnce(const QUrl& url)
     round.setInterval(roundMs);
     QObject::connect(&round, &QTimer::timeout, &wait, &QEventLoop::quit);
     QObject::connect(reply, &QNetworkReply::finished, &wait, &QEventLoop::quit);
+    // A reply that says or grows longer than the cap is not read on.
+    QObject::connect(reply, &QNetworkReply::downloadProgress, &wait,
+                     [maxBytes, reply](qint64 received, qint64 total) {
+                         if (received > maxBytes || total > maxBytes)
+                             reply->abort();
+                     });
     QObject::connect(reply, &QNetworkReply::readyRead, &wait, [this] {
         if (m_animate)
             m_animate(301);
     });
     round.start();
-    while (!reply->isFinished() && !m_stop) {
+    while (!reply->isFinished() && !m_stop && !deadline.hasExpired()) {
         wait.exec();
         if (m_animate)
             m_animate(1);
@@ -96,10 +106,12 @@ Fetcher::Answer Fetcher::getOnce(const QUrl& url)
     if (!reply->isFinished())
         reply->abort();
 
-    // Errors below 200 are the connection's (refused, closed halfway, timed out, stopped):
-    // no whole reply came. Above, the server answered with an error status and its own text.
+    // Errors below 200 are the connection's (refused, closed halfway, timed out, stopped, cut
+    // off at the deadline or the cap): no whole reply came. Above, the server answered with an
+    // error status and its own text.
     const QNetworkReply::NetworkError error = reply->error();
-    const bool replied = !m_stop && (error == QNetworkReply::NoError || error >= 200);
+    const bool replied = !m_stop && reply->bytesAvailable() <= maxBytes &&
+                         (error == QNetworkReply::NoError || error >= 200);
     Answer answer;
     if (replied) {
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QNetworkAccessManager>
 #include <QString>
 #include <QUrl>
@@ -31,13 +32,19 @@ struct Fetched
 
 // Fetches addresses one at a time on the thread that made it, waiting in rounds of
 // `roundMs` so that the stop flag ends a fetch within one round. A server that sends
-// nothing for `timeoutMs` ends the fetch as failed. Redirects are followed up to
-// maxRedirects times on the same server; one to another server, or one more, fails.
+// nothing for `timeoutMs`, or has not sent the whole reply `deadlineMs` after the fetch began
+// (redirects included), ends the fetch as failed; so does a reply longer than its cap. Redirects
+// are followed up to maxRedirects times on the same server; one to another server, or one
+// more, fails.
 class Fetcher
 {
 public:
     using Animation = std::function<void(int units)>;
     static constexpr int maxRedirects = 5;
+    // The longest reply read for its text (a listing round, the station list) and for a file
+    // (an illustration, a banner file).
+    static constexpr qint64 maxTextBytes = 16 << 20;
+    static constexpr qint64 maxFileBytes = 5 << 20;
 
     explicit Fetcher(const std::atomic<bool>& stop, Animation animate = {});
 
@@ -48,6 +55,7 @@ public:
 
     int roundMs = 100;
     int timeoutMs = 30000;
+    int deadlineMs = 30000;
 
 private:
     // One request without following redirects.
@@ -57,7 +65,7 @@ private:
         QByteArray bytes; // the body as it came, for a file
         QUrl redirect;    // where a 3xx reply sends the client, empty otherwise
     };
-    Answer getOnce(const QUrl& url);
+    Answer getOnce(const QUrl& url, const QDeadlineTimer& deadline, qint64 maxBytes);
 
     const std::atomic<bool>& m_stop;
     Animation m_animate;

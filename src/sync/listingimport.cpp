@@ -43,12 +43,16 @@ bool timeOfDay(const std::optional<qint64>& hour, const std::optional<qint64>& m
     return hour && minute && *hour >= 0 && *hour <= lastHour && *minute >= 0 && *minute <= 59;
 }
 
-// A stored text: the field without any "|".
+// A stored text: the field without any "|", and no longer than any text of a programme needs to
+// be, so that a hostile server cannot fill the store with one record.
 QString storedText(QStringView field)
 {
+    constexpr qsizetype maxLength = 4096;
     QString text = field.toString();
-    if (field.contains(QLatin1Char('|')))
+    if (text.contains(QLatin1Char('|')))
         text.remove(QLatin1Char('|'));
+    if (text.size() > maxLength)
+        text.truncate(text.at(maxLength - 1).isHighSurrogate() ? maxLength - 1 : maxLength);
     return text;
 }
 

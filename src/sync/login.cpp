@@ -3,6 +3,12 @@
 #include "store/blanks.h"
 #include "store/settings.h"
 #include "store/store.h"
+#include "store/utf8.h"
+
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSet>
 
 #include <array>
 #include <optional>
@@ -18,7 +24,37 @@ constexpr qsizetype markerLength = 4;
 constexpr int lastSlot = 96;
 constexpr int noSlot = 0;
 
-const QString sameStation = QStringLiteral(" WHERE trim(lcase(tv))=trim(lcase(?))");
+// How often the station list looks at the stop flag.
+constexpr int stopCheckEvery = 256;
+
+// A station's name as the store's statements compare names, trim(lcase(tv)): in lower case and
+// without the blanks at its ends.
+QString stationKey(const QString& name)
+{
+    const QByteArray bytes = name.toUtf8();
+    std::string lowered(store::utf8::lowerCapacity(size_t(bytes.size())), '\0');
+    lowered.resize(
+        store::utf8::lower(std::string_view(bytes.data(), size_t(bytes.size())), lowered.data()));
+    return store::trimBlanks(QString::fromStdString(lowered));
+}
+
+// The stations of the store by their key, read once, so that a list of thousands is applied
+// without a search of the table for each.
+class KnownStations
+{
+public:
+    explicit KnownStations(store::Store& store)
+    {
+        for (const store::Row& row :
+             store.provedsql(QStringLiteral("SELECT rowid AS r, tv FROM televize")))
+            m_rows[stationKey(row.text(u"tv"))] << row.number(u"r");
+    }
+    QList<qint64> rows(const QString& key) const { return m_rows.value(key); }
+    void add(const QString& key, qint64 row) { m_rows[key] << row; }
+
+private:
+    QHash<QString, QList<qint64>> m_rows;
+};
 
 // Optional sign and decimal digits only: "12.5", "1e3" or an empty number would be guessed at.
 std::optional<qint64> wholeNumber(const QString& text)
@@ -68,8 +104,11 @@ private:
     std::array<bool, lastSlot + 1> m_taken{};
 };
 
-QString applyMessage(store::Store& store, const QString& message)
+// The server's message, cut to a length a message window can show.
+QString applyMessage(store::Store& store, const QString& sent)
 {
+    constexpr qsizetype maxLength = 64 * 1024;
+    const QString message = sent.left(maxLength);
     if (message.isEmpty())
         return {};
     store::Settings settings(store);
@@ -79,17 +118,27 @@ QString applyMessage(store::Store& store, const QString& message)
     return message;
 }
 
+// The programmes of the stations named go, in one statement however many are named.
 void deleteProgrammes(store::Store& store, const QString& deletions)
 {
-    const QString statement = QStringLiteral("DELETE FROM program") + sameStation;
-    for (const QString& item : deletions.split(QLatin1Char(';'))) {
+    QSet<QString> keys;
+    for (const QString& item : deletions.split(QLatin1Char(';')))
         if (!store::trimBlanks(item).isEmpty())
-            store.provedsql(statement, {item});
-    }
+            keys.insert(stationKey(item));
+    if (keys.isEmpty())
+        return;
+    QJsonArray named;
+    for (const store::Row& row : store.provedsql(QStringLiteral("SELECT DISTINCT tv FROM program")))
+        if (keys.contains(stationKey(row.text(u"tv"))))
+            named.append(row.text(u"tv"));
+    store.provedsql(
+        QStringLiteral("DELETE FROM program WHERE tv IN (SELECT value FROM json_each(?))"),
+        {QString::fromUtf8(QJsonDocument(named).toJson(QJsonDocument::Compact))});
 }
 
 // Returns false when the entry cannot be used.
-bool applyStation(store::Store& store, FreeSlots& freeSlots, const QString& entry, int* added)
+bool applyStation(store::Store& store, KnownStations& known, FreeSlots& freeSlots,
+                  const QString& entry, int* added)
 {
     const QChar flag = entry.at(0);
     const QString rest = entry.mid(1);
@@ -100,18 +149,23 @@ bool applyStation(store::Store& store, FreeSlots& freeSlots, const QString& entr
     if (name.isEmpty() || !number)
         return false;
 
-    const bool known =
-        !store.provedsql(QStringLiteral("SELECT tv FROM televize") + sameStation, {name}).empty();
-    if (!known) {
+    const int received = flag == QLatin1Char('1') ? 1 : 0;
+    const QString key = stationKey(name);
+    const QList<qint64> rows = known.rows(key);
+    if (rows.isEmpty()) {
         const int slot = freeSlots.take(flag == QLatin1Char('0'));
-        store.provedsql(QStringLiteral("INSERT INTO televize (tv, povoleno, pozice, idtv) "
-                                       "VALUES (?, 0, ?, ?)"),
-                        {name, slot, *number});
+        store.provedsql(QStringLiteral("INSERT INTO televize (tv, povoleno, pozice, idtv, "
+                                       "prozruseni) VALUES (?, ?, ?, ?, 0)"),
+                        {name, received, slot, *number});
+        known.add(key, store.provedsql(QStringLiteral("SELECT last_insert_rowid() AS r"))
+                           .front()
+                           .number(u"r"));
         ++*added;
     }
-    const bool received = flag == QLatin1Char('1');
-    store.provedsql(QStringLiteral("UPDATE televize SET povoleno=?, prozruseni=0") + sameStation,
-                    {received ? 1 : 0, name});
+    for (const qint64 row : rows)
+        store.provedsql(
+            QStringLiteral("UPDATE televize SET povoleno=?, prozruseni=0 WHERE rowid=?"),
+            {received, row});
     return true;
 }
 
@@ -142,7 +196,7 @@ LoginBody parseLoginBody(const QString& body)
     return {line(0), line(1), line(2), line(3)};
 }
 
-LoginOutcome applyLogin(store::Store& store, const LoginBody& body)
+LoginOutcome applyLogin(store::Store& store, const LoginBody& body, const std::atomic<bool>* stop)
 {
     LoginOutcome outcome;
     store::Store::Transaction transaction(store);
@@ -159,10 +213,16 @@ LoginOutcome applyLogin(store::Store& store, const LoginBody& body)
     deleteProgrammes(store, body.deletions);
 
     FreeSlots freeSlots(store);
+    KnownStations known(store);
+    int applied = 0;
     for (const QString& entry : body.stations.split(QLatin1Char(','))) {
         if (store::trimBlanks(entry).isEmpty())
             continue;
-        if (!applyStation(store, freeSlots, entry, &outcome.stationsAdded))
+        if (stop && ++applied % stopCheckEvery == 0 && *stop) {
+            outcome.stopped = true;
+            return outcome; // the transaction is rolled back: the store stays as it was
+        }
+        if (!applyStation(store, known, freeSlots, entry, &outcome.stationsAdded))
             ++outcome.entriesSkipped;
     }
 

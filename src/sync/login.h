@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <atomic>
+
 namespace obzorka::store {
 class Store;
 } // namespace obzorka::store
@@ -42,11 +44,15 @@ struct LoginOutcome
     int stationsRemoved = 0;
     int entriesSkipped = 0; // station list entries that could not be used (no name, number not
                             // a whole number)
+    bool stopped = false;   // the stop flag came up: nothing was applied
 };
 
 // Applies a login body to the store in one transaction, in this order: mark every station for
 // removal; the message; the banner clearing flag; the programme deletions; the station list;
-// the removal of stations no longer listed. A failing statement leaves the store as it was.
-LoginOutcome applyLogin(store::Store& store, const LoginBody& body);
+// the removal of stations no longer listed. A failing statement, or the stop flag raised while
+// the station list is applied, leaves the store as it was. Each station is found by its name as
+// the store compares names (trim(lcase(tv))), from one reading of the table.
+LoginOutcome applyLogin(store::Store& store, const LoginBody& body,
+                        const std::atomic<bool>* stop = nullptr);
 
 } // namespace obzorka::sync
