@@ -4,10 +4,14 @@
 #include "webpages.h"
 
 #include <QDate>
+#include <QRegularExpression>
 #include <httplib.h>
 
 namespace obzorka::server {
 namespace {
+
+// When the request being answered on this worker thread came in.
+thread_local std::chrono::steady_clock::time_point requestStart;
 
 const char* const textType = "text/html";
 
@@ -77,9 +81,11 @@ ListingServer::ListingServer(Listings served, Accounts& accounts)
     m_http->set_tcp_nodelay(true);
     m_http->set_pre_routing_handler([this](const Request& q, Response&) {
         ++m_requests;
+        requestStart = std::chrono::steady_clock::now();
         offerOnlyGzip(const_cast<Request&>(q));
         return httplib::Server::HandlerResponse::Unhandled;
     });
+    m_http->set_logger([this](const Request& q, const Response& r) { logRequest(q, r); });
     m_http->set_error_handler([](const Request&, Response& r) {
         if (r.body.empty())
             r.set_content(
@@ -130,6 +136,45 @@ void ListingServer::stop()
     m_http->stop();
 }
 
+void ListingServer::setLog(std::function<void(const QString&)> log)
+{
+    m_log = std::move(log);
+}
+
+std::optional<QStringList> ListingServer::logIn(const QString& name, const QString& password,
+                                                const httplib::Request& request)
+{
+    const QString address = QString::fromStdString(request.remote_addr);
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (m_brake.holds(name, address, now))
+        return std::nullopt;
+    const auto stations = m_accounts.logIn(name, password);
+    if (!stations && m_brake.wrong(name, address, now) && m_log)
+        m_log(QStringLiteral("Jméno „%1“ z adresy %2: %3 chybných hesel za minutu, minutu se "
+                             "nezkouší.")
+                  .arg(name, address)
+                  .arg(GuessBrake::allowedWrong));
+    return stations;
+}
+
+void ListingServer::logRequest(const httplib::Request& request, const httplib::Response& response)
+{
+    if (!m_log)
+        return;
+    // The name and password never reach the log.
+    static const QRegularExpression account(QStringLiteral("([?&](jmeno|heslo)=)[^&]*"));
+    const QString target = QString::fromStdString(request.method + ' ' + request.target)
+                               .replace(account, QStringLiteral("\\1…"));
+    const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - requestStart);
+    m_log(QStringLiteral("%1 %2 %3 %4 %5 B %6 ms")
+              .arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODate),
+                   QString::fromStdString(request.remote_addr), target)
+              .arg(response.status)
+              .arg(response.body.size())
+              .arg(took.count()));
+}
+
 std::optional<QStringList> ListingServer::checkGuide(const httplib::Request& request,
                                                      httplib::Response& response)
 {
@@ -138,7 +183,7 @@ std::optional<QStringList> ListingServer::checkGuide(const httplib::Request& req
         return std::nullopt;
     }
     const auto stations =
-        m_accounts.logIn(guideValue(request, "jmeno"), guideValue(request, "heslo"));
+        logIn(guideValue(request, "jmeno"), guideValue(request, "heslo"), request);
     if (!stations)
         reply(response, protocol::error(QStringLiteral("Špatné přístupové jméno nebo heslo!")));
     return stations;
@@ -180,8 +225,7 @@ void ListingServer::listings(const httplib::Request& request, httplib::Response&
         const qsizetype comma = pair.lastIndexOf(QLatin1Char(','));
         const QDate day = comma > 0 ? protocol::parseDay(pair.mid(comma + 1)) : QDate();
         if (!day.isValid()) {
-            reply(response,
-                  protocol::error(QStringLiteral("Chybný parametr posl: „%1“.").arg(pair)));
+            reply(response, protocol::error(QStringLiteral("Chybný parametr posl.")));
             return;
         }
         held.insert(pair.left(comma).trimmed(), day);
@@ -252,11 +296,12 @@ void ListingServer::stationChoice(const httplib::Request& request, httplib::Resp
         for (const Station& station : stations)
             if (request.has_param(QStringLiteral("s%1").arg(station.number).toStdString()))
                 chosen << station.name;
-        QString problem;
-        page = m_accounts.setStations(name, password, chosen, &problem)
+        QString problem = QStringLiteral("Špatné přístupové jméno nebo heslo!");
+        page = logIn(name, password, request) &&
+                       m_accounts.setStations(name, password, chosen, &problem)
                    ? webpages::saved(chosen)
                    : webpages::message(problem);
-    } else if (const auto received = m_accounts.logIn(name, password)) {
+    } else if (const auto received = logIn(name, password, request)) {
         page = webpages::choiceForm(name, password, stations, *received);
     } else {
         page = webpages::message(QStringLiteral("Špatné přístupové jméno nebo heslo!"));

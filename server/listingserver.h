@@ -1,10 +1,12 @@
 #pragma once
 
 #include "accounts.h"
+#include "guessbrake.h"
 #include "listing.h"
 #include "paging.h"
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -42,6 +44,9 @@ public:
     std::shared_ptr<const ServedListings> served() const;
     // Serves these listings from now on; requests already begun finish on the ones they began with.
     void serve(Listings listings);
+    // Where each request is told when it has been answered (time, client, path without the
+    // name and password, status, bytes, milliseconds), and the brake on guessing speaks.
+    void setLog(std::function<void(const QString& line)> log);
 
     // Binds to the address; port 0 picks a free one. False when the address cannot be used.
     bool bind(const QString& address, int port);
@@ -63,10 +68,17 @@ private:
     // The account's stations, or nothing after writing the error reply for the guide.
     std::optional<QStringList> checkGuide(const httplib::Request& request,
                                           httplib::Response& response);
+    // The stations of the account, or nothing for a wrong name or password, or for a name the
+    // brake holds back from the client's address.
+    std::optional<QStringList> logIn(const QString& name, const QString& password,
+                                     const httplib::Request& request);
+    void logRequest(const httplib::Request& request, const httplib::Response& response);
 
     mutable std::mutex m_servedLock;
     std::shared_ptr<const ServedListings> m_served;
     Accounts& m_accounts;
+    GuessBrake m_brake;
+    std::function<void(const QString&)> m_log;
     std::unique_ptr<httplib::Server> m_http;
     int m_port = 0;
     std::atomic<int> m_requests{0};

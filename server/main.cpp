@@ -91,6 +91,7 @@ int main(int argc, char* argv[])
     }
 
     ListingServer server(std::move(*listings), accounts);
+    server.setLog([](const QString& line) { say(line, false); });
     if (!server.bind(options.listen, options.port)) {
         say(QStringLiteral("Na adrese %1:%2 nelze naslouchat.")
                 .arg(options.listen)
