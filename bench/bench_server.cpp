@@ -21,7 +21,7 @@ struct Fixture
 {
     Fixture()
         : listings(obzorka::bench::manyStations(40)),
-          accounts(folder.path() + QStringLiteral("/accounts.json"), true,
+          accounts(folder.path(), true,
                    obzorka::bench::stationNames(listings)),
           server(listings, accounts), index(listings.programmes)
     {

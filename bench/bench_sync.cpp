@@ -49,7 +49,7 @@ struct ServedListings
 {
     ServedListings()
         : listings(withoutImages(bench::manyStations(stationCount))),
-          accounts(folder.path() + QStringLiteral("/accounts.json"), true,
+          accounts(folder.path(), true,
                    bench::stationNames(listings)),
           http(listings, accounts)
     {

@@ -1,3 +1,4 @@
+#include "accountcommand.h"
 #include "accounts.h"
 #include "demolistings.h"
 #include "feedwatch.h"
@@ -54,6 +55,8 @@ void answerSignals(ListingServer& server, FeedWatch* watch)
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
+    if (QCoreApplication::arguments().value(1) == u"account")
+        return runAccountCommand(QCoreApplication::arguments());
     const ServerOptions options = parseServerOptions(QCoreApplication::arguments());
     if (options.help) {
         std::fputs(qUtf8Printable(serverUsage()), stdout);
@@ -82,11 +85,9 @@ int main(int argc, char* argv[])
     for (qsizetype i = 0; i < std::min<qsizetype>(8, listings->stations.size()); ++i)
         defaults << listings->stations.at(i).name;
     QDir().mkpath(options.dataFolder);
-    Accounts accounts(options.dataFolder + QStringLiteral("/accounts.json"), options.demo,
-                      defaults);
-    QString error;
-    if (!accounts.load(&error)) {
-        say(error, true);
+    Accounts accounts(options.dataFolder, options.demo, defaults);
+    if (!accounts.problem().isEmpty()) {
+        say(accounts.problem(), true);
         return 1;
     }
 

@@ -181,16 +181,17 @@ protected:
         QDir().mkpath(folder() + "/bmp/obr");
         listings = server::demoListings(QDate::currentDate(), 5);
         listings.message = "Vítejte u O'Brienů | nová sezóna";
-        useAccounts("accounts.json", true, {"ČT1", "ČT2", "Nova"});
+        useAccounts("demo", true, {"ČT1", "ČT2", "Nova"});
         settings.name = "eva";
         settings.password = "tajné & heslo";
         settings.imageFolder = folder() + "/bmp";
     }
     // (Re)starts the reference server with the fixture's listings and these accounts.
-    void useAccounts(const QString& file, bool demo, const QStringList& received)
+    void useAccounts(const QString& name, bool demo, const QStringList& received)
     {
+        QDir(serverFolder.path()).mkpath(name);
         accounts =
-            std::make_unique<server::Accounts>(serverFolder.path() + "/" + file, demo, received);
+            std::make_unique<server::Accounts>(serverFolder.path() + "/" + name, demo, received);
         http.reset(); // the old one stops before the new one binds
         http = std::make_unique<server::ListingServer>(listings, *accounts);
         ASSERT_TRUE(http->bind("127.0.0.1", 0));
@@ -269,7 +270,7 @@ TEST_F(Run, APausedPullKeepsWholeRoundsAndTheNextRunBringsTheRest)
 // A wrong account is an error reply that stores nothing.
 TEST_F(Run, AWrongAccountIsAnErrorReply)
 {
-    useAccounts("closed.json", false, {});
+    useAccounts("closed", false, {});
     const sync::RunResult wrong = run();
     EXPECT_EQ(ended(wrong), "ErrorReply 1");
     EXPECT_TRUE(wrong.wrongPassword);
@@ -360,7 +361,7 @@ TEST_F(Run, FileNamesTravelWholeAndNoneLeavesItsFolder)
     listings.banners.first().otherFiles.insert("logo?2 č.png", "GIF89a");
     listings.banners.last().id = "..";
     listings.banners.last().otherFiles.insert("..\\ven.gif", "GIF89a");
-    useAccounts("accounts.json", true, {"ČT1", "ČT2", "Nova"});
+    useAccounts("demo", true, {"ČT1", "ČT2", "Nova"});
     store.provedsql("INSERT INTO obrpronacteni (obr, datum) VALUES ('日本.png', date('now'))");
     const sync::RunResult result = run();
     EXPECT_EQ(ended(result) + " " + QString::number(result.namesSkipped), "Done 4320 1");

@@ -117,7 +117,7 @@ protected:
     }
 
     QTemporaryDir folder;
-    server::Accounts accounts{folder.path() + "/accounts.json", true, {"ČT1", "ČT2", "Nova"}};
+    server::Accounts accounts{folder.path(), true, {"ČT1", "ČT2", "Nova"}};
     server::ListingServer http{server::demoListings(QDate::currentDate(), 6), accounts};
     httplib::Server front;
     std::thread serving;

@@ -7,10 +7,9 @@ build="$root/build"
 
 packages=(
     g++ cmake ninja-build pkg-config ccache
-    qt6-base-dev qt6-multimedia-dev libsqlite3-dev libcpp-httplib-dev
+    qt6-base-dev qt6-multimedia-dev libsqlite3-dev libcpp-httplib-dev libsodium-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
-    python3 # its http.server is the outside web server of the fetch tests
 )
 
 missing=()

@@ -21,16 +21,21 @@ class ReferenceServer
 {
 public:
     ReferenceServer(const server::Listings& listings, bool demo)
-        : accounts(folder.path() + "/accounts.json", demo, {"ČT1", "ČT2"}), http(listings, accounts)
+        : accounts(prepared(folder, demo), demo, {"ČT1", "ČT2"}), http(listings, accounts)
     {
-        if (!demo)
-            test::writeFile(folder.path() + "/accounts.json",
-                            R"({"jana": {"heslo": "tajne", "stanice": ["ČT1", "ČT2"]}})");
-        EXPECT_TRUE(accounts.load(nullptr));
+        EXPECT_EQ(accounts.problem(), "");
         EXPECT_TRUE(http.bind("127.0.0.1", 0));
         http.serveInBackground();
     }
     QString address() const { return QString("127.0.0.1:%1").arg(http.port()); }
+    // The folder, out of demo mode with the accounts file of earlier versions to take over.
+    static QString prepared(const QTemporaryDir& folder, bool demo)
+    {
+        if (!demo)
+            test::writeFile(folder.path() + "/accounts.json",
+                            R"({"jana": {"heslo": "tajne", "stanice": ["ČT1", "ČT2"]}})");
+        return folder.path();
+    }
 
     QTemporaryDir folder;
     server::Accounts accounts;

@@ -26,10 +26,9 @@ protected:
     void SetUp() override
     {
         listings = demoListings(QDate::currentDate(), 7);
-        accounts = std::make_unique<Accounts>(folder.path() + "/accounts.json", true,
+        accounts = std::make_unique<Accounts>(folder.path(), true,
                                               QStringList{"ČT1", "ČT2", "Markíza"});
-        QString error;
-        ASSERT_TRUE(accounts->load(&error)) << error.toStdString();
+        ASSERT_EQ(accounts->problem(), "");
         server = std::make_unique<ListingServer>(listings, *accounts);
         ASSERT_TRUE(server->bind("127.0.0.1", 0));
         server->serveInBackground();
