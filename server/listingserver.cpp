@@ -5,10 +5,14 @@
 
 #include <QDate>
 #include <QRegularExpression>
+#include <cstdlib>
 #include <httplib.h>
 
 namespace obzorka::server {
 namespace {
+
+constexpr size_t workerThreads = 96;
+constexpr size_t maxBodyBytes = 64 * 1024;
 
 // When the request being answered on this worker thread came in.
 thread_local std::chrono::steady_clock::time_point requestStart;
@@ -48,8 +52,7 @@ bool isPlainName(const QString& name)
 
 // The library compresses with brotli at its top quality whenever a client offers it, and that
 // costs more than building the page (about 30 ms for one day of eight stations, where gzip takes
-// 1 ms for a reply only 15 % larger). So brotli is taken out of what the client accepts. The
-// request is the library's own mutable object, handed to routing as const.
+// 1 ms for a reply only 15 % larger). So brotli is taken out of what the client accepts.
 void offerOnlyGzip(httplib::Request& request)
 {
     const std::string accepted = request.get_header_value("Accept-Encoding");
@@ -79,10 +82,29 @@ ListingServer::ListingServer(Listings served, Accounts& accounts)
     m_http->Get(R"(/([^/]+))", [this](const Request& q, Response& r) { image(q, r); });
     // Replies go out as soon as they are written, not held back for the client's acknowledgement.
     m_http->set_tcp_nodelay(true);
-    m_http->set_pre_routing_handler([this](const Request& q, Response&) {
+    // Enough workers that idle or slow connections leave others to be served, and a client that
+    // sends nothing for two seconds, or a body longer than any request of ours, is let go.
+    m_http->new_task_queue = [] { return new httplib::ThreadPool(workerThreads); };
+    m_http->set_read_timeout(2, 0);
+    m_http->set_keep_alive_timeout(2);
+    m_http->set_payload_max_length(maxBodyBytes);
+    m_http->set_pre_routing_handler([this](const Request& q, Response& r) {
         ++m_requests;
         requestStart = std::chrono::steady_clock::now();
-        offerOnlyGzip(const_cast<Request&>(q));
+        // Refused before a byte of it is read: a body longer than any request of ours, or one
+        // that does not say its length.
+        if (std::strtoull(q.get_header_value("Content-Length").c_str(), nullptr, 10) >
+                maxBodyBytes ||
+            q.get_header_value("Transfer-Encoding").find("chunked") != std::string::npos) {
+            r.status = 413;
+            r.set_header("Connection", "close");
+            return httplib::Server::HandlerResponse::Handled;
+        }
+        auto& request = const_cast<Request&>(q); // the library's own object, handed over as const
+        offerOnlyGzip(request);
+        // A reply goes whole: a Range of many parts would make a small request a huge reply.
+        request.headers.erase("Range");
+        request.ranges.clear();
         return httplib::Server::HandlerResponse::Unhandled;
     });
     m_http->set_logger([this](const Request& q, const Response& r) { logRequest(q, r); });
@@ -126,7 +148,10 @@ bool ListingServer::bind(const QString& address, int port)
 
 void ListingServer::serveInBackground()
 {
-    m_background = std::thread([this] { m_http->listen_after_bind(); });
+    m_background = std::thread([this] {
+        m_http->listen_after_bind();
+        m_stopped.set_value();
+    });
     while (!m_http->is_running())
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
@@ -134,6 +159,12 @@ void ListingServer::serveInBackground()
 void ListingServer::stop()
 {
     m_http->stop();
+}
+
+bool ListingServer::stopAndWait(std::chrono::milliseconds longest)
+{
+    stop();
+    return m_stopped.get_future().wait_for(longest) == std::future_status::ready;
 }
 
 void ListingServer::setLog(std::function<void(const QString&)> log)

@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <functional>
+#include <future>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -57,6 +58,8 @@ public:
     // requests are being taken, so that a stop right after cannot be missed.
     void serveInBackground();
     void stop();
+    // Stops, and tells whether the requests being answered ended within the time.
+    bool stopAndWait(std::chrono::milliseconds longest);
 
 private:
     void login(const httplib::Request& request, httplib::Response& response);
@@ -83,6 +86,7 @@ private:
     int m_port = 0;
     std::atomic<int> m_requests{0};
     std::thread m_background;
+    std::promise<void> m_stopped;
 };
 
 } // namespace obzorka::server

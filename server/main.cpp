@@ -42,7 +42,9 @@ void answerSignals(ListingServer& server, FeedWatch* watch)
     for (;;) {
         const int caught = sigtimedwait(&answered, nullptr, &minute);
         if (caught == SIGINT || caught == SIGTERM) {
-            server.stop();
+            // A client that keeps a request open by dripping does not hold the end back.
+            if (!server.stopAndWait(std::chrono::milliseconds(800)))
+                std::_Exit(0);
             return;
         }
         if (watch && (caught == SIGHUP || (caught < 0 && errno == EAGAIN)))

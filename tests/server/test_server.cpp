@@ -3,6 +3,7 @@
 #include "listingserver.h"
 #include "protocol.h"
 
+#include <QFile>
 #include <QMutex>
 
 #include <QHash>
@@ -26,8 +27,8 @@ protected:
     void SetUp() override
     {
         listings = demoListings(QDate::currentDate(), 7);
-        accounts = std::make_unique<Accounts>(folder.path(), true,
-                                              QStringList{"ČT1", "ČT2", "Markíza"});
+        accounts =
+            std::make_unique<Accounts>(folder.path(), true, QStringList{"ČT1", "ČT2", "Markíza"});
         ASSERT_EQ(accounts->problem(), "");
         server = std::make_unique<ListingServer>(listings, *accounts);
         ASSERT_TRUE(server->bind("127.0.0.1", 0));
@@ -189,8 +190,17 @@ TEST_F(Server, FilesByteForByteAndNoWayOutOfTheirFolders)
     ASSERT_TRUE(gif && image);
     EXPECT_EQ(QByteArray::fromStdString(gif->body), banner.bannerGif);
     EXPECT_EQ(QByteArray::fromStdString(image->body), listings.images.first());
+    // A Range of many parts is not answered part by part: the file comes whole.
+    std::string parts = "bytes=0-0";
+    for (int i = 0; i < 2000; ++i)
+        parts += ",0-";
+    const auto ranged =
+        client->Get("/" + listings.images.firstKey().toStdString(), {{"Range", parts}});
+    ASSERT_TRUE(ranged);
+    EXPECT_EQ(ranged->status, 200);
+    EXPECT_EQ(QByteArray::fromStdString(ranged->body), listings.images.first());
     for (const char* target :
-         {"/..%2F..%2Fetc%2Fpasswd", "/program/banner/demo1/..%2Faccounts.json",
+         {"/..%2F..%2Fetc%2Fpasswd", "/program/banner/demo1/..%2Faccounts.db",
           "/program/banner/..%2F..%2F/x", "/nic.png", "/program/banner/demo9/banner.gif"}) {
         const auto result = client->Get(target);
         EXPECT_TRUE(result && result->status == 404) << target;
@@ -266,4 +276,33 @@ TEST(DemoListings, FourteenWholeDaysOfEveryKindTheSameForTheSameSeed)
     EXPECT_FALSE(demo.changes.isEmpty());
     for (const Programme& changed : demo.changes)
         EXPECT_TRUE(ids.contains(changed.id) && ids.value(changed.id) != changed);
+}
+
+// A body longer than any request of the guide or the station page is refused before it is read:
+// 200 MB sent in chunks leave the server's memory as it was.
+TEST_F(Server, AHugeBodyIsRefusedUnread)
+{
+    const auto peak = [] {
+        QFile status("/proc/self/status");
+        status.open(QIODevice::ReadOnly);
+        const QByteArray text = status.readAll();
+        return text.mid(text.indexOf("VmHWM:") + 6).trimmed().split(' ').first().toLongLong();
+    };
+    const qint64 before = peak();
+    const std::string chunk(1 << 20, 'x');
+    int sent = 0;
+    const auto result = client->Post(
+        "/program",
+        [&](size_t, httplib::DataSink& sink) {
+            if (sent++ == 200)
+                sink.done();
+            else
+                sink.write(chunk.data(), chunk.size());
+            return true;
+        },
+        "application/x-www-form-urlencoded");
+    EXPECT_TRUE(!result || result->status == 413);
+    EXPECT_LT(sent, 200);
+    EXPECT_LT(peak() - before, 100 * 1024) << "kB";
+    EXPECT_TRUE(login().endsWith(".OK.")); // still serving
 }
