@@ -46,7 +46,8 @@ public:
     // Serves these listings from now on; requests already begun finish on the ones they began with.
     void serve(Listings listings);
     // Where each request is told when it has been answered (time, client, path without the
-    // name and password, status, bytes, milliseconds), and the brake on guessing speaks.
+    // name and password, status, bytes, milliseconds), and the brake on guessing speaks. Set
+    // before the first request; it may be called after the server has answered its last.
     void setLog(std::function<void(const QString& line)> log);
 
     // Binds to the address; port 0 picks a free one. False when the address cannot be used.

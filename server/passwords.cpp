@@ -1,14 +1,31 @@
 #include "passwords.h"
 
+#include <QSemaphore>
 #include <sodium.h>
 
 namespace obzorka::server::passwords {
 namespace {
 
-// Two passes over 19 MiB: a check takes some tens of milliseconds, and eight at once fit in
-// the memory of a small server.
+// Two passes over 19 MiB: a check takes some tens of milliseconds. At most four run at once,
+// so that a burst of logins or guesses cannot take more than 76 MiB, whatever the workers.
 constexpr unsigned long long passes = 2;
 constexpr size_t memoryBytes = 19 * 1024 * 1024;
+
+QSemaphore& hashing()
+{
+    static QSemaphore available(4);
+    return available;
+}
+
+// One of the hashing slots, held while it lives.
+class HashingSlot
+{
+public:
+    HashingSlot() { hashing().acquire(); }
+    ~HashingSlot() { hashing().release(); }
+    HashingSlot(const HashingSlot&) = delete;
+    HashingSlot& operator=(const HashingSlot&) = delete;
+};
 
 } // namespace
 
@@ -21,6 +38,7 @@ QByteArray hash(const QString& password)
 {
     const QByteArray bytes = password.toUtf8();
     char stored[crypto_pwhash_STRBYTES];
+    const HashingSlot slot;
     if (crypto_pwhash_str(stored, bytes.constData(), size_t(bytes.size()), passes, memoryBytes) !=
         0)
         return {};
@@ -30,6 +48,7 @@ QByteArray hash(const QString& password)
 bool matches(const QByteArray& stored, const QString& password)
 {
     const QByteArray bytes = password.toUtf8();
+    const HashingSlot slot;
     return crypto_pwhash_str_verify(stored.constData(), bytes.constData(), size_t(bytes.size())) ==
            0;
 }
