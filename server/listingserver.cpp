@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <cstdlib>
 #include <httplib.h>
+#include <sys/socket.h>
 
 namespace obzorka::server {
 namespace {
@@ -139,10 +140,20 @@ void ListingServer::serve(Listings listings)
 
 bool ListingServer::bind(const QString& address, int port)
 {
+    int listening = -1;
+    m_http->set_socket_options([&listening](int socket) {
+        const int yes = 1;
+        setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+        listening = socket;
+    });
     if (port == 0)
         m_port = m_http->bind_to_any_port(address.toStdString());
     else if (m_http->bind_to_port(address.toStdString(), port))
         m_port = port;
+    // The library keeps a queue of five connections not yet taken; when more guides than that
+    // connect at once, the rest would wait a second for their retry.
+    if (m_port > 0)
+        ::listen(listening, SOMAXCONN);
     return m_port > 0;
 }
 
