@@ -2,12 +2,9 @@
 // guide alone (replies per second, median and 99th percentile of a reply), and a guide's login
 // while 8 or 64 clients keep connections open dripping a byte at a time, against no such
 // clients, in one run.
-#include "accounts.h"
-#include "listingserver.h"
 #include "manystations.h"
 #include "protocol.h"
 
-#include <QTemporaryDir>
 #include <arpa/inet.h>
 #include <benchmark/benchmark.h>
 #include <httplib.h>
@@ -21,25 +18,9 @@ namespace {
 using namespace obzorka::server;
 using Clock = std::chrono::steady_clock;
 
-struct Fixture
+obzorka::bench::ManyStationsServer& fixture()
 {
-    Fixture()
-        : listings(obzorka::bench::manyStations(40)),
-          accounts(folder.path(), true, obzorka::bench::stationNames(listings)),
-          server(listings, accounts)
-    {
-        server.bind(QStringLiteral("127.0.0.1"), 0);
-        server.serveInBackground();
-    }
-    QTemporaryDir folder;
-    Listings listings;
-    Accounts accounts;
-    ListingServer server;
-};
-
-Fixture& fixture()
-{
-    static Fixture shared;
+    static obzorka::bench::ManyStationsServer shared(40);
     return shared;
 }
 

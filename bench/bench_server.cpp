@@ -1,14 +1,11 @@
 // A full pull from the reference server (40 stations, 14 days, every round of the guide's
 // listing loop over loopback HTTP) against the same rounds' replies built without HTTP, in
 // one run: what the server adds on top of making its replies.
-#include "accounts.h"
 #include "demolistings.h"
-#include "listingserver.h"
 #include "manystations.h"
 #include "paging.h"
 #include "protocol.h"
 
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <httplib.h>
 #include <thread>
@@ -17,21 +14,9 @@ namespace {
 
 using namespace obzorka::server;
 
-struct Fixture
+struct Fixture : obzorka::bench::ManyStationsServer
 {
-    Fixture()
-        : listings(obzorka::bench::manyStations(40)),
-          accounts(folder.path(), true,
-                   obzorka::bench::stationNames(listings)),
-          server(listings, accounts), index(listings.programmes)
-    {
-        server.bind(QStringLiteral("127.0.0.1"), 0);
-        server.serveInBackground();
-    }
-    QTemporaryDir folder;
-    Listings listings;
-    Accounts accounts;
-    ListingServer server;
+    Fixture() : ManyStationsServer(40), index(listings.programmes) {}
     ListingIndex index;
 };
 

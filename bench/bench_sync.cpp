@@ -49,9 +49,7 @@ struct ServedListings
 {
     ServedListings()
         : listings(withoutImages(bench::manyStations(stationCount))),
-          accounts(folder.path(), true,
-                   bench::stationNames(listings)),
-          http(listings, accounts)
+          accounts(folder.path(), true, bench::stationNames(listings)), http(listings, accounts)
     {
         http.bind(QStringLiteral("127.0.0.1"), 0);
         http.serveInBackground();

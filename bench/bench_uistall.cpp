@@ -64,8 +64,7 @@ void BM_WindowDuringAFullPullWithImages(benchmark::State& state)
 {
     const server::Listings listings = bench::manyStations(40);
     QTemporaryDir serverFolder;
-    server::Accounts accounts(serverFolder.path(), true,
-                              bench::stationNames(listings));
+    server::Accounts accounts(serverFolder.path(), true, bench::stationNames(listings));
     server::ListingServer http(listings, accounts);
     http.bind(QStringLiteral("127.0.0.1"), 0);
     http.serveInBackground();

@@ -2,9 +2,12 @@
 
 // The listings of the benchmarks that need a full pull: the demo's 19 stations and copies of
 // them under other names, as many stations as asked over 14 days.
+#include "accounts.h"
 #include "demolistings.h"
+#include "listingserver.h"
 
 #include <QStringList>
+#include <QTemporaryDir>
 
 namespace obzorka::bench {
 
@@ -36,5 +39,21 @@ inline QStringList stationNames(const server::Listings& listings)
         names << station.name;
     return names;
 }
+
+// The reference server on loopback serving that many stations, any name and password logging in.
+struct ManyStationsServer
+{
+    explicit ManyStationsServer(int stations)
+        : listings(manyStations(stations)), accounts(folder.path(), true, stationNames(listings)),
+          server(listings, accounts)
+    {
+        server.bind(QStringLiteral("127.0.0.1"), 0);
+        server.serveInBackground();
+    }
+    QTemporaryDir folder;
+    server::Listings listings;
+    server::Accounts accounts;
+    server::ListingServer server;
+};
 
 } // namespace obzorka::bench
