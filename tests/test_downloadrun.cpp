@@ -309,25 +309,30 @@ TEST_F(Run, ImagesAreFetchedOnceAndOnlyWhileAllowed)
     EXPECT_EQ(http->requestCount() - requests, login + bannerFiles + listingRounds + changes);
 }
 
-// A garbage login or a garbage listing reply: nothing is stored, the run ends (quietly where no
-// usable answer came), and a listing reply that brings no new day is not asked for again. (A
-// reply cut short by a silence brings nothing: Fetch's "/halfway".)
+// A garbage login, a login framed ".OK." but sent as a redirect, or a garbage listing reply:
+// nothing is stored, the run ends (quietly where no usable answer came), and a listing reply
+// that brings no new day is not asked for again. (A reply cut short by a silence brings
+// nothing: Fetch's "/halfway".)
 TEST_F(Run, BrokenRepliesStoreNothing)
 {
     QByteArray garbage(10000, '\0');
     for (char& byte : garbage)
         byte = char(QRandomGenerator::global()->bounded(256));
-    const std::tuple<const char*, const char*, std::string> faults[] = {
-        {"/program/tvdost.php", "Quiet 1", garbage.toStdString()},
-        {"/program/gener.php", "Done 4320", garbage.toStdString() + ".OK."}};
-    for (const auto& [script, end, reply] : faults) {
+    // The script, how the run ends, the reply and its status.
+    const std::tuple<const char*, const char*, std::string, int> faults[] = {
+        {"/program/tvdost.php", "Quiet 1", garbage.toStdString(), 200},
+        {"/program/tvdost.php", "Quiet 1", "x1ČT1;1\r\n\r\n\r\n0.OK.", 302},
+        {"/program/gener.php", "Done 4320", garbage.toStdString() + ".OK.", 200}};
+    for (const auto& [script, end, reply, status] : faults) {
         // In front of the reference server, passing on every request but the first to `script`.
         int asked = 0;
         httplib::Client upstream("127.0.0.1", http->port());
         httplib::Server front;
         front.Get(R"(/.*)", [&](const httplib::Request& q, httplib::Response& r) {
-            if (q.path == script && ++asked == 1)
+            if (q.path == script && ++asked == 1) {
+                r.status = status;
                 return r.set_content(reply, "text/html");
+            }
             const auto passed = upstream.Get(q.target);
             r.status = passed ? passed->status : 502;
             if (passed)
