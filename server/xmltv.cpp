@@ -234,8 +234,8 @@ qint64 missingStop(qint64 start, const QList<qint64>& channelStarts,
     return start + lengthSecs.value_or(defaultLengthSecs);
 }
 
-// The guide's entry: times of the broadcast day, texts safe on the wire.
-Programme entry(const RawProgramme& raw, qint64 id, const QString& station)
+// The guide's entry: times of the broadcast day, texts safe on the wire (the title already so).
+Programme entry(const RawProgramme& raw, qint64 id, const QString& station, const QString& title)
 {
     Programme programme;
     programme.id = id;
@@ -243,7 +243,7 @@ Programme entry(const RawProgramme& raw, qint64 id, const QString& station)
     programme.day = broadcastDay(*raw.start);
     programme.hod1 = hoursFrom(programme.day, *raw.start);
     programme.min1 = raw.start->time().minute();
-    programme.title = wireSafe(preferred(raw.titles));
+    programme.title = title;
     // The guide turns this marker into its black-and-white flag.
     if (raw.blackAndWhite)
         programme.title += u" (čb)";
@@ -318,7 +318,8 @@ void FeedReading::addProgramme(const RawProgramme& raw)
         return skip(Skip::BadStart, raw.line, raw.startText);
     // Even a programme skipped below makes its channel a station.
     const QString station = m_stations.stationOf(raw.channel, {});
-    if (wireSafe(preferred(raw.titles)).isEmpty())
+    const QString title = wireSafe(preferred(raw.titles));
+    if (title.isEmpty())
         return skip(Skip::NoTitle, raw.line);
     if (raw.stop && *raw.stop <= *raw.start)
         return skip(Skip::StopNotAfterStart, raw.line, raw.stop->toString(u"d.M.yyyy H:mm"));
@@ -329,7 +330,7 @@ void FeedReading::addProgramme(const RawProgramme& raw)
     m_usedIds.insert(id);
     countChannel(raw.channel);
     m_startsOf[raw.channel] << raw.start->toSecsSinceEpoch();
-    Programme programme = entry(raw, id, station);
+    Programme programme = entry(raw, id, station, title);
     if (raw.stop) {
         programme.hod2 = hoursFrom(programme.day, *raw.stop);
         programme.min2 = raw.stop->time().minute();
