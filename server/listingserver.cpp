@@ -1,5 +1,6 @@
 #include "listingserver.h"
 
+#include "guardedserver.h"
 #include "protocol.h"
 #include "webpages.h"
 
@@ -7,13 +8,13 @@
 #include <QRegularExpression>
 #include <cstdlib>
 #include <httplib.h>
-#include <sys/socket.h>
 
 namespace obzorka::server {
 namespace {
 
-constexpr size_t workerThreads = 96;
 constexpr size_t maxBodyBytes = 64 * 1024;
+// More headers than any browser or guide sends; the library adds four of its own.
+constexpr size_t maxHeaders = 64 + 4;
 
 // When the request being answered on this worker thread came in.
 thread_local std::chrono::steady_clock::time_point requestStart;
@@ -66,7 +67,7 @@ void offerOnlyGzip(httplib::Request& request)
 
 ListingServer::ListingServer(Listings served, Accounts& accounts)
     : m_served(std::make_shared<const ServedListings>(std::move(served))), m_accounts(accounts),
-      m_http(std::make_unique<httplib::Server>())
+      m_http(std::make_unique<GuardedServer>(GuardedServer::Limits{}))
 {
     using httplib::Request;
     using httplib::Response;
@@ -83,21 +84,17 @@ ListingServer::ListingServer(Listings served, Accounts& accounts)
     m_http->Get(R"(/([^/]+))", [this](const Request& q, Response& r) { image(q, r); });
     // Replies go out as soon as they are written, not held back for the client's acknowledgement.
     m_http->set_tcp_nodelay(true);
-    // Enough workers that idle or slow connections leave others to be served, and a client that
-    // sends nothing for two seconds, or a body longer than any request of ours, is let go.
-    m_http->new_task_queue = [] { return new httplib::ThreadPool(workerThreads); };
-    m_http->set_read_timeout(2, 0);
-    m_http->set_keep_alive_timeout(2);
-    m_http->set_payload_max_length(maxBodyBytes);
     m_http->set_pre_routing_handler([this](const Request& q, Response& r) {
         ++m_requests;
         requestStart = std::chrono::steady_clock::now();
-        // Refused before a byte of it is read: a body longer than any request of ours, or one
-        // that does not say its length.
-        if (std::strtoull(q.get_header_value("Content-Length").c_str(), nullptr, 10) >
+        // Refused before a byte of its body is read: a request of more headers than anyone
+        // sends, a body longer than any request of ours, or one that does not say its length.
+        const bool longBody =
+            std::strtoull(q.get_header_value("Content-Length").c_str(), nullptr, 10) >
                 maxBodyBytes ||
-            q.get_header_value("Transfer-Encoding").find("chunked") != std::string::npos) {
-            r.status = 413;
+            q.get_header_value("Transfer-Encoding").find("chunked") != std::string::npos;
+        if (longBody || q.headers.size() > maxHeaders) {
+            r.status = longBody ? 413 : 431;
             r.set_header("Connection", "close");
             return httplib::Server::HandlerResponse::Handled;
         }
@@ -140,20 +137,7 @@ void ListingServer::serve(Listings listings)
 
 bool ListingServer::bind(const QString& address, int port)
 {
-    int listening = -1;
-    m_http->set_socket_options([&listening](int socket) {
-        const int yes = 1;
-        setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-        listening = socket;
-    });
-    if (port == 0)
-        m_port = m_http->bind_to_any_port(address.toStdString());
-    else if (m_http->bind_to_port(address.toStdString(), port))
-        m_port = port;
-    // The library keeps a queue of five connections not yet taken; when more guides than that
-    // connect at once, the rest would wait a second for their retry.
-    if (m_port > 0)
-        ::listen(listening, SOMAXCONN);
+    m_port = m_http->bindTo(address.toStdString(), port);
     return m_port > 0;
 }
 

@@ -13,12 +13,13 @@
 #include <thread>
 
 namespace httplib {
-class Server;
 struct Request;
 struct Response;
 } // namespace httplib
 
 namespace obzorka::server {
+
+class GuardedServer;
 
 // Listings with their index by station and day, as one request sees them from its start to its end.
 struct ServedListings
@@ -83,7 +84,7 @@ private:
     Accounts& m_accounts;
     GuessBrake m_brake;
     std::function<void(const QString&)> m_log;
-    std::unique_ptr<httplib::Server> m_http;
+    std::unique_ptr<GuardedServer> m_http;
     int m_port = 0;
     std::atomic<int> m_requests{0};
     std::thread m_background;

@@ -156,7 +156,7 @@ QString serverUsage()
         "                    Europe/Prague (výchozí UTC)\n"
         "  --listen ADRESA   adresa, na které server naslouchá (výchozí 127.0.0.1)\n"
         "  --port N          port (výchozí 8642; 0 vybere volný)\n"
-        "  --data SLOŽKA     složka serveru s účty accounts.json (výchozí obzorka-server-data)\n"
+        "  --data SLOŽKA     složka serveru s účty accounts.db (výchozí obzorka-server-data)\n"
         "  --help            vypíše tuto nápovědu\n\n"
         "Účty: obzorka-server account add|passwd|remove|list (viz README).\n");
 }

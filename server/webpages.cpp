@@ -99,8 +99,8 @@ QString accountPage()
                 QStringLiteral("<p>Obzorka stahuje programy z tohoto serveru pod přístupovým "
                                "jménem a heslem. Na ukázkovém serveru (spuštěném s volbou "
                                "--demo) platí jakékoli neprázdné jméno a heslo: účet vznikne "
-                               "při prvním přihlášení. Jinak účty zakládá správce serveru v "
-                               "souboru accounts.json v datové složce serveru.</p><p>Stanice "
+                               "při prvním přihlášení. Jinak účty zakládá správce serveru "
+                               "příkazem obzorka-server account add.</p><p>Stanice "
                                "ke stahování vyberete <a href=\"/program\">zde</a>.</p>"));
 }
 

@@ -198,9 +198,10 @@ protected:
         http->serveInBackground();
         settings.server = settings.imageServer = QString("127.0.0.1:%1").arg(http->port());
     }
-    sync::RunResult run()
+    sync::RunResult run(int deadlineMs = 30000)
     {
         sync::Fetcher fetcher(stop);
+        fetcher.deadlineMs = deadlineMs;
         return sync::pln(store, fetcher, stop, settings);
     }
     QString count(const QString& table) { return one("SELECT count(*) AS v FROM " + table); }
@@ -309,19 +310,21 @@ TEST_F(Run, ImagesAreFetchedOnceAndOnlyWhileAllowed)
     EXPECT_EQ(http->requestCount() - requests, login + bannerFiles + listingRounds + changes);
 }
 
-// A garbage login, a login framed ".OK." but sent as a redirect, or a garbage listing reply:
-// nothing is stored, the run ends (quietly where no usable answer came), and a listing reply
-// that brings no new day is not asked for again. (A reply cut short by a silence brings
-// nothing: Fetch's "/halfway".)
+// A garbage login, a login framed ".OK." but sent as a redirect, a login dripped a byte at a
+// time past the deadline, or a garbage listing reply: nothing is stored, the run ends (quietly
+// where no usable answer came), and a listing reply that brings no new day is not asked for
+// again. (A reply cut short by a silence brings nothing: Fetch's "/halfway".)
 TEST_F(Run, BrokenRepliesStoreNothing)
 {
     QByteArray garbage(10000, '\0');
     for (char& byte : garbage)
         byte = char(QRandomGenerator::global()->bounded(256));
-    // The script, how the run ends, the reply and its status.
+    const std::string login = "x1ČT1;1\r\n\r\n\r\n0.OK.";
+    // The script, how the run ends, the reply and its status (0: dripped, a byte each 100 ms).
     const std::tuple<const char*, const char*, std::string, int> faults[] = {
         {"/program/tvdost.php", "Quiet 1", garbage.toStdString(), 200},
-        {"/program/tvdost.php", "Quiet 1", "x1ČT1;1\r\n\r\n\r\n0.OK.", 302},
+        {"/program/tvdost.php", "Quiet 1", login, 302},
+        {"/program/tvdost.php", "Quiet 1", login, 0},
         {"/program/gener.php", "Done 4320", garbage.toStdString() + ".OK.", 200}};
     for (const auto& [script, end, reply, status] : faults) {
         // In front of the reference server, passing on every request but the first to `script`.
@@ -329,7 +332,13 @@ TEST_F(Run, BrokenRepliesStoreNothing)
         httplib::Client upstream("127.0.0.1", http->port());
         httplib::Server front;
         front.Get(R"(/.*)", [&](const httplib::Request& q, httplib::Response& r) {
-            if (q.path == script && ++asked == 1) {
+            if (q.path == script && ++asked == 1 && status == 0) {
+                return r.set_chunked_content_provider("text/html", [&](size_t sent, auto& sink) {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                    return sent < reply.size() && sink.write(&reply[sent], 1);
+                });
+            }
+            if (q.path == script && asked == 1) {
                 r.status = status;
                 return r.set_content(reply, "text/html");
             }
@@ -340,7 +349,7 @@ TEST_F(Run, BrokenRepliesStoreNothing)
         });
         settings.server = QString("127.0.0.1:%1").arg(front.bind_to_any_port("127.0.0.1"));
         std::thread serving([&] { front.listen_after_bind(); });
-        EXPECT_EQ(ended(run()), end) << script;
+        EXPECT_EQ(ended(run(1000)), end) << script;
         EXPECT_EQ(count("program"), "0") << script;
         EXPECT_EQ(asked, 1) << script;
         front.stop();

@@ -88,8 +88,7 @@ TEST_F(FeedReload, ANewTitleAndAMovedStartReachTheGuideOnTheSameEntries)
                             [](const QString&, bool) {});
     std::optional<server::Listings> listings = watch.load();
     ASSERT_TRUE(listings);
-    accounts = std::make_unique<server::Accounts>(folder.path(), true,
-                                                  QStringList{"ČT1"});
+    accounts = std::make_unique<server::Accounts>(folder.path(), true, QStringList{"ČT1"});
     http = std::make_unique<server::ListingServer>(std::move(*listings), *accounts);
     ASSERT_TRUE(http->bind("127.0.0.1", 0));
     http->serveInBackground();

@@ -170,6 +170,11 @@ TEST_F(Server, ListingsChangesMalformedRequestsAndPackingWithGzipOnly)
     EXPECT_TRUE(get("/program/gener.php").endsWith(".ER."));
     const auto huge = client->Get("/program/gener.php?posl=" + std::string(20000, 'x'));
     EXPECT_TRUE(huge && huge->status >= 400);
+    httplib::Headers crowd;
+    for (int i = 0; i < 70; ++i)
+        crowd.emplace("X-" + std::to_string(i), "1");
+    const auto crowded = client->Get(gener(""), crowd);
+    EXPECT_TRUE(crowded && crowded->status == 431);
     EXPECT_TRUE(login().endsWith(".OK.")); // still serving
 
     // Replies are packed with gzip only: brotli at the library's top quality made each listing
