@@ -20,6 +20,8 @@ using Clock = std::chrono::steady_clock;
 // How often a wait on a connection looks whether the server is stopping.
 constexpr std::chrono::milliseconds stopCheck{100};
 
+thread_local GuardedServer::Arrival arrived;
+
 void numericAddress(int socket, bool peer, std::string& ip, int& port)
 {
     sockaddr_storage address{};
@@ -45,6 +47,9 @@ public:
                   const std::atomic<socket_t>& listening)
         : m_socket(socket), m_limits(limits), m_listening(listening)
     {
+        int port = 0;
+        arrived.client.clear();
+        get_remote_ip_and_port(arrived.client, port);
     }
 
     // Waits for the first byte of the next request: false when none comes within the idle time,
@@ -54,9 +59,9 @@ public:
     {
         if (m_capped || (!buffered() && !ready(POLLIN, Clock::now() + m_limits.idle)))
             return false;
-        const auto start = Clock::now();
-        m_readBy = start + m_limits.request;
-        m_writeBy = start + m_limits.reply;
+        arrived.began = Clock::now();
+        m_readBy = arrived.began + m_limits.request;
+        m_writeBy = arrived.began + m_limits.reply;
         m_readLeft = m_limits.headBytes;
         return true;
     }
@@ -210,6 +215,11 @@ GuardedServer::GuardedServer(const Limits& limits) : m_limits(limits)
 {
     new_task_queue = [this] { return new BoundedTaskQueue(m_limits.workers, m_limits.queued); };
     set_payload_max_length(m_limits.bodyBytes);
+}
+
+const GuardedServer::Arrival& GuardedServer::arrival()
+{
+    return arrived;
 }
 
 int GuardedServer::bindTo(const std::string& address, int port)

@@ -26,7 +26,17 @@ public:
         size_t queued = 256;
     };
 
+    // The request being answered on the calling worker thread: when its first byte came, and
+    // from which address, known also of a request refused before its head could be read.
+    struct Arrival
+    {
+        std::chrono::steady_clock::time_point began;
+        std::string client;
+    };
+
     explicit GuardedServer(const Limits& limits);
+
+    static const Arrival& arrival();
 
     // Binds to the address (port 0 picks a free one) with a queue of connections not yet taken
     // as long as the system allows. The port, or 0 when the address cannot be used.

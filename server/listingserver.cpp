@@ -16,9 +16,6 @@ constexpr size_t maxBodyBytes = 64 * 1024;
 // More headers than any browser or guide sends; the library adds four of its own.
 constexpr size_t maxHeaders = 64 + 4;
 
-// When the request being answered on this worker thread came in.
-thread_local std::chrono::steady_clock::time_point requestStart;
-
 const char* const textType = "text/html";
 
 QString guideValue(const httplib::Request& request, const char* key)
@@ -86,7 +83,6 @@ ListingServer::ListingServer(Listings served, Accounts& accounts)
     m_http->set_tcp_nodelay(true);
     m_http->set_pre_routing_handler([this](const Request& q, Response& r) {
         ++m_requests;
-        requestStart = std::chrono::steady_clock::now();
         // Refused before a byte of its body is read: a request of more headers than anyone
         // sends, a body longer than any request of ours, or one that does not say its length.
         const bool longBody =
@@ -189,13 +185,17 @@ void ListingServer::logRequest(const httplib::Request& request, const httplib::R
         return;
     // The name and password never reach the log.
     static const QRegularExpression account(QStringLiteral("([?&](jmeno|heslo)=)[^&]*"));
-    const QString target = QString::fromStdString(request.method + ' ' + request.target)
-                               .replace(account, QStringLiteral("\\1…"));
+    // A request refused before its first line could be read has no method or path to tell.
+    const QString target = request.method.empty()
+                               ? QStringLiteral("-")
+                               : QString::fromStdString(request.method + ' ' + request.target)
+                                     .replace(account, QStringLiteral("\\1…"));
+    const GuardedServer::Arrival& arrival = GuardedServer::arrival();
     const auto took = std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now() - requestStart);
+        std::chrono::steady_clock::now() - arrival.began);
     m_log(QStringLiteral("%1 %2 %3 %4 %5 B %6 ms")
               .arg(QDateTime::currentDateTimeUtc().toString(Qt::ISODate),
-                   QString::fromStdString(request.remote_addr), target)
+                   QString::fromStdString(arrival.client), target)
               .arg(response.status)
               .arg(response.body.size())
               .arg(took.count()));
