@@ -12,7 +12,7 @@
 namespace obzorka::server {
 namespace {
 
-constexpr size_t maxBodyBytes = 64 * 1024;
+constexpr GuardedServer::Limits limits;
 // More headers than any browser or guide sends; the library adds four of its own.
 constexpr size_t maxHeaders = 64 + 4;
 
@@ -64,7 +64,7 @@ void offerOnlyGzip(httplib::Request& request)
 
 ListingServer::ListingServer(Listings served, Accounts& accounts)
     : m_served(std::make_shared<const ServedListings>(std::move(served))), m_accounts(accounts),
-      m_http(std::make_unique<GuardedServer>(GuardedServer::Limits{}))
+      m_http(std::make_unique<GuardedServer>(limits))
 {
     using httplib::Request;
     using httplib::Response;
@@ -87,7 +87,7 @@ ListingServer::ListingServer(Listings served, Accounts& accounts)
         // sends, a body longer than any request of ours, or one that does not say its length.
         const bool longBody =
             std::strtoull(q.get_header_value("Content-Length").c_str(), nullptr, 10) >
-                maxBodyBytes ||
+                limits.bodyBytes ||
             q.get_header_value("Transfer-Encoding").find("chunked") != std::string::npos;
         if (longBody || q.headers.size() > maxHeaders) {
             r.status = longBody ? 413 : 431;
