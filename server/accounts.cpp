@@ -4,10 +4,12 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <sqlite3.h>
+#include <unistd.h>
 
 namespace obzorka::server {
 namespace {
@@ -75,6 +77,14 @@ bool Accounts::open(QString* error)
         return false;
     }
     file.close();
+    // Made by root in a folder of another user (the service's, which runs as a user of its own),
+    // the file goes to the folder's owner, who must read it.
+    const QFileInfo folder(m_folder);
+    if (fresh && geteuid() == 0 && folder.ownerId() != 0 &&
+        ::chown(QFile::encodeName(path).constData(), folder.ownerId(), folder.groupId()) != 0) {
+        *error = QStringLiteral("Účty „%1“ nelze předat vlastníkovi složky.").arg(path);
+        return false;
+    }
     if (sqlite3_open_v2(QFile::encodeName(path).constData(), &m_db, SQLITE_OPEN_READWRITE,
                         nullptr) != SQLITE_OK ||
         !run("CREATE TABLE IF NOT EXISTS account (name TEXT PRIMARY KEY, hash TEXT NOT NULL, "

@@ -64,6 +64,10 @@ int main(int argc, char* argv[])
         std::fputs(qUtf8Printable(serverUsage()), stdout);
         return 0;
     }
+    if (options.version) {
+        std::printf("obzorka-server %s\n", OBZORKA_VERSION);
+        return 0;
+    }
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "%s\n%s", qUtf8Printable(options.error),
                      qUtf8Printable(serverUsage()));

@@ -19,7 +19,7 @@ const QStringList& valueOptionNames()
 const QStringList& switchNames()
 {
     static const QStringList names{QStringLiteral("h"), QStringLiteral("help"),
-                                   QStringLiteral("demo")};
+                                   QStringLiteral("version"), QStringLiteral("demo")};
     return names;
 }
 
@@ -27,7 +27,8 @@ void addOptions(QCommandLineParser& parser)
 {
     // Our own help option: addHelpOption would bring English texts and options we do not have.
     parser.addOption(QCommandLineOption(switchNames().first(2)));
-    parser.addOption(QCommandLineOption(switchNames().last()));
+    for (const QString& name : switchNames().sliced(2))
+        parser.addOption(QCommandLineOption(name));
     for (const QString& name : valueOptionNames())
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("hodnota")));
     // "-name" is an option of that name, so that an unknown one is reported as it was written.
@@ -121,10 +122,10 @@ ServerOptions parseServerOptions(const QStringList& arguments)
         options.error = unknownOption(parser.positionalArguments().first());
         return options;
     }
-    if (parser.isSet(QStringLiteral("help"))) {
-        options.help = true;
+    options.help = parser.isSet(QStringLiteral("help"));
+    options.version = parser.isSet(QStringLiteral("version"));
+    if (options.help || options.version)
         return options;
-    }
     options.error = applyAll(options, parser);
     if (!options.error.isEmpty())
         return options;
@@ -157,8 +158,9 @@ QString serverUsage()
         "  --listen ADRESA   adresa, na které server naslouchá (výchozí 127.0.0.1)\n"
         "  --port N          port (výchozí 8642; 0 vybere volný)\n"
         "  --data SLOŽKA     složka serveru s účty accounts.db (výchozí obzorka-server-data)\n"
-        "  --help            vypíše tuto nápovědu\n\n"
-        "Účty: obzorka-server account add|passwd|remove|list (viz README).\n");
+        "  --help            vypíše tuto nápovědu\n"
+        "  --version         vypíše verzi serveru\n\n"
+        "Účty: obzorka-server account add|passwd|remove|list (viz man obzorka-server).\n");
 }
 
 } // namespace obzorka::server

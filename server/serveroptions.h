@@ -19,6 +19,7 @@ struct ServerOptions
     QString dataFolder = QStringLiteral("obzorka-server-data");
     quint32 seed = 1;
     bool help = false;
+    bool version = false;
     QString error; // Czech; set when the command line is wrong
 };
 

@@ -1,3 +1,4 @@
+#include "store/datafolder.h"
 #include "support/teststore.h"
 #include "support/weekfixture.h"
 
@@ -42,6 +43,7 @@ protected:
             "(8, 'ČT2', ?, 0, 0, 0, 1, 'Kůň zítra', NULL)",
             {QDate::currentDate(), QDate::currentDate().addDays(1)});
         store.zavridb();
+        ASSERT_TRUE(store::installFiles(folder(), nullptr));
     }
     Outcome run(const QStringList& arguments) { return ::run(folder(), arguments); }
 
@@ -68,19 +70,22 @@ TEST_F(Export, PagesInTheirCharacterSetDaysAsInTheWindowAndTheFolderLeftAlone)
     const Outcome grid = run({"--export", "grid", "--from", "Začátku", "--to", "Konce"});
     ASSERT_EQ(grid.status, 0) << grid.err.toStdString();
     EXPECT_TRUE(grid.out.contains("Žluťoučký kůň"));
-    EXPECT_TRUE(grid.out.contains(folder() + "/bmp/"));
+    // The page holds its icons and names no file of the data folder.
+    EXPECT_TRUE(grid.out.contains("<IMG SRC=\"data:image/gif;base64,R0lGOD"));
+    EXPECT_FALSE(grid.out.contains(folder()));
 
-    // The detail page declares no character set of its own; the exported file does.
-    const QString out = folder() + "/../detail.html";
+    // The detail page declares no character set of its own; the exported file does. A folder
+    // takes the page as its index.html.
+    const QString out = folder() + "/../stranka/";
     const Outcome detail = run({"--export", "detail", "--id", "7", "--out", out});
     ASSERT_EQ(detail.status, 0) << detail.err.toStdString();
-    QFile written(out);
+    QFile written(out + "index.html");
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
     const QString detailPage = QStringDecoder("windows-1250")(written.readAll());
     EXPECT_TRUE(detailPage.startsWith("<HTML><META HTTP-EQUIV=\"content-type\" "
                                       "CONTENT=\"text/html;charset=windows-1250\"><BODY"));
     EXPECT_TRUE(detailPage.contains("Žluťoučký kůň"));
-    QFile::remove(out);
+    QDir(out).removeRecursively();
 
     EXPECT_EQ(run({"--export", "search", "--text", "KŮŇ", "--day", "Kdykoliv"}).status, 0);
     EXPECT_EQ(snapshot(), before);

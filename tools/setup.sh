@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev libsqlite3-dev libcpp-httplib-dev libsodium-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
+    dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()
@@ -28,7 +29,9 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-# The builds of ./test compile many files alike: each compiles once.
-launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
+# The builds of ./test compile many files alike: each compiles once. Where we work, a warning
+# is an error.
+common=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DOBZORKA_WERROR=ON)
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr \
+    "${common[@]}" >/dev/null
 cmake --build "$build" -j "$(nproc)"

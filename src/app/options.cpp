@@ -259,7 +259,7 @@ QString usageText()
         "          --title-only --marked-only --first N\n"
         "  detail  --id N\n"
         "  help    --name helpindex.html\n"
-        "  všechny --out SOUBOR\n");
+        "  všechny --out SOUBOR|SLOŽKA/  (do složky jako index.html)\n");
 }
 
 QString resolveDataFolder(const QString& given)

@@ -17,7 +17,7 @@ struct ExportRequest
     QString text;
     QString id;
     QString name = QStringLiteral("helpindex.html");
-    QString out; // empty: standard output
+    QString out; // empty: standard output; a folder: its index.html
     int page = 1;
     qint64 first = 1;
     bool titleOnly = false;

@@ -3,12 +3,15 @@
 #include "navigation/stationpages.h"
 #include "pages/chooseritems.h"
 #include "pages/generhtml.h"
+#include "pages/selfcontained.h"
 #include "store/clock.h"
 #include "store/dates.h"
 #include "store/settings.h"
 #include "store/store.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStringEncoder>
 #include <cstdio>
 
@@ -21,6 +24,15 @@ QString withCharset(const QString& kind, QString page)
     if (kind == u"detail")
         page.insert(QStringLiteral("<HTML>").size(), pages::metaLine());
     return page;
+}
+
+// An existing folder, or a name ending in a slash, takes the page as its index.html; no name is
+// standard output.
+QString outputFile(const QString& out)
+{
+    if (out.endsWith(u'/'))
+        QDir().mkpath(out);
+    return QFileInfo(out).isDir() ? QDir(out).filePath(QStringLiteral("index.html")) : out;
 }
 
 bool writeOut(const QString& path, const QByteArray& bytes, QString* error)
@@ -75,10 +87,12 @@ int exportPage(const QString& dataFolder, const ExportRequest& request, QString*
     store::Store store;
     if (!store.otevridb(dataFolder, error, store::Store::Access::ReadOnly))
         return 1;
-    const QString page = buildExportedPage(dataFolder, request, store);
+    const QString page =
+        pages::withImagesInside(buildExportedPage(dataFolder, request, store),
+                                pages::PageResources({dataFolder + QStringLiteral("/bmp")}));
     QStringEncoder encoder("windows-1250", QStringEncoder::Flag::Default);
     const QByteArray bytes = encoder(withCharset(request.kind, page));
-    return writeOut(request.out, bytes, error) ? 0 : 1;
+    return writeOut(outputFile(request.out), bytes, error) ? 0 : 1;
 }
 
 } // namespace obzorka::app

@@ -10,9 +10,10 @@ class Store;
 
 namespace obzorka::app {
 
-// Writes one page of the guide as a standalone HTML file (windows-1250, as the page declares)
-// from the data folder, which it opens read-only. Returns the exit status: 0 written, 1 when
-// the store or the output file cannot be used (the reason in error).
+// Writes one page of the guide as a standalone HTML file (windows-1250, as the page declares,
+// its images inside it) from the data folder, which it opens read-only: to standard output, to
+// the file `out`, or as index.html into the folder `out`. Returns the exit status: 0 written, 1
+// when the store or the output file cannot be used (the reason in error).
 int exportPage(const QString& dataFolder, const ExportRequest& request, QString* error);
 
 // The page text the request asks for, from an open store.

@@ -13,7 +13,9 @@ int syncOnce(const QString& dataFolder, const QString& server, const QString& im
 {
     const std::optional<store::DataFolder> folder = store::prepareDataFolder(dataFolder, report);
     store::Store store;
-    if (!folder || !store.otevridb(dataFolder, report))
+    // The icons and pictures that pages show, as the window lays them out, so that an export
+    // from a folder only this run fills shows them too.
+    if (!folder || !store::installFiles(dataFolder, report) || !store.otevridb(dataFolder, report))
         return 1;
     store::Settings settings(store);
     if (!user.isEmpty())

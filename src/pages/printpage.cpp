@@ -1,4 +1,5 @@
 #include "pages/generhtml.h"
+#include "pages/rewrite.h"
 
 #include <QRegularExpression>
 
@@ -18,20 +19,12 @@ QString forPaper(const QString& page)
     static const QRegularExpression markup(QStringLiteral("<STYLE\\b.*?</STYLE>|<[^>]*>"),
                                            QRegularExpression::CaseInsensitiveOption |
                                                QRegularExpression::DotMatchesEverythingOption);
-    QString paper;
-    paper.reserve(page.size());
-    qsizetype copied = 0;
-    auto pieces = markup.globalMatch(page);
-    while (pieces.hasNext()) {
-        const QRegularExpressionMatch piece = pieces.next();
-        paper += QStringView(page).mid(copied, piece.capturedStart() - copied);
+    return rewriteMatches(page, markup, [](const QRegularExpressionMatch& piece) {
         QString rewritten = piece.captured();
         for (const auto& [find, replacement] : steps)
             rewritten.replace(QLatin1String(find), QLatin1String(replacement), Qt::CaseSensitive);
-        paper += rewritten;
-        copied = piece.capturedEnd();
-    }
-    return paper + QStringView(page).mid(copied);
+        return rewritten;
+    });
 }
 
 } // namespace obzorka::pages

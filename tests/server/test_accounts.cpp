@@ -3,9 +3,11 @@
 #include "accounts.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace obzorka::server;
 
@@ -36,6 +38,19 @@ TEST(Accounts, AnOldAccountsFileIsTakenOverAndNoPasswordIsKept)
     const QByteArray stored = db.readAll();
     EXPECT_FALSE(stored.contains("jiné") || stored.contains(QString("tajné").toUtf8()));
     EXPECT_TRUE(stored.contains("$argon2id$"));
+}
+
+// Root adding the first account to a service's folder leaves a file the service can read.
+TEST(Accounts, MadeByRootTheFileBelongsToTheFoldersOwner)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "needs root";
+    QTemporaryDir folder;
+    ASSERT_EQ(chown(QFile::encodeName(folder.path()).constData(), 65534, 65534), 0);
+    Accounts accounts(folder.path(), false, {});
+    ASSERT_EQ(accounts.problem(), "");
+    const QFileInfo db(folder.filePath("accounts.db"));
+    EXPECT_EQ(QString("%1:%2").arg(db.ownerId()).arg(db.groupId()), "65534:65534");
 }
 
 TEST(Accounts, AdministeredByNameAndDemoAccountsMadeAtTheFirstLogin)

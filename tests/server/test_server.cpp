@@ -39,11 +39,11 @@ protected:
     // A guide request with its values percent-encoded from windows-1250, as the guide sends.
     static std::string path(const char* script, const QList<std::pair<QString, QString>>& values)
     {
-        std::string query;
+        QString query;
         for (const auto& [key, value] : values)
-            query += (query.empty() ? "?" : "&") + key.toStdString() + "=" +
-                     QByteArray(protocol::encode(value).toPercentEncoding()).toStdString();
-        return std::string("/program/") + script + query;
+            query += (query.isEmpty() ? u'?' : u'&') + key + u'=' +
+                     QString::fromLatin1(protocol::encode(value).toPercentEncoding());
+        return QString(QStringLiteral("/program/") + script + query).toStdString();
     }
     QString get(const std::string& target)
     {
@@ -195,8 +195,10 @@ TEST_F(Server, ListingsChangesMalformedRequestsAndPackingWithGzipOnly)
 TEST_F(Server, FilesByteForByteAndNoWayOutOfTheirFolders)
 {
     const Banner& banner = listings.banners.first();
-    const auto gif = client->Get("/program/banner/" + banner.id.toStdString() + "/banner.gif");
-    const auto image = client->Get("/" + listings.images.firstKey().toStdString());
+    const auto gif =
+        client->Get(QString("/program/banner/" + banner.id + "/banner.gif").toStdString());
+    const std::string imagePath = QString('/' + listings.images.firstKey()).toStdString();
+    const auto image = client->Get(imagePath);
     ASSERT_TRUE(gif && image);
     EXPECT_EQ(QByteArray::fromStdString(gif->body), banner.bannerGif);
     EXPECT_EQ(QByteArray::fromStdString(image->body), listings.images.first());
@@ -204,8 +206,7 @@ TEST_F(Server, FilesByteForByteAndNoWayOutOfTheirFolders)
     std::string parts = "bytes=0-0";
     for (int i = 0; i < 2000; ++i)
         parts += ",0-";
-    const auto ranged =
-        client->Get("/" + listings.images.firstKey().toStdString(), {{"Range", parts}});
+    const auto ranged = client->Get(imagePath, {{"Range", parts}});
     ASSERT_TRUE(ranged);
     EXPECT_EQ(ranged->status, 200);
     EXPECT_EQ(QByteArray::fromStdString(ranged->body), listings.images.first());
