@@ -100,12 +100,14 @@ TEST_F(Export, PagesInTheirCharacterSetDaysAsInTheWindowAndTheFolderLeftAlone)
     EXPECT_FALSE(found.contains("id=7\""));
 }
 
-// A mistake on the command line ends with 2, a missing store or account with 1; an export
-// without a store leaves its folder empty.
+// A mistake on the command line ends with 2, a missing store or account, or a data folder a
+// window holds, with 1; an export without a store leaves its folder empty.
 TEST_F(Export, MistakesAndMissingThingsEndWithTheirStatusAndAMessage)
 {
-    QTemporaryDir empty, other;
+    QTemporaryDir empty, other, held;
+    const auto window = store::claimDataFolder(held.path(), nullptr);
     const std::vector<std::tuple<QString, QStringList, int, QString>> cases{
+        {held.path(), {"--sync-once", "--user", "eva", "--password", "x"}, 1, "již otevřen"},
         {folder(), {"--export", "grid", "--day", "31.2.2026"}, 2, "31.2.2026"},
         {empty.path(), {"--export", "help"}, 1, "obz.db"},
         {other.path(), {"--sync-once"}, 1, "--user"},

@@ -12,10 +12,12 @@ int syncOnce(const QString& dataFolder, const QString& server, const QString& im
              const QString& user, const QString& password, QString* report)
 {
     const std::optional<store::DataFolder> folder = store::prepareDataFolder(dataFolder, report);
+    // A window on the folder downloads by itself; two runs at once would fight over the store.
+    const auto lock = folder ? store::claimDataFolder(dataFolder, report) : nullptr;
     store::Store store;
     // The icons and pictures that pages show, as the window lays them out, so that an export
     // from a folder only this run fills shows them too.
-    if (!folder || !store::installFiles(dataFolder, report) || !store.otevridb(dataFolder, report))
+    if (!lock || !store::installFiles(dataFolder, report) || !store.otevridb(dataFolder, report))
         return 1;
     store::Settings settings(store);
     if (!user.isEmpty())

@@ -83,4 +83,18 @@ bool installFiles(const QString& folder, QString* error)
     return true;
 }
 
+std::unique_ptr<QLockFile> claimDataFolder(const QString& folder, QString* error)
+{
+    auto lock = std::make_unique<QLockFile>(folder + QStringLiteral("/obzorka.lock"));
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0))
+        return lock;
+    if (error)
+        *error = lock->error() == QLockFile::LockFailedError
+                     ? QStringLiteral("Program Obzorka je již otevřen.")
+                     : QStringLiteral("Do složky „%1“ nelze zapisovat; program se ukončí.")
+                           .arg(QDir::toNativeSeparators(folder));
+    return nullptr;
+}
+
 } // namespace obzorka::store

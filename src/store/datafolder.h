@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QLockFile>
 #include <QString>
+#include <memory>
 #include <optional>
 
 namespace obzorka::store {
@@ -22,5 +24,10 @@ std::optional<DataFolder> prepareDataFolder(const QString& folder, QString* erro
 // into the data folder, when the folder has none yet or they came with another version.
 // Returns false with a Czech message when a file cannot be written.
 bool installFiles(const QString& folder, QString* error);
+
+// The lock that keeps a second copy of the program (a window or a download run) off a data
+// folder in use, held as long as the returned lock lives. Nothing, with a Czech message, when
+// another copy holds it or the folder cannot be written.
+std::unique_ptr<QLockFile> claimDataFolder(const QString& folder, QString* error);
 
 } // namespace obzorka::store

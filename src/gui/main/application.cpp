@@ -194,16 +194,8 @@ bool Application::claimDataFolder(const QString& folder)
     m_state.useDataFolder(*prepared);
 
     // A second copy on the same data folder would fight the first over the store.
-    m_lock = std::make_unique<QLockFile>(folder + QStringLiteral("/obzorka.lock"));
-    m_lock->setStaleLockTime(0);
-    if (!m_lock->tryLock(0)) {
-        m_notify(m_lock->error() == QLockFile::LockFailedError
-                     ? QStringLiteral("Program Obzorka je již otevřen.")
-                     : QStringLiteral("Do složky „%1“ nelze zapisovat; program se ukončí.")
-                           .arg(QDir::toNativeSeparators(folder)));
-        return false;
-    }
-    if (!store::installFiles(folder, &problem)) {
+    m_lock = store::claimDataFolder(folder, &problem);
+    if (!m_lock || !store::installFiles(folder, &problem)) {
         m_notify(problem);
         return false;
     }
