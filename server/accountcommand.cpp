@@ -59,7 +59,14 @@ int refused(const QString& message)
 
 int runAccountCommand(const QStringList& arguments)
 {
-    QStringList words = arguments.mid(2);
+    QStringList words;
+    // "--data=DIR" is "--data DIR", as the server's own options take it.
+    for (const QString& word : arguments.mid(2)) {
+        if (word.startsWith(QStringLiteral("--data=")))
+            words << QStringLiteral("--data") << word.sliced(7);
+        else
+            words << word;
+    }
     QString folder = QStringLiteral("obzorka-server-data");
     if (const qsizetype data = words.indexOf(QStringLiteral("--data")); data >= 0) {
         if (data + 1 >= words.size())

@@ -100,8 +100,8 @@ TEST_F(Export, PagesInTheirCharacterSetDaysAsInTheWindowAndTheFolderLeftAlone)
     EXPECT_FALSE(found.contains("id=7\""));
 }
 
-// A mistake on the command line ends with 2, a missing store or account, or a data folder a
-// window holds, with 1; an export without a store leaves its folder empty.
+// A mistake on the command line ends with 2, a missing store, entry or account, or a data
+// folder a window holds, with 1; an export without a store leaves its folder empty.
 TEST_F(Export, MistakesAndMissingThingsEndWithTheirStatusAndAMessage)
 {
     QTemporaryDir empty, other, held;
@@ -110,6 +110,7 @@ TEST_F(Export, MistakesAndMissingThingsEndWithTheirStatusAndAMessage)
         {held.path(), {"--sync-once", "--user", "eva", "--password", "x"}, 1, "již otevřen"},
         {folder(), {"--export", "grid", "--day", "31.2.2026"}, 2, "31.2.2026"},
         {empty.path(), {"--export", "help"}, 1, "obz.db"},
+        {folder(), {"--export", "detail", "--id", "999"}, 1, "„999“"},
         {other.path(), {"--sync-once"}, 1, "--user"},
         {other.path(),
          {"--sync-once", "--user", "eva", "--password", "x'y", "--server", "127.0.0.1:1"},

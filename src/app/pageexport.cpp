@@ -6,6 +6,7 @@
 #include "pages/selfcontained.h"
 #include "store/clock.h"
 #include "store/dates.h"
+#include "store/programmeid.h"
 #include "store/settings.h"
 #include "store/store.h"
 
@@ -87,6 +88,14 @@ int exportPage(const QString& dataFolder, const ExportRequest& request, QString*
     store::Store store;
     if (!store.otevridb(dataFolder, error, store::Store::Access::ReadOnly))
         return 1;
+    // An empty page is no detail: the run says so rather than report it written.
+    if (request.kind == u"detail" &&
+        store.provedsql(QStringLiteral("SELECT id FROM program") + store::whereIdIs, {request.id})
+            .empty()) {
+        if (error)
+            *error = QStringLiteral("Pořad s id „%1“ v databázi není.").arg(request.id);
+        return 1;
+    }
     const QString page =
         pages::withImagesInside(buildExportedPage(dataFolder, request, store),
                                 pages::PageResources({dataFolder + QStringLiteral("/bmp")}));

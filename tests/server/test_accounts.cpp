@@ -80,10 +80,13 @@ TEST(Accounts, AdministeredByNameAndDemoAccountsMadeAtTheFirstLogin)
 TEST(Accounts, CommandsOfTheServerProgram)
 {
     QTemporaryDir folder;
-    const auto run = [&folder](const QStringList& words, const QByteArray& input = {}) {
+    // The folder as two words, or joined with "=".
+    const auto run = [&folder](const QStringList& words, const QByteArray& input = {},
+                               bool joined = false) {
         QProcess server;
-        server.start(OBZORKA_SERVER_BINARY,
-                     QStringList{"account"} + words + QStringList{"--data", folder.path()});
+        server.start(OBZORKA_SERVER_BINARY, QStringList{"account"} + words +
+                                                (joined ? QStringList{"--data=" + folder.path()}
+                                                        : QStringList{"--data", folder.path()}));
         server.write(input);
         server.closeWriteChannel();
         server.waitForFinished();
@@ -93,7 +96,7 @@ TEST(Accounts, CommandsOfTheServerProgram)
     EXPECT_EQ(run({"add", "jana", "ČT1", "Nova"}, "tajné heslo\n"), "0 ");
     EXPECT_EQ(run({"add", "jana"}, "jiné\n"), "1 Účet „jana“ už je.\n");
     EXPECT_EQ(run({"passwd", "jana"}, "\n"), "1 Heslo je prázdné, nebo se dvakrát neshoduje.\n");
-    EXPECT_EQ(run({"list"}), "0 jana: ČT1, Nova\n");
+    EXPECT_EQ(run({"list"}, {}, true), "0 jana: ČT1, Nova\n");
     EXPECT_TRUE(run({"passwd"}).startsWith("2 Použití: obzorka-server account add"));
     EXPECT_EQ(Accounts(folder.path(), false, {}).logIn("jana", "tajné heslo"),
               QStringList({"ČT1", "Nova"}));
