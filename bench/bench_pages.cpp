@@ -2,9 +2,8 @@
 // 50,400 programme entries (100 stations, 14 days, 36 a day) that the benchmark builds.
 // Bare SQL: the same statements stepped through on a plain SQLite connection with the
 // dialect functions, reading every column, without rows or HTML.
+#include "bigstore.h"
 #include "pages/generhtml.h"
-#include "store/clock.h"
-#include "store/dates.h"
 #include "store/dialect.h"
 #include "store/store.h"
 
@@ -17,45 +16,14 @@ namespace {
 
 using namespace obzorka;
 
-constexpr int stationCount = 100;
-constexpr int dayCount = 14;
-constexpr int perDay = 36;
-const QDate today(2026, 12, 7);
-
-const char* const words[] = {"Zprávy",  "Počasí", "Film",  "Seriál",  "Sport",   "Hokej",
-                             "Příroda", "Večer",  "Hudba", "Pohádka", "Magazín", "Dokument"};
+using bench::today;
 
 struct Fixture
 {
     Fixture()
     {
-        store::Clock::setFixed(QDateTime(today, QTime(6, 0)));
         store.otevridb(folder.path(), nullptr);
-        store.provedsql("BEGIN");
-        for (int s = 0; s < stationCount; ++s) {
-            const QString station = QStringLiteral("Stanice %1").arg(s + 1);
-            store.provedsql("INSERT INTO televize (tv, povoleno, pozice, idtv) VALUES (?, 1, ?, ?)",
-                            {station, s < 96 ? s + 1 : 0, s < 50 ? s + 1 : 1000 + s});
-            for (int d = 0; d < dayCount; ++d) {
-                for (int p = 0; p < perDay; ++p) {
-                    const int id = (s * dayCount + d) * perDay + p;
-                    const int start = 6 * 60 + p * 35;
-                    store.provedsql(
-                        "INSERT INTO program (id, tv, datum, hod1, min1, hod2, min2, nazev, info1, "
-                        "info2, typprg, stereo) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                        {id, station, store::dates::isoDate(today.addDays(d - 1)), start / 60,
-                         start % 60, (start + 35) / 60, (start + 35) % 60,
-                         QString(QString::fromUtf8(words[id % 12]) +
-                                 QStringLiteral(" – díl %1").arg(id % 97)),
-                         QStringLiteral("Krátká informace o pořadu číslo %1").arg(id),
-                         QString(QStringLiteral("Rozšířená informace: děj, herci, režie a "
-                                                "hodnocení pořadu na stanici ") +
-                                 station),
-                         QString(QChar(u"FDZSQOLX"[id % 8])), id % 2});
-                }
-            }
-        }
-        store.provedsql("COMMIT");
+        bench::fillBigStore(store);
         sqlite3_open_v2(QFile::encodeName(store::Store::databasePath(folder.path())).constData(),
                         &bare, SQLITE_OPEN_READONLY, nullptr);
         store::registerDialect(bare);

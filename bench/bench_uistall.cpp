@@ -7,15 +7,14 @@
 #include "gui/main/mainwindow.h"
 #include "listingserver.h"
 #include "manystations.h"
+#include "offscreenmain.h"
 #include "store/settings.h"
 #include "store/store.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <array>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -112,10 +111,5 @@ BENCHMARK(BM_WindowStandingIdle)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return obzorka::bench::runWithWindows(argc, argv);
 }
