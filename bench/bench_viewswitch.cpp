@@ -50,10 +50,16 @@ struct Guide
     std::unique_ptr<gui::Application> application;
 };
 
+std::unique_ptr<Guide> shared;
+
+// Made at first use, and gone before the application object it needs.
 Guide& guide()
 {
-    static Guide shared;
-    return shared;
+    if (!shared) {
+        shared = std::make_unique<Guide>();
+        qAddPostRoutine([] { shared.reset(); });
+    }
+    return *shared;
 }
 
 double median(std::vector<double> values)
