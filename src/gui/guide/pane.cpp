@@ -30,7 +30,15 @@ void Pane::showPage(const QString& page)
         adapted.textColour.isEmpty()
             ? QString()
             : QStringLiteral("body { color: %1; }").arg(adapted.textColour));
+    // A page that replaces a long one is laid out once, beside the scroll bar. Left to itself,
+    // the bar would go with the old text and come back with the new, and the new page would be
+    // laid out twice, first without it.
+    const bool barShown = verticalScrollBar()->isVisible();
+    if (barShown)
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHtml(adapted.html);
+    if (barShown)
+        setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void Pane::redraw(const QString& page)
@@ -53,6 +61,7 @@ void Pane::setScrollTop(int pixels)
 void Pane::setResourceFolders(const QStringList& folders)
 {
     m_resources = pages::PageResources(folders);
+    m_images.clear();
 }
 
 QImage Pane::missingImage()
@@ -73,6 +82,10 @@ QVariant Pane::loadResource(int type, const QUrl& name)
     // Pages show pictures and nothing else: no style sheet or page is loaded from anywhere.
     if (type != QTextDocument::ImageResource)
         return {};
+    // A file once shown never changes under its name (an illustration is fetched only while
+    // missing), and each page shows the same icons again: each is read and unpacked once.
+    if (const QImage* known = m_images.object(name.toString()))
+        return *known;
     // Always an image: a document left without one reads the named file itself.
     const std::optional<QByteArray> bytes = m_resources.read(name);
     if (!bytes)
@@ -84,7 +97,10 @@ QVariant Pane::loadResource(int type, const QUrl& name)
     if (size.isValid() && qint64(size.width()) * size.height() > maxImagePixels)
         return missingImage();
     const QImage image = reader.read();
-    return image.isNull() ? missingImage() : image;
+    if (image.isNull())
+        return missingImage();
+    m_images.insert(name.toString(), new QImage(image), int(image.sizeInBytes() / 1024));
+    return image;
 }
 
 void Pane::contextMenuEvent(QContextMenuEvent* event)

@@ -2,6 +2,8 @@
 
 #include "pages/pageresources.h"
 
+#include <QCache>
+#include <QImage>
 #include <QTextBrowser>
 
 namespace obzorka::gui {
@@ -44,6 +46,8 @@ protected:
 private:
     QString m_page;
     pages::PageResources m_resources;
+    // The pictures shown so far by name, up to 32 MB unpacked (counted in KB).
+    QCache<QString, QImage> m_images{32 * 1024};
 };
 
 } // namespace obzorka::gui
