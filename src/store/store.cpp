@@ -212,6 +212,11 @@ void Store::forgetStatements()
     m_statements.clear();
 }
 
+int Store::changes() const
+{
+    return sqlite3_changes(m_db);
+}
+
 Rows Store::provedsql(const QString& sql, const QVariantList& params)
 {
     Rows rows;

@@ -48,6 +48,9 @@ public:
     // executed and returns none.
     Rows provedsql(const QString& sql, const QVariantList& params = {});
 
+    // How many rows the last insert, update or delete changed.
+    int changes() const;
+
     // Closes the connection; errors are ignored.
     void zavridb();
 

@@ -4,6 +4,8 @@
 #include "store/dates.h"
 #include "store/store.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSet>
 
 namespace obzorka::sync {
@@ -56,10 +58,15 @@ QString storedText(QStringView field)
     return text;
 }
 
-const QString stageStatement = QStringLiteral(
-    "INSERT INTO propridani(id, tv, datum, hod1, min1, hod2, min2, nazev, info1, info2, stereo, "
-    "titulky, dual, znak_rec, cb, showview, obr, obr2, link, typprg) VALUES (?, ?, ?, ?, ?, ?, ?, "
-    "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+// The twenty columns of a record, in the order of Records::rows.
+const QString recordColumns = QStringLiteral(
+    "(id, tv, datum, hod1, min1, hod2, min2, nazev, info1, info2, stereo, titulky, dual, "
+    "znak_rec, cb, showview, obr, obr2, link, typprg) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
+    "?, ?, ?, ?, ?, ?, ?, ?)");
+const QString stageStatement = QStringLiteral("INSERT INTO propridani") + recordColumns;
+// An entry already stored is never overwritten by the listing endpoint, and a record repeated
+// within one reply is added once.
+const QString addStatement = QStringLiteral("INSERT OR IGNORE INTO program") + recordColumns;
 
 void stage(store::Store& store, const Records& records)
 {
@@ -191,24 +198,29 @@ QString poslParameter(store::Store& store)
 MergeResult mergeListings(store::Store& store, const Records& records)
 {
     store::Store::Transaction round(store);
-    stage(store, records);
-    // An entry already stored is never overwritten by the listing endpoint.
-    // Each staged id is looked up by the key, not against a list of every stored id.
-    store.provedsql(QStringLiteral("DELETE FROM propridani WHERE EXISTS "
-                                   "(SELECT 1 FROM program WHERE program.id=propridani.id)"));
-    MergeResult result;
-    result.added = count(store, QStringLiteral("SELECT count(DISTINCT id) AS n FROM propridani"));
-    // A record repeated within one reply is added once.
-    store.provedsql(QStringLiteral("INSERT OR IGNORE INTO program SELECT * FROM propridani"));
+    // Straight into the programmes, each record by its key; the ids of those added name the
+    // illustrations to queue.
+    QJsonArray added;
+    for (const QVariantList& row : records.rows) {
+        store.provedsql(addStatement, row);
+        if (store.changes() > 0)
+            added.append(row.front().toLongLong());
+    }
+    const QString addedIds = QString::fromUtf8(QJsonDocument(added).toJson(QJsonDocument::Compact));
+    for (const char* column : {"obr", "obr2"})
+        store.provedsql(QStringLiteral("INSERT INTO obrpronacteni (obr,datum) SELECT %1,datum FROM "
+                                       "program WHERE id IN (SELECT value FROM json_each(?)) AND "
+                                       "%1<>''")
+                            .arg(QLatin1String(column)),
+                        {addedIds});
     for (const auto& [station, day] : records.stationDays)
         store.provedsql(QStringLiteral("UPDATE televize SET posl_datum=? WHERE "
                                        "trim(lcase(tv))=trim(lcase(?))"),
                         {store::dates::dayText(day), station});
     store.provedsql(QStringLiteral("DELETE FROM program WHERE datum<=?"),
                     {store::dates::isoDate(store::Clock::today().addDays(-14))});
-    queueImages(store);
     round.commit();
-    return result;
+    return {int(added.size()), 0};
 }
 
 MergeResult mergeChanges(store::Store& store, const Records& records)
