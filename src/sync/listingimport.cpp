@@ -64,6 +64,8 @@ const QString recordColumns = QStringLiteral(
     "znak_rec, cb, showview, obr, obr2, link, typprg) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
     "?, ?, ?, ?, ?, ?, ?, ?)");
 const QString stageStatement = QStringLiteral("INSERT INTO propridani") + recordColumns;
+constexpr int dayColumn = 2;
+constexpr int pictureColumn = 16; // obr, and obr2 after it
 // An entry already stored is never overwritten by the listing endpoint, and a record repeated
 // within one reply is added once.
 const QString addStatement = QStringLiteral("INSERT OR IGNORE INTO program") + recordColumns;
@@ -81,6 +83,26 @@ void queueImages(store::Store& store)
         "INSERT INTO obrpronacteni (obr,datum) SELECT obr,datum FROM propridani WHERE obr<>''"));
     store.provedsql(QStringLiteral(
         "INSERT INTO obrpronacteni (obr,datum) SELECT obr2,datum FROM propridani WHERE obr2<>''"));
+}
+
+// Each station's last day becomes the day of its last pair in the records, the station found
+// by its name in any letter case and without surrounding blanks: one statement for the round,
+// each name folded once rather than once for every pair it is compared with.
+void moveLastDays(store::Store& store, const Records& records)
+{
+    QJsonArray pairs;
+    for (const auto& [station, day] : records.stationDays)
+        pairs.append(QJsonArray{station, store::dates::dayText(day)});
+    store.provedsql(
+        QStringLiteral(
+            "WITH pair(k, day, n) AS MATERIALIZED (SELECT trim(lcase(value->>0)), value->>1, "
+            "key FROM json_each(?)), "
+            "last(k, day) AS MATERIALIZED (SELECT k, day FROM pair AS p WHERE n = (SELECT "
+            "max(n) FROM pair AS q WHERE q.k = p.k)), "
+            "station(r, k) AS MATERIALIZED (SELECT rowid, trim(lcase(tv)) FROM televize) "
+            "UPDATE televize SET posl_datum = last.day FROM station JOIN last ON last.k = "
+            "station.k WHERE televize.rowid = station.r"),
+        {QString::fromUtf8(QJsonDocument(pairs).toJson(QJsonDocument::Compact))});
 }
 
 int count(store::Store& store, const QString& sql)
@@ -200,27 +222,32 @@ MergeResult mergeListings(store::Store& store, const Records& records)
     store::Store::Transaction round(store);
     // Straight into the programmes, each record by its key; the ids of those added name the
     // illustrations to queue.
-    QJsonArray added;
+    int added = 0;
+    // The illustrations of the new entries, the first pictures before the second ones.
+    QJsonArray pictures[2];
     for (const QVariantList& row : records.rows) {
         store.provedsql(addStatement, row);
-        if (store.changes() > 0)
-            added.append(row.front().toLongLong());
+        if (store.changes() == 0)
+            continue;
+        ++added;
+        for (int second = 0; second < 2; ++second) {
+            const QString picture = row.at(pictureColumn + second).toString();
+            if (!picture.isEmpty())
+                pictures[second].append(QJsonArray{picture, row.at(dayColumn).toString()});
+        }
     }
-    const QString addedIds = QString::fromUtf8(QJsonDocument(added).toJson(QJsonDocument::Compact));
-    for (const char* column : {"obr", "obr2"})
-        store.provedsql(QStringLiteral("INSERT INTO obrpronacteni (obr,datum) SELECT %1,datum FROM "
-                                       "program WHERE id IN (SELECT value FROM json_each(?)) AND "
-                                       "%1<>''")
-                            .arg(QLatin1String(column)),
-                        {addedIds});
-    for (const auto& [station, day] : records.stationDays)
-        store.provedsql(QStringLiteral("UPDATE televize SET posl_datum=? WHERE "
-                                       "trim(lcase(tv))=trim(lcase(?))"),
-                        {store::dates::dayText(day), station});
+    for (const QJsonValue& picture : pictures[1])
+        pictures[0].append(picture);
+    if (!pictures[0].isEmpty())
+        store.provedsql(
+            QStringLiteral("INSERT INTO obrpronacteni (obr,datum) SELECT value->>0, "
+                           "value->>1 FROM json_each(?)"),
+            {QString::fromUtf8(QJsonDocument(pictures[0]).toJson(QJsonDocument::Compact))});
+    moveLastDays(store, records);
     store.provedsql(QStringLiteral("DELETE FROM program WHERE datum<=?"),
                     {store::dates::isoDate(store::Clock::today().addDays(-14))});
     round.commit();
-    return {int(added.size()), 0};
+    return {added, 0};
 }
 
 MergeResult mergeChanges(store::Store& store, const Records& records)
