@@ -1,8 +1,9 @@
 // A download without a window killed at chosen points of its talk with the server: at the
 // first request, as a listing round is asked for, halfway through a round's reply, as the
 // changes are asked for, and halfway through an image. The next run then asks first for the
-// very round the killed one did not get, so the store held whole rounds only, and it ends with
-// the listings of an uninterrupted run.
+// very round the killed one did not get (or the one before it, when the kill came while that
+// one was still being merged, as the next round is asked for meanwhile), so the store held
+// whole rounds only, and it ends with the listings of an uninterrupted run.
 #include "demolistings.h"
 #include "listingserver.h"
 #include "store/store.h"
@@ -152,7 +153,10 @@ TEST_F(KilledImport, AKillAtAChosenPointLeavesWholeRoundsAndTheNextRunCompletes)
         QTemporaryDir killed;
         ASSERT_EQ(syncOnce(killed.path(), point), -1);
         ASSERT_EQ(syncOnce(killed.path()), 0);
-        EXPECT_EQ(asked.front(), sent.at(resume - 1));
+        const bool duringMerge = point.kind == "gener.php" && resume > 1;
+        EXPECT_TRUE(asked.front() == sent.at(resume - 1) ||
+                    (duringMerge && asked.front() == sent.at(resume - 2)))
+            << asked.front();
         EXPECT_EQ(contents(killed.path()), uninterrupted);
     }
 }

@@ -8,6 +8,7 @@
 #include "sync/fetcher.h"
 #include "sync/listingimport.h"
 #include "sync/login.h"
+#include "sync/roundreader.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,12 +56,17 @@ public:
     }
 
 private:
-    Fetched ask(const QString& script, QList<std::pair<QString, QString>> values)
+    QUrl address(const QString& script, QList<std::pair<QString, QString>> values) const
     {
         values.prepend({QStringLiteral("heslo"), m_settings.password});
         values.prepend({QStringLiteral("jmeno"), m_settings.name});
         values.append({QStringLiteral("verze"), QStringLiteral("0.3")});
-        return m_fetcher.readUrl(requestUrl(m_settings.server, m_settings.path + script, values));
+        return requestUrl(m_settings.server, m_settings.path + script, values);
+    }
+
+    Fetched ask(const QString& script, const QList<std::pair<QString, QString>>& values)
+    {
+        return m_fetcher.readUrl(address(script, values));
     }
 
     // Whether the run goes on with this answer; an error text ends it with its rules, also
@@ -115,26 +121,41 @@ private:
         return true;
     }
 
+    // The next round is fetched and read on a thread of its own while this one is merged: its
+    // request leaves as soon as the round has moved the stations' last days, before the round
+    // commits. A kill in between loses nothing: the next run asks again for what the store
+    // does not hold.
     bool listings()
     {
-        for (;;) {
+        RoundReader reader(m_fetcher, [this](const QString& posl) {
+            return address(QStringLiteral("/gener.php"), {{QStringLiteral("posl"), posl}});
+        });
+        const auto askFor = [&](const QString& posl) {
             if (m_settings.reminderCheck)
                 m_settings.reminderCheck();
-            m_posl = poslParameter(m_store);
-            const Fetched answer =
-                ask(QStringLiteral("/gener.php"), {{QStringLiteral("posl"), m_posl}});
-            if (!usable(answer))
+            m_posl = posl;
+            reader.ask(posl);
+        };
+        askFor(poslParameter(m_store));
+        for (;;) {
+            const RoundReader::Round round = reader.take();
+            if (!usable(round.fetched))
                 return false;
-            const QString body = parseReply(answer.body).body;
-            if (body.isEmpty())
+            if (parseReply(round.fetched.body).body.isEmpty())
                 return true;
-            const Records records = parseRecords(body);
             if (m_stop)
                 return false;
-            m_result.skipped += records.skipped;
-            m_result.added += mergeListings(m_store, records).added;
-            // A server that keeps sending the same days would never let the loop end.
-            if (poslParameter(m_store) == m_posl)
+            m_result.skipped += round.records.skipped;
+            bool more = false;
+            const auto nextRound = [&] {
+                const QString next = poslParameter(m_store);
+                // A server that keeps sending the same days would never let the loop end.
+                more = next != m_posl;
+                if (more)
+                    askFor(next);
+            };
+            m_result.added += mergeListings(m_store, round.records, nextRound).added;
+            if (!more)
                 return true;
         }
     }

@@ -38,6 +38,15 @@ Fetcher::Fetcher(const std::atomic<bool>& stop, Animation animate)
     m_network.setRedirectPolicy(QNetworkRequest::ManualRedirectPolicy);
 }
 
+std::unique_ptr<Fetcher> Fetcher::like() const
+{
+    auto twin = std::make_unique<Fetcher>(m_stop, m_animate);
+    twin->roundMs = roundMs;
+    twin->timeoutMs = timeoutMs;
+    twin->deadlineMs = deadlineMs;
+    return twin;
+}
+
 Fetched Fetcher::readUrl(const QUrl& url, const QString& file)
 {
     QUrl address = url;

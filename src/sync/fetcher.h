@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <atomic>
 #include <functional>
+#include <memory>
 
 // The one way bytes come from the network: a GET of one address, its body as text, and the
 // same bytes into a file when asked.
@@ -52,6 +53,10 @@ public:
     // text may come with one). With a file name, only a successful reply whose body is not
     // blank and not a "404 Not Found" page is written there, whole, replacing an older file.
     Fetched readUrl(const QUrl& url, const QString& file = {});
+
+    // Another fetcher like this one (stop flag, animation, limits) with connections of its
+    // own, for another thread: made on that thread.
+    std::unique_ptr<Fetcher> like() const;
 
     int roundMs = 100;
     int timeoutMs = 30000;

@@ -217,9 +217,13 @@ QString poslParameter(store::Store& store)
     return posl;
 }
 
-MergeResult mergeListings(store::Store& store, const Records& records)
+MergeResult mergeListings(store::Store& store, const Records& records,
+                          const std::function<void()>& daysMoved)
 {
     store::Store::Transaction round(store);
+    moveLastDays(store, records);
+    if (daysMoved)
+        daysMoved();
     // Straight into the programmes, each record by its key; the ids of those added name the
     // illustrations to queue.
     int added = 0;
@@ -243,7 +247,6 @@ MergeResult mergeListings(store::Store& store, const Records& records)
             QStringLiteral("INSERT INTO obrpronacteni (obr,datum) SELECT value->>0, "
                            "value->>1 FROM json_each(?)"),
             {QString::fromUtf8(QJsonDocument(pictures[0]).toJson(QJsonDocument::Compact))});
-    moveLastDays(store, records);
     store.provedsql(QStringLiteral("DELETE FROM program WHERE datum<=?"),
                     {store::dates::isoDate(store::Clock::today().addDays(-14))});
     round.commit();

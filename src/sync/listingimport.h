@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QVariantList>
+#include <functional>
 
 namespace obzorka::store {
 class Store;
@@ -47,10 +48,12 @@ struct MergeResult
     int changed = 0; // entries replaced by changed records
 };
 
-// One listing round: the new entries are added (an entry already stored is never
-// overwritten), each station's last day moves on, entries 14 or more days old go, and the
-// illustrations of the new entries are queued.
-MergeResult mergeListings(store::Store& store, const Records& records);
+// One listing round: each station's last day moves on, the new entries are added (an entry
+// already stored is never overwritten), entries 14 or more days old go, and the illustrations
+// of the new entries are queued. `daysMoved` is called inside the round as soon as the last
+// days have moved, before the slower rest: the next round's request can leave then.
+MergeResult mergeListings(store::Store& store, const Records& records,
+                          const std::function<void()>& daysMoved = {});
 
 // The changed records replace every column but id and cb of the stored entries with their
 // ids; their illustrations are queued.
