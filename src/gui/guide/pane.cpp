@@ -84,7 +84,7 @@ QVariant Pane::loadResource(int type, const QUrl& name)
         return {};
     // A file once shown never changes under its name (an illustration is fetched only while
     // missing), and each page shows the same icons again: each is read and unpacked once.
-    if (const QImage* known = m_images.object(name.toString()))
+    if (const QPixmap* known = m_images.object(name.toString()))
         return *known;
     // Always an image: a document left without one reads the named file itself.
     const std::optional<QByteArray> bytes = m_resources.read(name);
@@ -99,8 +99,11 @@ QVariant Pane::loadResource(int type, const QUrl& name)
     const QImage image = reader.read();
     if (image.isNull())
         return missingImage();
-    m_images.insert(name.toString(), new QImage(image), int(image.sizeInBytes() / 1024));
-    return image;
+    // Kept as the screen draws it: handed over as an image, it would be converted again for
+    // each place a page shows it, at each layout and paint.
+    auto* shown = new QPixmap(QPixmap::fromImage(image));
+    m_images.insert(name.toString(), shown, int(image.sizeInBytes() / 1024));
+    return *shown;
 }
 
 void Pane::contextMenuEvent(QContextMenuEvent* event)

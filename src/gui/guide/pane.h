@@ -4,6 +4,7 @@
 
 #include <QCache>
 #include <QImage>
+#include <QPixmap>
 #include <QTextBrowser>
 
 namespace obzorka::gui {
@@ -47,7 +48,7 @@ private:
     QString m_page;
     pages::PageResources m_resources;
     // The pictures shown so far by name, up to 32 MB unpacked (counted in KB).
-    QCache<QString, QImage> m_images{32 * 1024};
+    QCache<QString, QPixmap> m_images{32 * 1024};
 };
 
 } // namespace obzorka::gui
