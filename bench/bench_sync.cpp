@@ -6,15 +6,14 @@
 #include "listingserver.h"
 #include "manystations.h"
 #include "protocol.h"
+#include "qtbenchmain.h"
 #include "store/store.h"
 #include "sync/downloadrun.h"
 #include "sync/fetcher.h"
 #include "sync/listingimport.h"
 
-#include <QCoreApplication>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -153,8 +152,5 @@ BENCHMARK(BM_PlainInsertOfTheSameRecords)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return obzorka::bench::runWithQt(argc, argv);
 }

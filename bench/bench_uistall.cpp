@@ -7,9 +7,9 @@
 #include "gui/main/mainwindow.h"
 #include "listingserver.h"
 #include "manystations.h"
-#include "offscreenmain.h"
 #include "store/settings.h"
 #include "store/store.h"
+#include "windowbenchmain.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

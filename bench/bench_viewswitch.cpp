@@ -9,8 +9,8 @@
 #include "gui/guide/pane.h"
 #include "gui/main/application.h"
 #include "gui/main/mainwindow.h"
-#include "offscreenmain.h"
 #include "store/settings.h"
+#include "windowbenchmain.h"
 
 #include <QComboBox>
 #include <QElapsedTimer>

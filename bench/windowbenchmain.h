@@ -1,9 +1,10 @@
-// The main function of a benchmark of windows: on Qt's offscreen platform unless another is
-// named, with a QApplication around the benchmarks.
+// The main function of a benchmark of windows: a QApplication on Qt's offscreen platform unless
+// another is named.
 #pragma once
 
+#include "qtbenchmain.h"
+
 #include <QApplication>
-#include <benchmark/benchmark.h>
 
 namespace obzorka::bench {
 
@@ -12,9 +13,7 @@ inline int runWithWindows(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return runBenchmarks(argc, argv);
 }
 
 } // namespace obzorka::bench
