@@ -1,7 +1,7 @@
 // A full pull of 72 stations × 14 days from the reference server into an empty store, end to end
-// through `obzorka --sync-once` and through the download run alone (over loopback HTTP, staged
-// and merged a round at a time), against a plain insert of the same records into an empty store
-// in one transaction, in one run.
+// through `obzorka --sync-once` and through the download run alone (over loopback HTTP, merged
+// a round at a time while the next is fetched), against a plain insert of the same records into
+// an empty store in one transaction, in one run.
 #include "accounts.h"
 #include "listingserver.h"
 #include "manystations.h"

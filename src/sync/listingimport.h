@@ -10,14 +10,12 @@ namespace obzorka::store {
 class Store;
 } // namespace obzorka::store
 
-namespace obzorka::sync {
-}
-
-// Programme records from the listing server into the store: parsing a reply's records,
-// staging them and merging them into the programmes, one round in one transaction.
+// Programme records from the listing server into the store: parsing a reply's records and
+// merging them into the programmes (changed ones through a staging table), one round in one
+// transaction.
 namespace obzorka::sync {
 
-// The records of one reply, ready to stage: each row holds the twenty columns of program in
+// The records of one reply, ready to store: each row holds the twenty columns of program in
 // their order. Records that cannot be stored whole are counted, not kept.
 struct Records
 {
