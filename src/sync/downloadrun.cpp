@@ -141,7 +141,7 @@ private:
             const RoundReader::Round round = reader.take();
             if (!usable(round.fetched))
                 return false;
-            if (parseReply(round.fetched.body).body.isEmpty())
+            if (round.reply.body.isEmpty())
                 return true;
             if (m_stop)
                 return false;

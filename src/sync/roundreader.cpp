@@ -1,7 +1,5 @@
 #include "sync/roundreader.h"
 
-#include "sync/login.h"
-
 namespace obzorka::sync {
 
 RoundReader::RoundReader(const Fetcher& like, std::function<QUrl(const QString& posl)> address)
@@ -55,9 +53,9 @@ void RoundReader::work(const Fetcher& like)
         }
         Round round;
         round.fetched = fetcher->readUrl(m_address(posl));
-        const Reply reply = parseReply(round.fetched.body);
-        if (round.fetched.ok() && reply.kind == Reply::Kind::Ok)
-            round.records = parseRecords(reply.body);
+        round.reply = parseReply(round.fetched.body);
+        if (round.fetched.ok() && round.reply.kind == Reply::Kind::Ok)
+            round.records = parseRecords(round.reply.body);
         {
             const std::lock_guard lock(m_lock);
             m_ready = std::move(round);

@@ -2,6 +2,7 @@
 
 #include "sync/fetcher.h"
 #include "sync/listingimport.h"
+#include "sync/login.h"
 
 #include <QThread>
 #include <condition_variable>
@@ -21,6 +22,7 @@ public:
     struct Round
     {
         Fetched fetched;
+        Reply reply;
         Records records; // read only from a whole ".OK." reply
     };
 
