@@ -2,10 +2,10 @@
 
 #include "store/clock.h"
 #include "store/dates.h"
+#include "store/jsonlist.h"
 #include "store/store.h"
 
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QSet>
 
 namespace obzorka::sync {
@@ -102,7 +102,7 @@ void moveLastDays(store::Store& store, const Records& records)
             "station(r, k) AS MATERIALIZED (SELECT rowid, trim(lcase(tv)) FROM televize) "
             "UPDATE televize SET posl_datum = last.day FROM station JOIN last ON last.k = "
             "station.k WHERE televize.rowid = station.r"),
-        {QString::fromUtf8(QJsonDocument(pairs).toJson(QJsonDocument::Compact))});
+        {store::jsonList(pairs)});
 }
 
 int count(store::Store& store, const QString& sql)
@@ -224,10 +224,9 @@ MergeResult mergeListings(store::Store& store, const Records& records,
     moveLastDays(store, records);
     if (daysMoved)
         daysMoved();
-    // Straight into the programmes, each record by its key; the ids of those added name the
-    // illustrations to queue.
+    // Straight into the programmes, each record by its key. The illustrations of the entries
+    // added are queued, the first pictures before the second ones.
     int added = 0;
-    // The illustrations of the new entries, the first pictures before the second ones.
     QJsonArray pictures[2];
     for (const QVariantList& row : records.rows) {
         store.provedsql(addStatement, row);
@@ -243,10 +242,9 @@ MergeResult mergeListings(store::Store& store, const Records& records,
     for (const QJsonValue& picture : pictures[1])
         pictures[0].append(picture);
     if (!pictures[0].isEmpty())
-        store.provedsql(
-            QStringLiteral("INSERT INTO obrpronacteni (obr,datum) SELECT value->>0, "
-                           "value->>1 FROM json_each(?)"),
-            {QString::fromUtf8(QJsonDocument(pictures[0]).toJson(QJsonDocument::Compact))});
+        store.provedsql(QStringLiteral("INSERT INTO obrpronacteni (obr,datum) SELECT value->>0, "
+                                       "value->>1 FROM json_each(?)"),
+                        {store::jsonList(pictures[0])});
     store.provedsql(QStringLiteral("DELETE FROM program WHERE datum<=?"),
                     {store::dates::isoDate(store::Clock::today().addDays(-14))});
     round.commit();

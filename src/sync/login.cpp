@@ -1,13 +1,13 @@
 #include "sync/login.h"
 
 #include "store/blanks.h"
+#include "store/jsonlist.h"
 #include "store/settings.h"
 #include "store/store.h"
 #include "store/utf8.h"
 
 #include <QHash>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QSet>
 
 #include <array>
@@ -133,7 +133,7 @@ void deleteProgrammes(store::Store& store, const QString& deletions)
             named.append(row.text(u"tv"));
     store.provedsql(
         QStringLiteral("DELETE FROM program WHERE tv IN (SELECT value FROM json_each(?))"),
-        {QString::fromUtf8(QJsonDocument(named).toJson(QJsonDocument::Compact))});
+        {store::jsonList(named)});
 }
 
 // Returns false when the entry cannot be used.
