@@ -224,11 +224,11 @@ const GuardedServer::Arrival& GuardedServer::arrival()
 
 int GuardedServer::bindTo(const std::string& address, int port)
 {
-    int listening = -1;
-    set_socket_options([&listening](int socket) {
+    // Kept in the server, which holds on to the function after the bind.
+    set_socket_options([this](int socket) {
         const int yes = 1;
         setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-        listening = socket;
+        m_listening = socket;
     });
     if (port == 0)
         port = std::max(bind_to_any_port(address), 0);
@@ -237,7 +237,7 @@ int GuardedServer::bindTo(const std::string& address, int port)
     // The library's queue holds five; when more clients than that connect at once, the rest
     // would wait a second for their retry.
     if (port > 0)
-        ::listen(listening, SOMAXCONN);
+        ::listen(m_listening, SOMAXCONN);
     return port;
 }
 

@@ -46,6 +46,7 @@ private:
     bool process_and_close_socket(socket_t socket) override;
 
     Limits m_limits;
+    int m_listening = -1;
 };
 
 } // namespace obzorka::server
