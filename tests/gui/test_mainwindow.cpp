@@ -1,7 +1,9 @@
 #include "gui/guide/classicpanel.h"
+#include "gui/guide/pagedeck.h"
 #include "gui/guide/settingspanel.h"
 #include "gui/guide/stationslots.h"
 #include "guidetest.h"
+#include "reminders/marks.h"
 #include "support/weekfixture.h"
 
 #include <QDesktopServices>
@@ -185,6 +187,66 @@ TEST_F(Window, StartTimesMarkInPlaceAndDetailsLeadBackToTheirPage)
     clickLink(pane(), "Zpět");
     EXPECT_EQ(page(), found);
     EXPECT_EQ(pane()->scrollTop(), foundScroll);
+}
+
+// A grid laid out ahead comes forward as it is, but only while it is what the store and the
+// clock give at the switch: a mark set elsewhere, listings a run brought and a minute passed
+// each show.
+TEST_F(Window, PreparedGridsComeForwardOnlyWhileNothingHasChanged)
+{
+    const QString id = value("SELECT id AS v FROM program WHERE tv='Markíza' AND datum=? AND "
+                             "hod1*60+min1<=600 AND hod2*60+min2>600",
+                             {today});
+    const QString later = value("SELECT id AS v FROM program WHERE tv='Markíza' AND datum=? AND "
+                                "hod1>=12 AND id NOT IN (SELECT id FROM upozornit) ORDER BY hod1",
+                                {today});
+    const QString marked = "CLASS=caszvol><A HREF=\"upozor.htm?zpet=true&vypis=true&id=" + later;
+    const auto endOf = [&](const QString& programme) {
+        return QDateTime(today, QTime(0, 0))
+            .addSecs(
+                60 *
+                value("SELECT hod2*60+min2 AS v FROM program WHERE id=?", {programme}).toInt());
+    };
+    const auto preparedGrids = [&] {
+        guide->controller()->choosePage(1);
+        for (int waited = 0; guide->controller()->preparing() && waited < 5000; waited += 10)
+            QTest::qWait(10);
+        EXPECT_FALSE(guide->controller()->preparing());
+    };
+    click("Command12_0");
+    preparedGrids();
+    gui::Pane* prepared = nullptr;
+    for (gui::Pane* kept : window->pageDeck()->findChildren<gui::Pane*>())
+        if (kept != pane() && kept->page().contains("id=" + id + "\""))
+            prepared = kept;
+    ASSERT_NE(prepared, nullptr);
+    click("Command1_2");
+    EXPECT_EQ(pane(), prepared);
+    EXPECT_FALSE(page().contains(marked));
+
+    const struct
+    {
+        std::function<void()> change;
+        std::function<bool(const QString&)> shown;
+    } changes[] = {
+        {[&] { reminders::toggleReminder(guide->store(), later); },
+         [&](const QString& grid) { return grid.contains(marked); }},
+        {[&] {
+             guide->store().provedsql(
+                 "INSERT INTO program (id, tv, datum, hod1, min1, hod2, min2, nazev) "
+                 "VALUES (990001, 'ZDF', ?, 23, 0, 23, 30, 'Pořad z nového kola')",
+                 {today});
+         },
+         [](const QString& grid) { return grid.contains("Pořad z nového kola"); }},
+        {[&] { store::Clock::setFixed(endOf(id)); },
+         [&](const QString& grid) { return !grid.contains("id=" + id + "\""); }},
+    };
+    for (const auto& [change, shown] : changes) {
+        preparedGrids();
+        change();
+        click("Command1_2");
+        EXPECT_TRUE(shown(page()));
+    }
 }
 
 // After midnight the day choosers move on once: the chosen day stays chosen, and a guide that

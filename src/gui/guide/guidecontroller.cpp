@@ -4,6 +4,7 @@
 #include "app/guidestate.h"
 #include "extras/dateline.h"
 #include "gui/guide/classicpanel.h"
+#include "gui/guide/pagedeck.h"
 #include "gui/guide/pane.h"
 #include "gui/guide/searchpanel.h"
 #include "gui/guide/settingspanel.h"
@@ -34,6 +35,18 @@ void select(QComboBox* combo, const QString& text)
     combo->setCurrentIndex(combo->findText(text));
 }
 
+QStringList itemsOf(const QComboBox* combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    return items;
+}
+
+// Long enough for the frame of a switch to be shown before a grid is laid out behind it; the
+// next grids follow as soon as the clicks and paints waiting are done.
+constexpr int preparationPauseMs = 50;
+
 } // namespace
 
 GuideController::GuideController(MainWindow& window, store::Store& store, app::GuideState& state,
@@ -61,7 +74,7 @@ GuideController::GuideController(MainWindow& window, store::Store& store, app::G
             &GuideController::previewSearch);
     connect(&m_window, &MainWindow::tabClicked, this, &GuideController::switchTab);
     connect(&m_host, &app::DownloadHost::dayCheckDue, this, &GuideController::shiftDaysIfChanged);
-    connect(m_window.mainPane(), &Pane::linkClicked, this, &GuideController::dispatch);
+    connect(m_window.pageDeck(), &PageDeck::linkClicked, this, &GuideController::dispatch);
     connect(classic->headerPane(), &Pane::linkClicked, this, &GuideController::dispatch);
     connect(m_window.settings()->stationSlots(), &StationSlots::slotDropped, this,
             [this](int target, int source) {
@@ -78,6 +91,12 @@ GuideController::GuideController(MainWindow& window, store::Store& store, app::G
         QPrintDialog dialog(&printer, &m_window);
         if (dialog.exec() == QDialog::Accepted)
             printTo(printer);
+    });
+    m_prepareTimer.setSingleShot(true);
+    connect(&m_prepareTimer, &QTimer::timeout, this, &GuideController::prepareNext);
+    connect(m_window.pageDeck(), &PageDeck::keptPagesDropped, this, [this] {
+        if (m_window.currentPanel() == MainWindow::Classic && !m_state.starting())
+            prepareAroundCurrentView();
     });
     wireSettingsBoxes();
 }
@@ -150,30 +169,77 @@ void GuideController::generedit1frame()
     m_state.genervypiscombo2 = classic->from()->currentText();
     m_state.genervypiscombo3 = classic->to()->currentText();
     m_state.genervypisgenertv = stations;
-    m_window.mainPane()->showPage(
-        pages::genertabulku(pageContext(), m_state.zvolenedatum, m_state.genervypiscombo4,
-                            m_state.genervypiscombo2, m_state.genervypiscombo3, stations, false));
+    m_window.pageDeck()->showPage(gridPage(currentView()));
     if (!m_window.isMinimized())
         m_window.mainPane()->setFocus();
+    prepareAroundCurrentView();
+}
+
+navigation::GridView GuideController::currentView() const
+{
+    // Before the first page button the grid the choosers show is that of the first page.
+    const ClassicPanel* classic = m_window.classic();
+    return {std::max(m_state.zvoleno4, 0),  classic->day()->currentIndex(),
+            m_state.zvolenedatum,           classic->type()->currentText(),
+            classic->from()->currentText(), classic->to()->currentText()};
+}
+
+QString GuideController::gridPage(const navigation::GridView& view) const
+{
+    return pages::genertabulku(pageContext(), view.day, view.type, view.from, view.to,
+                               m_pages.stationsOfPage(view.page), false);
+}
+
+void GuideController::prepareAroundCurrentView()
+{
+    const ClassicPanel* classic = m_window.classic();
+    const navigation::GridView current = currentView();
+    m_toPrepare =
+        navigation::neighbourViews(current, {m_pages.pageCount, itemsOf(classic->day()),
+                                             itemsOf(classic->type()), store::Clock::today()});
+    m_toPrepare.insert(m_toPrepare.begin(), current);
+    m_prepareTimer.start(preparationPauseMs);
+}
+
+void GuideController::setDownloading(bool running)
+{
+    m_downloading = running;
+    if (!running && m_window.currentPanel() == MainWindow::Classic)
+        prepareAroundCurrentView();
+}
+
+void GuideController::prepareNext()
+{
+    if (m_downloading)
+        return;
+    while (!m_toPrepare.empty()) {
+        const navigation::GridView view = m_toPrepare.front();
+        m_toPrepare.erase(m_toPrepare.begin());
+        if (m_window.pageDeck()->prepare(gridPage(view)))
+            break;
+    }
+    if (!m_toPrepare.empty())
+        m_prepareTimer.start(0);
 }
 
 void GuideController::switchTab(int index)
 {
     const auto panel = MainWindow::Panel(index);
     m_window.showPanel(panel);
-    Pane* pane = m_window.mainPane();
-    pane->showPage(pages::generzprava(QStringLiteral("Čekejte...")));
+    m_toPrepare.clear();
+    PageDeck* deck = m_window.pageDeck();
+    deck->showPage(pages::generzprava(QStringLiteral("Čekejte...")));
     m_window.attachMainPane(panel);
     switch (panel) {
     case MainWindow::Classic:
         generedit1frame();
         break;
     case MainWindow::Search:
-        pane->showPage(pages::generzprava(QString()));
+        deck->showPage(pages::generzprava(QString()));
         m_window.search()->type()->setCurrentIndex(0);
         break;
     case MainWindow::Help:
-        pane->showPage(pages::generhelpindex(pageContext()));
+        deck->showPage(pages::generhelpindex(pageContext()));
         break;
     case MainWindow::Settings:
         m_window.settings()->showChoice();
@@ -193,18 +259,17 @@ void GuideController::startSearch()
 
 void GuideController::showSearchPage(const pages::SearchQuery& query, int scrollTop)
 {
-    Pane* pane = m_window.mainPane();
-    pane->showPage(pages::generhledani(pageContext(), query));
-    pane->setScrollTop(scrollTop);
+    m_window.pageDeck()->showPage(pages::generhledani(pageContext(), query));
+    m_window.mainPane()->setScrollTop(scrollTop);
     if (!m_window.isMinimized())
-        pane->setFocus();
+        m_window.mainPane()->setFocus();
 }
 
 void GuideController::dispatch(const QString& target)
 {
     using Kind = pages::links::LinkAction::Kind;
     const pages::links::LinkAction link = pages::links::parseLink(target);
-    Pane* pane = m_window.mainPane();
+    PageDeck* deck = m_window.pageDeck();
     switch (link.kind) {
     case Kind::Mail:
         QDesktopServices::openUrl(QUrl(link.target));
@@ -220,16 +285,16 @@ void GuideController::dispatch(const QString& target)
     }
     case Kind::BackToGrid:
         generedit1frame();
-        pane->setScrollTop(m_state.bodyscrollposltop);
+        deck->front()->setScrollTop(m_state.bodyscrollposltop);
         break;
     case Kind::BackToSearch:
         showSearchPage(m_state.hledej, m_state.bodyhledejscrollposltop);
         break;
     case Kind::Detail:
         (link.fromSearch ? m_state.bodyhledejscrollposltop : m_state.bodyscrollposltop) =
-            pane->scrollTop();
+            deck->front()->scrollTop();
         m_window.classic()->headerPane()->showPage(QString());
-        pane->showPage(pages::genervypisinf(pageContext(), link.id,
+        deck->showPage(pages::genervypisinf(pageContext(), link.id,
                                             link.fromSearch ? QStringLiteral("true") : QString()));
         if (!link.fromSearch)
             m_window.classic()->printButton()->hide();
@@ -239,10 +304,10 @@ void GuideController::dispatch(const QString& target)
         toggleAndRedraw(link.target, link.id, link.kind == Kind::ToggleTimeCell);
         break;
     case Kind::Help:
-        pane->showPage(pages::helpPage(pageContext(), link.name));
+        deck->showPage(pages::helpPage(pageContext(), link.name));
         break;
     case Kind::JumpToEight:
-        pane->scrollToAnchor(pages::links::eightPmAnchor);
+        deck->front()->scrollToAnchor(pages::links::eightPmAnchor);
         break;
     case Kind::Nothing:
         break;
@@ -314,7 +379,7 @@ void GuideController::showPreview(const QString& page)
 {
     m_window.showPanel(MainWindow::Print);
     m_window.attachMainPane(MainWindow::Print);
-    m_window.mainPane()->showPage(pages::forPaper(page));
+    m_window.pageDeck()->showPage(pages::forPaper(page));
 }
 
 void GuideController::printTo(QPrinter& printer)

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "navigation/gridviews.h"
 #include "navigation/stationpages.h"
 #include "pages/generhtml.h"
 
 #include <QObject>
+#include <QTimer>
+#include <vector>
 
 class QPrinter;
 
@@ -59,6 +62,14 @@ public:
     void previewSearch();
     // Prints the previewed page.
     void printTo(QPrinter& printer);
+    // Lays out, in the pauses between the user's clicks, the grid of the choosers and those
+    // one click away from it, so that a switch to one of them only has to paint it.
+    void prepareAroundCurrentView();
+    // Whether some of those grids are still to be laid out.
+    bool preparing() const { return !m_toPrepare.empty(); }
+    // While a download run merges listings nothing is laid out ahead, so that the window
+    // answers at once; after the run the grids around the current view are brought up to date.
+    void setDownloading(bool running);
 
 signals:
     // "Změnit stanice pro stahování": the program ends once the page is open.
@@ -71,6 +82,9 @@ private:
     void showPreview(const QString& page);
     void showSearchPage(const pages::SearchQuery& query, int scrollTop);
     void toggleAndRedraw(const QString& target, const QString& id, bool timeCell);
+    navigation::GridView currentView() const;
+    QString gridPage(const navigation::GridView& view) const;
+    void prepareNext();
 
     MainWindow& m_window;
     store::Store& m_store;
@@ -78,6 +92,10 @@ private:
     store::Settings& m_settings;
     app::DownloadHost& m_host;
     navigation::StationPages m_pages;
+    // Laid out one at a time, with a pause between for the user's clicks.
+    std::vector<navigation::GridView> m_toPrepare;
+    QTimer m_prepareTimer;
+    bool m_downloading = false;
 };
 
 } // namespace obzorka::gui

@@ -60,8 +60,13 @@ void Pane::setScrollTop(int pixels)
 
 void Pane::setResourceFolders(const QStringList& folders)
 {
-    m_resources = pages::PageResources(folders);
-    m_images.clear();
+    m_pictures = std::make_shared<Pictures>();
+    m_pictures->files = pages::PageResources(folders);
+}
+
+void Pane::sharePictures(const Pane& other)
+{
+    m_pictures = other.m_pictures;
 }
 
 QImage Pane::missingImage()
@@ -84,10 +89,10 @@ QVariant Pane::loadResource(int type, const QUrl& name)
         return {};
     // A file once shown never changes under its name (an illustration is fetched only while
     // missing), and each page shows the same icons again: each is read and unpacked once.
-    if (const QPixmap* known = m_images.object(name.toString()))
+    if (const QPixmap* known = m_pictures->shown.object(name.toString()))
         return *known;
     // Always an image: a document left without one reads the named file itself.
-    const std::optional<QByteArray> bytes = m_resources.read(name);
+    const std::optional<QByteArray> bytes = m_pictures->files.read(name);
     if (!bytes)
         return missingImage();
     QBuffer buffer;
@@ -102,7 +107,7 @@ QVariant Pane::loadResource(int type, const QUrl& name)
     // Kept as the screen draws it: handed over as an image, it would be converted again for
     // each place a page shows it, at each layout and paint.
     auto* shown = new QPixmap(QPixmap::fromImage(image));
-    m_images.insert(name.toString(), shown, int(image.sizeInBytes() / 1024));
+    m_pictures->shown.insert(name.toString(), shown, int(image.sizeInBytes() / 1024));
     return *shown;
 }
 

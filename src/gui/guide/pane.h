@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QTextBrowser>
+#include <memory>
 
 namespace obzorka::gui {
 
@@ -28,6 +29,8 @@ public:
 
     // The folders whose files the pages may show: the data folder's bmp/ and icons/.
     void setResourceFolders(const QStringList& folders);
+    // Takes the other pane's folders and the pictures it keeps, to share them from now on.
+    void sharePictures(const Pane& other);
 
     int scrollTop() const;
     void setScrollTop(int pixels);
@@ -45,10 +48,15 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    struct Pictures
+    {
+        pages::PageResources files;
+        // The pictures shown so far by name, up to 32 MB unpacked (counted in KB).
+        QCache<QString, QPixmap> shown{32 * 1024};
+    };
+
     QString m_page;
-    pages::PageResources m_resources;
-    // The pictures shown so far by name, up to 32 MB unpacked (counted in KB).
-    QCache<QString, QPixmap> m_images{32 * 1024};
+    std::shared_ptr<Pictures> m_pictures = std::make_shared<Pictures>();
 };
 
 } // namespace obzorka::gui

@@ -5,6 +5,7 @@
 #include "gui/dialogs/accountdialog.h"
 #include "gui/dialogs/messagewindow.h"
 #include "gui/guide/guidecontroller.h"
+#include "gui/guide/pagedeck.h"
 #include "gui/guide/pane.h"
 #include "gui/main/mainwindow.h"
 #include "gui/main/tray.h"
@@ -78,6 +79,7 @@ void Application::pln()
     if (!m_state.povoleno_stahovani || m_pln_bezi || askingForAccount || !jepripojen())
         return;
     m_pln_bezi = true;
+    m_controller->setDownloading(true);
     m_host.pln_ukonci = false;
     m_animation.reset();
     if (const int frame = m_animation.krokanimace(1))
@@ -106,6 +108,7 @@ void Application::runFinished(const sync::RunResult& result)
     m_pln_bezi = false;
     if (!m_controller)
         return; // the window has closed meanwhile
+    m_controller->setDownloading(false);
     m_host.timer1div_pln = result.divisor;
     // A pause during the run keeps its icon until downloading is allowed again.
     zmenikonu(m_state.povoleno_stahovani ? QStringLiteral("tv.ico")
@@ -219,7 +222,8 @@ void Application::fillWindow()
     m_controller->nastav_rychle4tv();
     m_window->fillDayChooser(store::Clock::today());
     m_controller->dayChosen();
-    m_window->mainPane()->showPage(pages::generzprava(QString()));
+    m_window->pageDeck()->showPage(pages::generzprava(QString()));
+    m_controller->prepareAroundCurrentView();
     m_reminderPage->nastavzvukoveupozorneni();
     nastavreklamu();
 }

@@ -2,6 +2,7 @@
 
 #include "app/guidestate.h"
 #include "gui/guide/classicpanel.h"
+#include "gui/guide/pagedeck.h"
 #include "gui/guide/pane.h"
 #include "gui/guide/searchpanel.h"
 #include "gui/guide/settingspanel.h"
@@ -72,7 +73,7 @@ MainWindow::MainWindow(app::GuideState& state, QWidget* parent) : QWidget(parent
     tabRow->addWidget(m_bannerPane);
     tabRow->addSpacing(32); // room for the minimise picture
 
-    m_mainPane = new Pane(QStringLiteral("WebBrowser1"), this);
+    m_pageDeck = new PageDeck(QStringLiteral("WebBrowser1"), this);
     m_classic = new ClassicPanel(this);
     m_search = new SearchPanel(this);
     m_settings = new SettingsPanel(this);
@@ -108,8 +109,10 @@ MainWindow::MainWindow(app::GuideState& state, QWidget* parent) : QWidget(parent
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(tabRow);
     layout->addWidget(m_panels, 1);
-    for (Pane* pane : {m_bannerPane, m_mainPane, m_classic->headerPane()})
-        pane->setResourceFolders({m_state.adr_bmp, m_state.adr_icon});
+    const QStringList resourceFolders{m_state.adr_bmp, m_state.adr_icon};
+    for (Pane* pane : {m_bannerPane, m_classic->headerPane()})
+        pane->setResourceFolders(resourceFolders);
+    m_pageDeck->setResourceFolders(resourceFolders);
     attachMainPane(Classic);
     showPanel(Classic);
 }
@@ -143,10 +146,15 @@ MainWindow::Panel MainWindow::currentPanel() const
 void MainWindow::attachMainPane(Panel panel)
 {
     QWidget* area = m_pageAreas.at(panel);
-    if (!area || m_mainPane->parentWidget() == area)
+    if (!area || m_pageDeck->parentWidget() == area)
         return;
-    area->layout()->addWidget(m_mainPane);
-    m_mainPane->show();
+    area->layout()->addWidget(m_pageDeck);
+    m_pageDeck->show();
+}
+
+Pane* MainWindow::mainPane() const
+{
+    return m_pageDeck->front();
 }
 
 ReminderPanel* MainWindow::reminderPanel() const

@@ -14,6 +14,7 @@ struct GuideState;
 namespace obzorka::gui {
 
 class ClassicPanel;
+class PageDeck;
 class Pane;
 class ReminderPanel;
 class SearchPanel;
@@ -21,7 +22,7 @@ class SettingsPanel;
 
 // The main window "Form1": the four tab buttons, the minimise picture, the banner pane and
 // the five stacked panels (classic view, search, settings, help, print preview) with the main
-// page pane, which moves into the page area of the panel in front. It owns and lays out the
+// page pane's deck, which moves into the page area of the panel in front. It owns and lays out the
 // widgets; what they do is wired by the guide's controller. Closing it asks the owner to shut
 // the program down (shutdownRequested) and is never refused.
 class MainWindow : public QWidget
@@ -57,7 +58,9 @@ public:
     ClassicPanel* classic() const { return m_classic; }
     SearchPanel* search() const { return m_search; }
     SettingsPanel* settings() const { return m_settings; }
-    Pane* mainPane() const { return m_mainPane; }
+    // The main pane's deck, and its pane in front.
+    PageDeck* pageDeck() const { return m_pageDeck; }
+    Pane* mainPane() const;
     Pane* bannerPane() const { return m_bannerPane; }
     QPushButton* tab(int index) const { return m_tabs.at(index); }
     ReminderPanel* reminderPanel() const;
@@ -87,7 +90,7 @@ private:
     SearchPanel* m_search;
     SettingsPanel* m_settings;
     QList<QWidget*> m_pageAreas; // by panel; none for the settings
-    Pane* m_mainPane;
+    PageDeck* m_pageDeck;
     Pane* m_bannerPane;
     QLabel* m_minimise;
 };
