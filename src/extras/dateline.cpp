@@ -34,16 +34,20 @@ QString dateLine(QDate today, const QString& nameDay)
 
 QString nameDayAtStartup(store::Store& store)
 {
+    // Today is asked of the clock once, not for each of the 366 rows.
+    const QDate today = store::Clock::today();
     const store::Rows rows = store.provedsql(
-        QStringLiteral("SELECT * FROM svatky WHERE CStr(datum)=Day(Date()) || '.' || "
-                       "Month(Date()) || '.'"));
+        QStringLiteral("SELECT * FROM svatky WHERE CStr(datum)=?"),
+        {QStringLiteral("%1.%2.").arg(today.day()).arg(today.month())});
     return rows.empty() ? QString() : rows.front().text(u"jmeno");
 }
 
 QString nameDayAtDayChange(store::Store& store)
 {
-    const store::Rows rows = store.provedsql(QStringLiteral(
-        "SELECT * FROM svatky WHERE DateValue(datum || Year(Date()))=DateValue(Date())"));
+    const QDate today = store::Clock::today();
+    const store::Rows rows = store.provedsql(
+        QStringLiteral("SELECT * FROM svatky WHERE DateValue(datum || ?)=DateValue(?)"),
+        {QString::number(today.year()), store::dates::dayText(today)});
     return rows.empty() ? QString() : rows.front().text(u"jmeno");
 }
 
