@@ -119,7 +119,7 @@ TEST_F(Window, PageButtonsShowTheirStationsAsPlainTextAndDroppingASlotSwapsTwo)
     guide->controller()->nastav_rychle4tv();
     EXPECT_EQ(plainText(second->toolTip()), "ČT24 Markíza <i>ZDF</i> & <b> BBC World");
     gui::StationSlots* slots_ = window->settings()->stationSlots();
-    EXPECT_EQ(slots_->slotButton(7)->text(), "<i>ZDF</i> && <b>");
+    EXPECT_EQ(plainText(slots_->slotButton(7)->toolTip()), "<i>ZDF</i> & <b>");
     QTest::mouseClick(second, Qt::LeftButton);
     EXPECT_TRUE(white(second));
     EXPECT_FALSE(white(child("Command1_1")));
@@ -142,6 +142,36 @@ TEST_F(Window, PageButtonsShowTheirStationsAsPlainTextAndDroppingASlotSwapsTwo)
     EXPECT_EQ(source->text(), "");
     EXPECT_TRUE(child("Command1_3")->isVisible());
     EXPECT_EQ(plainText(child("Command1_3")->toolTip()), "ČT2");
+}
+
+// A name keeps as much of its start as fits its slot, in the slot's own bold or italic, and
+// the tool tip holds it whole.
+TEST(StationSlots, NamesWiderThanTheirSlotEndInAnEllipsisAndShowWholeInTheToolTip)
+{
+    const QStringList names{"A & B", "Prima Krimi!", "ČT :D / ČT art & Co.",
+                            "Nederlandse Publieke Omroep 2 Extra & Co"};
+    for (const bool received : {true, false}) {
+        navigation::StationPages pages;
+        for (int i = 0; i < names.size(); ++i)
+            pages.bySlot.at(i + 1) = {names.at(i), names.at(i), received};
+        gui::StationSlots slots_;
+        slots_.showStations(pages);
+        for (int i = 0; i < names.size(); ++i) {
+            const QString& name = names.at(i);
+            const gui::SlotButton* button = slots_.slotButton(i + 1);
+            const QString shown = button->shownName();
+            SCOPED_TRACE(name.toStdString() + " → " + shown.toStdString());
+            EXPECT_EQ(button->font().bold(), received);
+            EXPECT_EQ(button->font().italic(), !received);
+            EXPECT_LE(button->fontMetrics().horizontalAdvance(shown), button->captionWidth());
+            EXPECT_TRUE(shown.startsWith(name.front()));
+            EXPECT_TRUE(shown == name ||
+                        (shown.endsWith(u'…') && name.startsWith(shown.chopped(1))));
+            EXPECT_EQ(shown == name, i == 0);
+            EXPECT_EQ(plainText(button->toolTip()), name);
+        }
+        EXPECT_EQ(slots_.slotButton(1)->text(), "A && B");
+    }
 }
 
 // A click on a start time marks it in place; a title leads to a detail, and back to the page

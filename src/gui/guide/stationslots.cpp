@@ -7,6 +7,7 @@
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QStyleOptionButton>
 
 namespace obzorka::gui {
 namespace {
@@ -35,6 +36,48 @@ SlotButton::SlotButton(int slot, QWidget* parent) : QPushButton(parent), m_slot(
 {
     setObjectName(QStringLiteral("Command2_%1").arg(slot));
     setAcceptDrops(true);
+}
+
+void SlotButton::showStation(const navigation::StationPages::Slot& station)
+{
+    m_name = station.caption;
+    QFont shown = font();
+    shown.setBold(station.received);
+    shown.setItalic(!station.caption.isEmpty() && !station.received);
+    setFont(shown);
+    setToolTip(widgets::plainToolTip(m_name));
+    fitName();
+}
+
+QString SlotButton::shownName() const
+{
+    return QString(text()).replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
+int SlotButton::captionWidth() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return style()->subElementRect(QStyle::SE_PushButtonContents, &option, this).width();
+}
+
+void SlotButton::fitName()
+{
+    setText(
+        widgets::plainCaption(fontMetrics().elidedText(m_name, Qt::ElideRight, captionWidth())));
+}
+
+void SlotButton::resizeEvent(QResizeEvent* event)
+{
+    QPushButton::resizeEvent(event);
+    fitName();
+}
+
+void SlotButton::changeEvent(QEvent* event)
+{
+    QPushButton::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitName();
 }
 
 void SlotButton::mousePressEvent(QMouseEvent* event)
@@ -94,14 +137,8 @@ StationSlots::StationSlots(QWidget* parent) : QWidget(parent)
 
 void StationSlots::showStations(const navigation::StationPages& pages)
 {
-    for (SlotButton* button : m_buttons) {
-        const navigation::StationPages::Slot& station = pages.bySlot.at(button->slot());
-        button->setText(widgets::plainCaption(station.caption));
-        QFont font = button->font();
-        font.setBold(station.received);
-        font.setItalic(!station.caption.isEmpty() && !station.received);
-        button->setFont(font);
-    }
+    for (SlotButton* button : m_buttons)
+        button->showStation(pages.bySlot.at(button->slot()));
 }
 
 } // namespace obzorka::gui

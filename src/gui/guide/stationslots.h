@@ -8,7 +8,8 @@
 namespace obzorka::gui {
 
 // One of the 96 station slots ("Command2_n"): shows its station, bold when received and
-// italic when only offered, and can be dragged onto another slot.
+// italic when only offered, and can be dragged onto another slot. A name wider than the slot
+// keeps as much of its start as fits, followed by "…"; the tool tip holds the whole name.
 class SlotButton : public QPushButton
 {
     Q_OBJECT
@@ -16,6 +17,11 @@ class SlotButton : public QPushButton
 public:
     SlotButton(int slot, QWidget* parent);
     int slot() const { return m_slot; }
+    void showStation(const navigation::StationPages::Slot& station);
+    // The name as the slot shows it, without the doubled "&" of the caption.
+    QString shownName() const;
+    // The width the style leaves for the caption.
+    int captionWidth() const;
 
 signals:
     // A slot button was dropped on this one.
@@ -26,10 +32,15 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void fitName();
+
     int m_slot;
     QPoint m_pressedAt;
+    QString m_name;
 };
 
 // The 96 slots in two blocks of twelve rows of four, the second block beside the first.
