@@ -1,3 +1,4 @@
+#include "store/checkpointer.h"
 #include "store/clock.h"
 #include "store/settings.h"
 #include "support/teststore.h"
@@ -80,6 +81,26 @@ TEST_F(StoreFile, NewStoreKeptStatementsAndFailuresReportedAndRefusedWhole)
 
 // A file that is no store, an empty one, and the store of a newer program: each is named and
 // left as it was.
+// What a writer commits under a checkpointer reaches the store's file itself, not only its log.
+TEST_F(StoreFile, ACheckpointerCopiesTheCommittedTransactionsIntoTheFile)
+{
+    {
+        store::Checkpointer checkpointer(store);
+        for (int round = 0; round < 5; ++round) {
+            store::Store::Transaction transaction(store);
+            for (int i = 0; i < 200; ++i)
+                addProgramme(round * 1000 + i, "ČT1", QDate(2026, 12, 7), 20, 0, 21, 0);
+            transaction.commit();
+            checkpointer.committed();
+        }
+    }
+    QTemporaryDir copy;
+    ASSERT_TRUE(QFile::copy(store.fileName(), copy.filePath("obz.db")));
+    store::Store alone;
+    ASSERT_TRUE(alone.otevridb(copy.path(), nullptr, store::Store::Access::ReadOnly));
+    EXPECT_EQ(alone.provedsql("SELECT count(*) AS n FROM program").front().text(u"n"), "1000");
+}
+
 TEST_F(StoreFile, UnusableFilesAreReportedByNameAndLeftUntouched)
 {
     store.provedsql("UPDATE schema_version SET version=99");

@@ -217,6 +217,11 @@ int Store::changes() const
     return sqlite3_changes(m_db);
 }
 
+QString Store::fileName() const
+{
+    return QFile::decodeName(sqlite3_db_filename(m_db, "main"));
+}
+
 Rows Store::provedsql(const QString& sql, const QVariantList& params)
 {
     Rows rows;

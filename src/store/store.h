@@ -55,6 +55,8 @@ public:
     void zavridb();
 
     bool isOpen() const { return m_db != nullptr; }
+    // The file of the open store.
+    QString fileName() const;
 
     // Statements that take effect together or not at all: begun on construction, undone on
     // destruction unless committed.

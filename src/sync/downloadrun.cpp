@@ -1,5 +1,6 @@
 #include "sync/downloadrun.h"
 
+#include "store/checkpointer.h"
 #include "store/clock.h"
 #include "store/dates.h"
 #include "store/plainname.h"
@@ -155,6 +156,7 @@ private:
                     askFor(next);
             };
             m_result.added += mergeListings(m_store, round.records, nextRound).added;
+            m_checkpointer.committed();
             if (!more)
                 return true;
         }
@@ -222,6 +224,7 @@ private:
     const RunSettings& m_settings;
     RunResult m_result;
     QString m_posl;
+    store::Checkpointer m_checkpointer{m_store};
 };
 
 } // namespace
