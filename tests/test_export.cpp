@@ -100,6 +100,51 @@ TEST_F(Export, PagesInTheirCharacterSetDaysAsInTheWindowAndTheFolderLeftAlone)
     EXPECT_FALSE(found.contains("id=7\""));
 }
 
+// What is on at a moment: each received station once in slot order, its running programme
+// (also yesterday's, after midnight) and the next, or only the next when nothing runs.
+TEST_F(Export, WhatIsOnNowShowsTheRunningAndTheNextProgrammeOfEachReceivedStation)
+{
+    ASSERT_TRUE(store.otevridb(folder(), nullptr));
+    const QDate day(2027, 3, 1);
+    store.provedsql("INSERT INTO televize (tv, povoleno, pozice) VALUES ('Kanál A', 1, 20), "
+                    "('Kanál B', 1, 21), ('Kanál C', 0, 22)");
+    store.provedsql(
+        "INSERT INTO program (id, tv, datum, hod1, min1, hod2, min2, nazev) VALUES "
+        "(901, 'Kanál A', ?1, 23, 0, 25, 0, 'Noční film'), (902, 'Kanál A', ?2, 1, 0, 6, 0, "
+        "'Ranní zprávy'), (903, 'Kanál A', ?2, 6, 0, 12, 0, 'Dopoledne'), (911, 'Kanál B', ?3, "
+        "8, 0, 9, 0, 'Zítřejší pořad'), (912, 'Kanál B', ?3, 10, 0, 11, 0, 'Pozdější'), "
+        "(921, 'Kanál C', ?2, 0, 0, 2, 0, 'Nepřijímaný')",
+        {day.addDays(-1), day, day.addDays(1)});
+    store.provedsql("INSERT INTO upozornit (id) VALUES (902)");
+    store.zavridb();
+    const std::vector<std::tuple<QString, QStringList, QStringList>> moments{
+        {"1.3.2027 0:30",
+         {"Noční film", "Ranní zprávy", "Zítřejší pořad"},
+         {"Dopoledne", "Pozdější", "Nepřijímaný", "Kanál C"}},
+        {"1.3.2027 1:00",
+         {"Ranní zprávy", "Dopoledne", "Zítřejší pořad"},
+         {"Noční film", "Pozdější"}}};
+    for (const auto& [at, shown, left] : moments) {
+        const Outcome now = run({"--export", "now", "--at", at});
+        ASSERT_EQ(now.status, 0) << now.err.toStdString();
+        for (const QString& title : shown)
+            EXPECT_TRUE(now.out.contains(title)) << at.toStdString() << title.toStdString();
+        for (const QString& title : left)
+            EXPECT_FALSE(now.out.contains(title)) << at.toStdString() << title.toStdString();
+        EXPECT_TRUE(
+            now.out.contains("CLASS=caszvol><A HREF=\"upozor.htm?zpet=true&vypis=true&id=902"));
+        EXPECT_TRUE(now.out.contains("vypisinf.htm?ted=true&id=902\""));
+        int previous = -1;
+        for (const QString& station : QStringList{"ČT1", "ČT2", "Kanál A", "Kanál B"}) {
+            const QString name = "<B>" + station + "</B>";
+            EXPECT_EQ(now.out.count(name), 1) << station.toStdString();
+            EXPECT_GT(now.out.indexOf(name), previous) << station.toStdString();
+            previous = int(now.out.indexOf(name));
+        }
+    }
+    EXPECT_EQ(run({"--export", "now", "--at", "1.3.2027 25:00"}).status, 2);
+}
+
 // A mistake on the command line ends with 2, a missing store, entry or account, or a data
 // folder a window holds, with 1; an export without a store leaves its folder empty.
 TEST_F(Export, MistakesAndMissingThingsEndWithTheirStatusAndAMessage)

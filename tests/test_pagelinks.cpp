@@ -10,33 +10,35 @@ using Kind = LinkAction::Kind;
 TEST(PageLinks, WrittenLinksReadBackAndNothingElseActs)
 {
     const QString maxId(18, u'9');
-    // The target, its action, the id, the offset or the help page, and whether from the search.
-    const std::tuple<QString, Kind, QString, bool> cases[] = {
-        {mailTarget("podpora@obzorka.cz"), Kind::Mail, "", false},
-        {mailTarget("podpora@obzorka.cz?subject=Dotaz k programu"), Kind::Mail, "", false},
-        {searchPageTarget("26"), Kind::SearchPage, "26", false},
-        {searchPageTarget("-23"), Kind::SearchPage, "-23", false}, // back from row 2
-        {backTarget(false), Kind::BackToGrid, "", false},
-        {backTarget(true), Kind::BackToSearch, "", false},
-        {detailTarget(maxId, false), Kind::Detail, maxId, false},
-        {detailTarget("5", true), Kind::Detail, "5", true},
-        {timeCellTarget("-5"), Kind::ToggleTimeCell, "-5", false},
-        {"about:blank" + reminderTarget("5"), Kind::ToggleDetailLink, "5", false},
-        {helpSettings, Kind::Help, helpSettings, false},
-        {jumpToEightTarget(), Kind::JumpToEight, "", false},
+    // The target, its action, the id, the offset or the help page, and the detail's origin.
+    const std::tuple<QString, Kind, QString, Origin> cases[] = {
+        {mailTarget("podpora@obzorka.cz"), Kind::Mail, "", Origin::Grid},
+        {mailTarget("podpora@obzorka.cz?subject=Dotaz k programu"), Kind::Mail, "", Origin::Grid},
+        {searchPageTarget("26"), Kind::SearchPage, "26", Origin::Grid},
+        {searchPageTarget("-23"), Kind::SearchPage, "-23", Origin::Grid}, // back from row 2
+        {backTarget(Origin::Grid), Kind::BackToGrid, "", Origin::Grid},
+        {backTarget(Origin::Search), Kind::BackToSearch, "", Origin::Grid},
+        {detailTarget(maxId, Origin::Grid), Kind::Detail, maxId, Origin::Grid},
+        {detailTarget("5", Origin::Search), Kind::Detail, "5", Origin::Search},
+        {backTarget(Origin::Now), Kind::BackToNow, "", Origin::Grid},
+        {detailTarget("7", Origin::Now), Kind::Detail, "7", Origin::Now},
+        {timeCellTarget("-5"), Kind::ToggleTimeCell, "-5", Origin::Grid},
+        {"about:blank" + reminderTarget("5"), Kind::ToggleDetailLink, "5", Origin::Grid},
+        {helpSettings, Kind::Help, helpSettings, Origin::Grid},
+        {jumpToEightTarget(), Kind::JumpToEight, "", Origin::Grid},
     };
     // More than a subject, a second address, other parameters, other letter case, a path, a
     // second id, no offset, a number too long or no number, other schemes: nothing.
     for (const QString& target : QStringList{
              mailTarget("podpora@obzorka.cz?subject=x&body=y"), mailTarget("a@b.cz?cc=c@d.cz"),
              mailTarget("a@b.cz,c@d.cz"), searchPageTarget(""), searchPageTarget("1234567890"),
-             detailTarget(maxId + "9", false), "zpet.htm?hledej=TRUE", "x/" + backTarget(false),
-             QString(helpIndex).toUpper(), "helpneni.html", reminderTarget("5") + "&id=9",
-             timeCellTarget("5") + "&x=1", "upozor.htm?vypis=true&zpet=true&id=5",
-             reminderTarget("5/6"), reminderTarget("-"), detailTarget("5\"><b>", false),
-             "http://example.com/", ""})
+             detailTarget(maxId + "9", Origin::Grid), "zpet.htm?hledej=TRUE", "zpet.htm?ted=1",
+             "x/" + backTarget(Origin::Grid), QString(helpIndex).toUpper(), "helpneni.html",
+             reminderTarget("5") + "&id=9", timeCellTarget("5") + "&x=1",
+             "upozor.htm?vypis=true&zpet=true&id=5", reminderTarget("5/6"), reminderTarget("-"),
+             detailTarget("5\"><b>", Origin::Grid), "http://example.com/", ""})
         EXPECT_EQ(parseLink(target).kind, Kind::Nothing) << target.toStdString();
-    for (const auto& [target, kind, value, fromSearch] : cases) {
+    for (const auto& [target, kind, value, from] : cases) {
         const LinkAction action = parseLink(target);
         EXPECT_EQ(action.kind, kind) << target.toStdString();
         EXPECT_EQ(kind == Kind::SearchPage ? action.od
@@ -44,7 +46,7 @@ TEST(PageLinks, WrittenLinksReadBackAndNothingElseActs)
                                            : action.id,
                   value)
             << target.toStdString();
-        EXPECT_EQ(action.fromSearch, fromSearch) << target.toStdString();
+        EXPECT_EQ(action.from, from) << target.toStdString();
     }
 }
 

@@ -22,9 +22,9 @@ protected:
         test::addStation(store, "ZDF", 4, 3001);
     }
     PageContext context() { return {store, folder() + "/bmp", showVps}; }
-    QString detail(const QString& id, const QString& fromSearch = "")
+    QString detail(const QString& id, links::Origin from = links::Origin::Grid)
     {
-        return genervypisinf(context(), id, fromSearch);
+        return genervypisinf(context(), id, from);
     }
     QString rows(bool noImages = false)
     {
@@ -123,8 +123,14 @@ TEST_F(Pages, DetailStateFollowsTheMinuteBoundaries)
 TEST_F(Pages, DetailLinesAppearOnlyForWhatTheProgrammeHas)
 {
     test::insert(store, {.id = 1, .day = day, .typprg = "A"});
-    test::insert(store, {.id = 2, .tv = "ČT2", .day = day, .hod1 = 24, .min1 = 10, .hod2 = 25,
-                         .info2 = "  Děj.  ", .typprg = "O"});
+    test::insert(store, {.id = 2,
+                         .tv = "ČT2",
+                         .day = day,
+                         .hod1 = 24,
+                         .min1 = 10,
+                         .hod2 = 25,
+                         .info2 = "  Děj.  ",
+                         .typprg = "O"});
     test::insert(store, {.id = 3, .day = day, .info1 = "   ", .info2 = "  "});
     for (const char* bare : {"1", "3"})
         for (const char* line : {"Doplňující informace:", "Typ pořadu:", "Rozšířená informace:"})
@@ -136,8 +142,9 @@ TEST_F(Pages, DetailLinesAppearOnlyForWhatTheProgrammeHas)
              "<B>Doplňující informace:</B> <IMG SRC=\"" + bmp + "/info.gif\" BORDER=0> <BR>",
              "<BR><B>Rozšířená informace:</B> <FONT COLOR=\"#D0D0FF\">Děj.</FONT><BR>"})
         EXPECT_TRUE(detail("2").contains(piece)) << piece.toStdString();
-    EXPECT_TRUE(detail("2", "true").contains("<A HREF=\"zpet.htm?hledej=true\" STYLE="));
-    EXPECT_TRUE(detail("2", "TRUE").contains("<A HREF=\"zpet.htm\" STYLE="));
+    EXPECT_TRUE(
+        detail("2", links::Origin::Search).contains("<A HREF=\"zpet.htm?hledej=true\" STYLE="));
+    EXPECT_TRUE(detail("2", links::Origin::Now).contains("<A HREF=\"zpet.htm?ted=true\" STYLE="));
     EXPECT_FALSE(detail("2").contains("VPS:"));
     showVps = true;
     EXPECT_TRUE(detail("2").contains("Courier;\">208120010</FONT><BR>")); // the next day's
@@ -279,8 +286,9 @@ TEST_F(Pages, GridPrintHeadingAndHeaderStrip)
     const QString header = generhlavicku({"ČT1", "", "Nova", "Prima"});
     EXPECT_EQ(header.count("<TD WIDTH=25% ALIGN=CENTER BGCOLOR="), 3);
     EXPECT_EQ(header.count("vypishod20.htm"), 1);
-    EXPECT_TRUE(header.contains("<TD WIDTH=25% ALIGN=CENTER BGCOLOR=#151520><TABLE ALIGN=CENTER "
-                                "WIDTH=100%><TR><TD ALIGN=LEFT WIDTH=33%><A HREF=\"vypishod20.htm\""));
+    EXPECT_TRUE(
+        header.contains("<TD WIDTH=25% ALIGN=CENTER BGCOLOR=#151520><TABLE ALIGN=CENTER "
+                        "WIDTH=100%><TR><TD ALIGN=LEFT WIDTH=33%><A HREF=\"vypishod20.htm\""));
 }
 
 // Found are programmes not yet ended, from today for a year, by a part of the title or the

@@ -168,14 +168,14 @@ void storeProgrammes(store::Store& store, const ProgrammeTexts& texts, QDate day
 
 // The rows of both programmes: the time cells' links, the control's title link and the
 // programme's title link (which may be missing).
-Expected rows(bool fromSearch, const QStringList& texts)
+Expected rows(pages::links::Origin from, const QStringList& texts)
 {
     const QString programme = QString::number(programmeId);
     const QString control = QString::number(controlId);
     return {texts,
             {pages::links::timeCellTarget(programme), pages::links::timeCellTarget(control),
-             pages::links::detailTarget(control, fromSearch)},
-            pages::links::detailTarget(programme, fromSearch),
+             pages::links::detailTarget(control, from)},
+            pages::links::detailTarget(programme, from),
             notice};
 }
 
@@ -200,8 +200,8 @@ QString checkProgrammePages(const ProgrammeTexts& texts)
         texts.obr.isEmpty() || texts.obr == fetchedPicture
             ? QString()
             : pages::notLoaded().remove(QRegularExpression(QStringLiteral("<[^>]*>")))};
-    QString broken =
-        checkPage(QStringLiteral("grid"), grid(false), rows(false, rowTexts + placeholder), folder);
+    QString broken = checkPage(QStringLiteral("grid"), grid(false),
+                               rows(pages::links::Origin::Grid, rowTexts + placeholder), folder);
     if (broken.isEmpty())
         broken = checkPage(QStringLiteral("print"), pages::forPaper(grid(true)),
                            {rowTexts + QStringList{texts.tv}, {}, {}, notice}, folder);
@@ -212,17 +212,21 @@ QString checkProgrammePages(const ProgrammeTexts& texts)
     if (broken.isEmpty())
         broken =
             checkPage(QStringLiteral("search"), pages::generhledani(context, pages::SearchQuery{}),
-                      rows(true, rowTexts + QStringList{texts.tv}), folder);
+                      rows(pages::links::Origin::Search, rowTexts + QStringList{texts.tv}), folder);
     if (broken.isEmpty())
         broken = checkPage(
-            QStringLiteral("detail"),
-            pages::genervypisinf(context, QString::number(programmeId), QStringLiteral("true")),
-            {{texts.nazev, texts.tv, texts.info1, texts.info2},
-             {pages::links::reminderTarget(QString::number(programmeId)),
-              pages::links::backTarget(true)},
-             {},
-             QStringLiteral("Zpět")},
-            folder);
+            QStringLiteral("now"), pages::generbezi(context, QDateTime(day, QTime(20, 30))),
+            rows(pages::links::Origin::Now, rowTexts + QStringList{texts.tv}), folder);
+    if (broken.isEmpty())
+        broken = checkPage(QStringLiteral("detail"),
+                           pages::genervypisinf(context, QString::number(programmeId),
+                                                pages::links::Origin::Search),
+                           {{texts.nazev, texts.tv, texts.info1, texts.info2},
+                            {pages::links::reminderTarget(QString::number(programmeId)),
+                             pages::links::backTarget(pages::links::Origin::Search)},
+                            {},
+                            QStringLiteral("Zpět")},
+                           folder);
     return broken;
 }
 

@@ -67,11 +67,16 @@ QString linkTarget(QByteArrayView input)
             return QStringLiteral("a search page from an offset that is no whole number");
         break;
     case Kind::BackToGrid:
+        written = backTarget(Origin::Grid);
+        break;
     case Kind::BackToSearch:
-        written = backTarget(action.kind == Kind::BackToSearch);
+        written = backTarget(Origin::Search);
+        break;
+    case Kind::BackToNow:
+        written = backTarget(Origin::Now);
         break;
     case Kind::Detail:
-        written = detailTarget(action.id, action.fromSearch);
+        written = detailTarget(action.id, action.from);
         break;
     case Kind::ToggleTimeCell:
         written = timeCellTarget(action.id);

@@ -49,8 +49,10 @@ const std::map<QString, ExportOption>& exportOptionTable()
         {QStringLiteral("--first"), {{search}}},
         {QStringLiteral("--id"), {{QStringLiteral("detail")}, &ExportRequest::id}},
         {QStringLiteral("--name"), {{QStringLiteral("help")}, &ExportRequest::name}},
+        {QStringLiteral("--at"), {{QStringLiteral("now")}, &ExportRequest::at}},
         {QStringLiteral("--out"),
-         {{grid, search, QStringLiteral("detail"), QStringLiteral("help")}, &ExportRequest::out}}};
+         {{grid, search, QStringLiteral("detail"), QStringLiteral("help"), QStringLiteral("now")},
+          &ExportRequest::out}}};
     return table;
 }
 
@@ -103,6 +105,8 @@ QString checkExport(ExportRequest& request)
         return QStringLiteral("Export detailu potřebuje volbu --id.");
     if (request.kind == u"help")
         return oneOf(QStringLiteral("--name"), request.name, pages::helpPageNames());
+    if (request.kind == u"now" && !request.at.isEmpty() && !store::dates::parseMoment(request.at))
+        return QStringLiteral("„%1“ není okamžik ve tvaru D.M.RRRR HH:MM.").arg(request.at);
     return {};
 }
 
@@ -225,10 +229,12 @@ Options parseOptions(const QStringList& arguments)
         return options;
     }
     static const QStringList kinds{QStringLiteral("grid"), QStringLiteral("search"),
-                                   QStringLiteral("detail"), QStringLiteral("help")};
+                                   QStringLiteral("detail"), QStringLiteral("help"),
+                                   QStringLiteral("now")};
     if (!kinds.contains(request.kind))
-        return fail(QStringLiteral("Volba --export čeká grid, search, detail nebo help, ne „%1“.")
-                        .arg(request.kind));
+        return fail(
+            QStringLiteral("Volba --export čeká grid, search, detail, help nebo now, ne „%1“.")
+                .arg(request.kind));
     for (const QString& option : exportOptions) {
         if (!exportOptionTable().at(option).pages.contains(request.kind))
             return fail(QStringLiteral("Volba %1 k exportu %2 nepatří.").arg(option, request.kind));
@@ -242,7 +248,8 @@ QString usageText()
 {
     return QStringLiteral(
         "Použití: obzorka [volby]\n"
-        "        obzorka [--data-dir SLOŽKA] --export grid|search|detail|help [volby exportu]\n"
+        "        obzorka [--data-dir SLOŽKA] --export grid|search|detail|help|now [volby "
+        "exportu]\n"
         "Televizní program Obzorka.\n\n"
         "Volby:\n"
         "  --data-dir SLOŽKA        složka s daty programu (databáze obz.db, obrázky)\n"
@@ -259,6 +266,7 @@ QString usageText()
         "          --title-only --marked-only --first N\n"
         "  detail  --id N\n"
         "  help    --name helpindex.html\n"
+        "  now     --at \"D.M.RRRR HH:MM\"  (co běží; bez --at teď)\n"
         "  všechny --out SOUBOR|SLOŽKA/  (do složky jako index.html)\n");
 }
 

@@ -8,7 +8,7 @@ namespace obzorka::app {
 // What "--export" asks for: one page written as a file instead of a window.
 struct ExportRequest
 {
-    QString kind; // "grid", "search", "detail" or "help"
+    QString kind; // "grid", "search", "detail", "help" or "now"
     QString day;  // grid: a day "4.12.2026" (empty: today); search: "Kdykoliv" or a day
     QString from; // empty: as the day chooser sets it for the day
     QString to;
@@ -17,6 +17,7 @@ struct ExportRequest
     QString text;
     QString id;
     QString name = QStringLiteral("helpindex.html");
+    QString at;  // now: "D.M.YYYY HH:MM" (empty: the present moment)
     QString out; // empty: standard output; a folder: its index.html
     int page = 1;
     qint64 first = 1;

@@ -79,7 +79,11 @@ QString buildExportedPage(const QString& dataFolder, const ExportRequest& reques
         return pages::generhledani(context, {request.text, request.type, request.day, request.group,
                                              request.first, request.titleOnly, request.markedOnly});
     if (request.kind == u"detail")
-        return pages::genervypisinf(context, request.id, QString());
+        return pages::genervypisinf(context, request.id, pages::links::Origin::Grid);
+    if (request.kind == u"now")
+        return pages::generbezi(context, request.at.isEmpty()
+                                             ? store::Clock::now()
+                                             : store::dates::parseMoment(request.at).value());
     return pages::helpPage(context, request.name);
 }
 

@@ -91,7 +91,7 @@ QString middleColumn(const PageContext& context, const store::Row& programme, bo
 
 } // namespace
 
-QString genervypisinf(const PageContext& context, const QString& id, const QString& fromSearch)
+QString genervypisinf(const PageContext& context, const QString& id, links::Origin from)
 {
     QString page = QStringLiteral("<HTML><BODY BGCOLOR=\"#000050\" TEXT=\"#A0A0FF\"><BR>");
     const bool marked =
@@ -105,7 +105,7 @@ QString genervypisinf(const PageContext& context, const QString& id, const QStri
                 leftColumn(context, programme) + QStringLiteral("</TD><TD VALIGN=TOP>") +
                 middleColumn(context, programme, marked) +
                 QStringLiteral("</TD><TD VALIGN=TOP ALIGN=RIGHT><A HREF=\"") +
-                links::backTarget(fromSearch == u"true") +
+                links::backTarget(from) +
                 QStringLiteral("\" STYLE=\"color: red;\" ONCLICK=\"return false;\">Zpět</A></TD>"
                                "</TR><TR><TD HEIGHT=10></TD></TR><TR><TD></TD></TR></TABLE>");
     }

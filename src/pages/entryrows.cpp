@@ -154,7 +154,7 @@ QString illustration(const PageContext& context, const store::Row& programme)
 }
 
 QString radkyporadu(const PageContext& context, const QString& sql, const QVariantList& params,
-                    bool noImages)
+                    bool noImages, links::Origin from)
 {
     QString rows;
     for (const store::Row& programme : context.store.provedsql(sql, params)) {
@@ -168,7 +168,7 @@ QString radkyporadu(const PageContext& context, const QString& sql, const QVaria
                 QStringLiteral("</A>") + ikonatypu(context, programme.text(u"typprg")) +
                 flagIcons(context, programme) +
                 QStringLiteral("</TD><TD VALIGN=TOP CLASS=infnaz><B><A HREF=\"") +
-                links::detailTarget(id, false) +
+                links::detailTarget(id, from) +
                 QStringLiteral("\" TARGET=\"_parent\" CLASS=infnaz STYLE=\"text-decoration:none; "
                                "color: gold; font-size: 10pt; font-family: \"Helvetica CE\",Arial;"
                                "\" ONCLICK=\"return false\">") +

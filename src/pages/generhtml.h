@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/pagelinks.h"
 #include "store/row.h"
 
 #include <QDate>
@@ -76,9 +77,10 @@ QString illustration(const PageContext& context, const store::Row& programme);
 // The path of a fetched illustration, empty when the name is not a plain file name or the
 // file is not there.
 QString illustrationPath(const PageContext& context, const QString& name);
-// Runs the query and writes every programme it returns as one grid row.
+// Runs the query and writes every programme it returns as one grid row; its title leads to
+// the detail page, whose "Zpět" leads back to the page of that origin.
 QString radkyporadu(const PageContext& context, const QString& sql, const QVariantList& params,
-                    bool noImages);
+                    bool noImages, links::Origin from = links::Origin::Grid);
 
 // ---- classic grid (grid.cpp)
 struct Band
@@ -130,8 +132,15 @@ QString groupCondition(const QString& groupName);
 Statement searchStatement(const SearchQuery& query);
 QString generhledani(const PageContext& context, const SearchQuery& query);
 
+// ---- what is on now (nowpage.cpp)
+// The query of one station at a moment: the programme running then and the one after it, or
+// only the next one when nothing runs.
+Statement nowStatement(const QString& station, const QDateTime& moment);
+// Every received station in slot order with those programmes, in the rows of the grid.
+QString generbezi(const PageContext& context, const QDateTime& moment);
+
 // ---- detail (detail.cpp)
-QString genervypisinf(const PageContext& context, const QString& id, const QString& fromSearch);
+QString genervypisinf(const PageContext& context, const QString& id, links::Origin from);
 
 // ---- help (help.cpp); names as the links write them ("helpindex.html", …)
 QString generhelpindex(const PageContext& context);

@@ -16,9 +16,11 @@ constexpr QLatin1StringView timeCellToggle{"upozor.htm?zpet=true&vypis=true&id="
 constexpr QLatin1StringView detailToggle{"upozor.htm?id="};
 constexpr QLatin1StringView detailFromGrid{"vypisinf.htm?id="};
 constexpr QLatin1StringView detailFromSearch{"vypisinf.htm?hledej=true&id="};
+constexpr QLatin1StringView detailFromNow{"vypisinf.htm?ted=true&id="};
 constexpr QLatin1StringView searchPage{"hledej.htm?od="};
 constexpr QLatin1StringView backToGrid{"zpet.htm"};
 constexpr QLatin1StringView backToSearch{"zpet.htm?hledej=true"};
+constexpr QLatin1StringView backToNow{"zpet.htm?ted=true"};
 constexpr QLatin1StringView jumpToEight{"vypishod20.htm"};
 
 constexpr QLatin1StringView plainCell{"cas"};
@@ -37,15 +39,17 @@ struct LinkForm
     QLatin1StringView text;
     Kind kind;
     int digits = 0;
-    bool fromSearch = false;
+    Origin from = Origin::Grid;
 };
 
-constexpr std::array<LinkForm, 8> linkForms{{
+constexpr std::array<LinkForm, 10> linkForms{{
     {searchPage, Kind::SearchPage, offsetDigits},
     {backToGrid, Kind::BackToGrid},
     {backToSearch, Kind::BackToSearch},
+    {backToNow, Kind::BackToNow},
     {detailFromGrid, Kind::Detail, idDigits},
-    {detailFromSearch, Kind::Detail, idDigits, true},
+    {detailFromSearch, Kind::Detail, idDigits, Origin::Search},
+    {detailFromNow, Kind::Detail, idDigits, Origin::Now},
     {timeCellToggle, Kind::ToggleTimeCell, idDigits},
     {detailToggle, Kind::ToggleDetailLink, idDigits},
     {jumpToEight, Kind::JumpToEight},
@@ -86,7 +90,7 @@ void readLinkForm(LinkAction& action)
         if (!value)
             continue;
         action.kind = form.kind;
-        action.fromSearch = form.fromSearch;
+        action.from = form.from;
         if (form.kind == Kind::SearchPage)
             action.od = *value;
         else
@@ -123,9 +127,17 @@ QString reminderLink(const QString& id, bool marked)
            (marked ? cancelReminder : setReminder) + QStringLiteral("</A>");
 }
 
-QString detailTarget(const QString& id, bool fromSearch)
+QString detailTarget(const QString& id, Origin from)
 {
-    return (fromSearch ? detailFromSearch : detailFromGrid) + id;
+    switch (from) {
+    case Origin::Search:
+        return detailFromSearch + id;
+    case Origin::Now:
+        return detailFromNow + id;
+    case Origin::Grid:
+        break;
+    }
+    return detailFromGrid + id;
 }
 
 QString searchPageTarget(const QString& firstRow)
@@ -133,9 +145,17 @@ QString searchPageTarget(const QString& firstRow)
     return searchPage + firstRow;
 }
 
-QString backTarget(bool toSearch)
+QString backTarget(Origin to)
 {
-    return toSearch ? backToSearch : backToGrid;
+    switch (to) {
+    case Origin::Search:
+        return backToSearch;
+    case Origin::Now:
+        return backToNow;
+    case Origin::Grid:
+        break;
+    }
+    return backToGrid;
 }
 
 QString jumpToEightTarget()

@@ -8,6 +8,14 @@
 // id, a row offset) go into a link and come out of it as the text the link carries.
 namespace obzorka::pages::links {
 
+// The page a detail page was opened from: its "Zpět" leads back there.
+enum class Origin
+{
+    Grid,
+    Search,
+    Now,
+};
+
 // ---- writing
 
 // "Toggle the reminder" from a grid or search row's time cell.
@@ -20,12 +28,12 @@ QString reminderTarget(const QString& id);
 // The detail page's whole reminder link: "ZRUŠIT UPOZORNĚNÍ" when marked, else
 // "NASTAVIT UPOZORNĚNÍ".
 QString reminderLink(const QString& id, bool marked);
-// A programme's title; from the search results the detail page's "Zpět" leads back there.
-QString detailTarget(const QString& id, bool fromSearch);
+// A programme's title on a page of that origin.
+QString detailTarget(const QString& id, Origin from);
 // The search results from row firstRow on.
 QString searchPageTarget(const QString& firstRow);
-// The detail page's "Zpět", to the search results or to the grid.
-QString backTarget(bool toSearch);
+// The detail page's "Zpět", to the page it was opened from.
+QString backTarget(Origin to);
 // The header strip's "20", and the anchor it jumps to: every grid row from 20:00 on has it.
 QString jumpToEightTarget();
 inline constexpr QLatin1StringView eightPmAnchor{"hod20"};
@@ -50,7 +58,8 @@ struct LinkAction
         SearchPage,       // the search results from row `od`
         BackToGrid,       // "Zpět" to the grid
         BackToSearch,     // "Zpět" to the search results
-        Detail,           // the detail page of `id`; fromSearch says where "Zpět" leads
+        BackToNow,        // "Zpět" to what is on now
+        Detail,           // the detail page of `id`; `from` says where "Zpět" leads
         ToggleTimeCell,   // toggle the mark of `id`, flip the time cell in place
         ToggleDetailLink, // toggle the mark of `id`, rewrite the detail link in place
         Help,             // the help page `name`
@@ -61,7 +70,7 @@ struct LinkAction
     QString id;
     QString od;
     QString name;
-    bool fromSearch = false;
+    Origin from = Origin::Grid;
 };
 
 // What a click on a link with this target does. "about:blank" is removed from it first. Only

@@ -28,7 +28,7 @@ QString searchRow(const PageContext& context, const store::Row& programme)
            QStringLiteral("</A>") + ikonatypu(context, programme.text(u"typprg")) +
            flagIcons(context, programme) + QStringLiteral("</TD>");
     row += QStringLiteral("<TD VALIGN=TOP CLASS=infnaz><B><A HREF=\"") +
-           links::detailTarget(id, true) +
+           links::detailTarget(id, links::Origin::Search) +
            QStringLiteral("\" TARGET=\"_parent\" CLASS=infnaz STYLE=\"text-decoration:none;\" "
                           "ONCLICK=\"return false\">") +
            pageText(programme.text(u"nazev")) + QStringLiteral("</A></B>") + shortInfo(programme) +

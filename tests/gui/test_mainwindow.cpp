@@ -279,6 +279,36 @@ TEST_F(Window, PreparedGridsComeForwardOnlyWhileNothingHasChanged)
     }
 }
 
+// "Teď běží" comes from its tab and from the tray, leads to a detail and back, and follows the
+// clock's minutes while it is in front.
+TEST_F(Window, WhatIsOnNowComesFromItsTabAndTheTrayAndFollowsTheMinutes)
+{
+    const QString id = value("SELECT id AS v FROM program WHERE tv='Markíza' AND datum=? AND "
+                             "hod1*60+min1<=600 AND hod2*60+min2>600",
+                             {today});
+    const QString title = value("SELECT nazev AS v FROM program WHERE id=?", {id});
+    click("Command12_4");
+    EXPECT_EQ(window->currentPanel(), gui::MainWindow::Now);
+    EXPECT_TRUE(white(child("Command12_4")));
+    EXPECT_TRUE(page().contains("vypisinf.htm?ted=true&id=" + id + "\""));
+    clickLink(pane(), title);
+    EXPECT_TRUE(page().contains("zpet.htm?ted=true"));
+    clickLink(pane(), "Zpět");
+    EXPECT_TRUE(page().contains("<B>Teď běží</B>"));
+
+    const int end = value("SELECT hod2*60+min2 AS v FROM program WHERE id=?", {id}).toInt();
+    store::Clock::setFixed(QDateTime(today, QTime(end / 60, end % 60)));
+    guide->downloadHost().tick();
+    EXPECT_FALSE(page().contains("id=" + id + "\""));
+
+    click("Command12_0");
+    window->hide();
+    guide->tray()->nowAction()->trigger();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->currentPanel(), gui::MainWindow::Now);
+    EXPECT_TRUE(page().contains("<B>Teď běží</B>"));
+}
+
 // After midnight the day choosers move on once: the chosen day stays chosen, and a guide that
 // slept through midnights leaves them alone.
 TEST_F(Window, ChoosersSetTheWindowTheFilterAndTheJumpToEightAndMoveOnAfterMidnight)

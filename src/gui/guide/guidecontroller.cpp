@@ -15,6 +15,7 @@
 #include "pages/pagelinks.h"
 #include "reminders/marks.h"
 #include "store/clock.h"
+#include "store/dates.h"
 #include "store/numbers.h"
 #include "store/settings.h"
 
@@ -74,6 +75,8 @@ GuideController::GuideController(MainWindow& window, store::Store& store, app::G
             &GuideController::previewSearch);
     connect(&m_window, &MainWindow::tabClicked, this, &GuideController::switchTab);
     connect(&m_host, &app::DownloadHost::dayCheckDue, this, &GuideController::shiftDaysIfChanged);
+    connect(&m_host, &app::DownloadHost::dayCheckDue, this,
+            &GuideController::refreshNowIfMinutePassed);
     connect(m_window.pageDeck(), &PageDeck::linkClicked, this, &GuideController::dispatch);
     connect(classic->headerPane(), &Pane::linkClicked, this, &GuideController::dispatch);
     connect(m_window.settings()->stationSlots(), &StationSlots::slotDropped, this,
@@ -227,6 +230,7 @@ void GuideController::switchTab(int index)
     const auto panel = MainWindow::Panel(index);
     m_window.showPanel(panel);
     m_toPrepare.clear();
+    m_nowShownAt = {};
     PageDeck* deck = m_window.pageDeck();
     deck->showPage(pages::generzprava(QStringLiteral("Čekejte...")));
     m_window.attachMainPane(panel);
@@ -243,6 +247,9 @@ void GuideController::switchTab(int index)
         break;
     case MainWindow::Settings:
         m_window.settings()->showChoice();
+        break;
+    case MainWindow::Now:
+        showNow();
         break;
     case MainWindow::Print:
         break;
@@ -290,20 +297,32 @@ void GuideController::dispatch(const QString& target)
     case Kind::BackToSearch:
         showSearchPage(m_state.hledej, m_state.bodyhledejscrollposltop);
         break;
-    case Kind::Detail:
-        (link.fromSearch ? m_state.bodyhledejscrollposltop : m_state.bodyscrollposltop) =
-            deck->front()->scrollTop();
+    case Kind::BackToNow:
+        showNow();
+        deck->front()->setScrollTop(m_nowScrollTop);
+        break;
+    case Kind::Detail: {
+        using Origin = pages::links::Origin;
+        const int scrollTop = deck->front()->scrollTop();
+        if (link.from == Origin::Search)
+            m_state.bodyhledejscrollposltop = scrollTop;
+        else if (link.from == Origin::Now)
+            m_nowScrollTop = scrollTop;
+        else
+            m_state.bodyscrollposltop = scrollTop;
+        m_nowShownAt = {};
         m_window.classic()->headerPane()->showPage(QString());
-        deck->showPage(pages::genervypisinf(pageContext(), link.id,
-                                            link.fromSearch ? QStringLiteral("true") : QString()));
-        if (!link.fromSearch)
+        deck->showPage(pages::genervypisinf(pageContext(), link.id, link.from));
+        if (link.from == Origin::Grid)
             m_window.classic()->printButton()->hide();
         break;
+    }
     case Kind::ToggleTimeCell:
     case Kind::ToggleDetailLink:
         toggleAndRedraw(link.target, link.id, link.kind == Kind::ToggleTimeCell);
         break;
     case Kind::Help:
+        m_nowShownAt = {};
         deck->showPage(pages::helpPage(pageContext(), link.name));
         break;
     case Kind::JumpToEight:
@@ -358,6 +377,27 @@ void GuideController::showToday()
     select(classic->type(), classic->type()->itemText(0));
     classic->type()->setStyleSheet(QString());
     dayChosen();
+}
+
+void GuideController::showNow()
+{
+    if (m_window.currentPanel() != MainWindow::Now) {
+        switchTab(MainWindow::Now);
+        return;
+    }
+    m_nowShownAt = store::Clock::now();
+    m_window.pageDeck()->showPage(pages::generbezi(pageContext(), m_nowShownAt));
+    if (!m_window.isMinimized())
+        m_window.mainPane()->setFocus();
+}
+
+void GuideController::refreshNowIfMinutePassed()
+{
+    const QDateTime now = store::Clock::now();
+    if (!m_nowShownAt.isValid() || store::dates::minuteBoundaries(m_nowShownAt, now) == 0)
+        return;
+    m_nowShownAt = now;
+    m_window.mainPane()->redraw(pages::generbezi(pageContext(), now));
 }
 
 void GuideController::previewGrid()

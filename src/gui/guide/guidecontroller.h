@@ -46,7 +46,7 @@ public:
     // Builds the header strip and the grid for the current choosers and station page.
     void generedit1frame();
     // A tab button: its panel in front, its page in the main pane.
-    void switchTab(int index);
+    void switchTab(int panel);
     // "Hledej" or Enter in the search box.
     void startSearch();
     // A click on a link in the main pane or the header strip.
@@ -57,6 +57,8 @@ public:
     void shiftDaysIfChanged();
     // Today's classic view from the start of the window, as the tray's "Otevřít" shows it.
     void showToday();
+    // What is on now, from the top; while it stays in front it follows the clock's minutes.
+    void showNow();
     // The print preview of the grid or of the search results.
     void previewGrid();
     void previewSearch();
@@ -82,6 +84,7 @@ private:
     void showPreview(const QString& page);
     void showSearchPage(const pages::SearchQuery& query, int scrollTop);
     void toggleAndRedraw(const QString& target, const QString& id, bool timeCell);
+    void refreshNowIfMinutePassed();
     navigation::GridView currentView() const;
     QString gridPage(const navigation::GridView& view) const;
     void prepareNext();
@@ -96,6 +99,9 @@ private:
     std::vector<navigation::GridView> m_toPrepare;
     QTimer m_prepareTimer;
     bool m_downloading = false;
+    // The minute of the "Teď běží" page in front; invalid while another page is.
+    QDateTime m_nowShownAt;
+    int m_nowScrollTop = 0;
 };
 
 } // namespace obzorka::gui

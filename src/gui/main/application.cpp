@@ -231,7 +231,8 @@ void Application::fillWindow()
 bool Application::showTray()
 {
     m_tray = std::make_unique<Tray>();
-    connect(m_tray.get(), &Tray::openRequested, this, &Application::openWindow);
+    connect(m_tray.get(), &Tray::openRequested, this, [this] { openWindow(false); });
+    connect(m_tray.get(), &Tray::nowRequested, this, [this] { openWindow(true); });
     connect(m_tray.get(), &Tray::pauseToggled, this, &Application::togglePause);
     connect(m_tray.get(), &Tray::exitRequested, m_window.get(), &QWidget::close);
     if (!zmenikonu(QStringLiteral("tv.ico")))
@@ -358,10 +359,13 @@ void Application::togglePause()
     nastavstahovani();
 }
 
-void Application::openWindow()
+void Application::openWindow(bool onNow)
 {
     m_window->showMaximized();
-    m_controller->showToday();
+    if (onNow)
+        m_controller->showNow();
+    else
+        m_controller->showToday();
     m_window->raise();
     m_window->activateWindow();
 }

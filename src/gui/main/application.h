@@ -60,8 +60,8 @@ public:
     app::DownloadHost& downloadHost() { return m_host; }
     const ReminderDesk* reminderDesk() const { return m_desk.get(); }
 
-    // The tray menu's items.
-    void openWindow();
+    // The tray menu's items: the window on today's grid, or on what is on now.
+    void openWindow(bool onNow);
     void togglePause();
     // Starts a download run on the worker when an account is given, downloading is allowed and
     // no run is going on.

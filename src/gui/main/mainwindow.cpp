@@ -55,12 +55,13 @@ MainWindow::MainWindow(app::GuideState& state, QWidget* parent) : QWidget(parent
 
     auto* tabRow = new QHBoxLayout;
     const QStringList tabCaptions{QStringLiteral("Klasické zobrazení"), QStringLiteral("Vyhledat"),
-                                  QStringLiteral("Nastavení"), QStringLiteral("Nápověda")};
+                                  QStringLiteral("Nastavení"), QStringLiteral("Nápověda"),
+                                  QStringLiteral("Teď běží")};
     for (int i = 0; i < tabCaptions.size(); ++i) {
         auto* tab =
             named(new QPushButton(tabCaptions.at(i), this), QStringLiteral("Command12_%1").arg(i));
         widgets::highlight(tab, false);
-        connect(tab, &QPushButton::clicked, this, [this, i] { emit tabClicked(i); });
+        connect(tab, &QPushButton::clicked, this, [this, i] { emit tabClicked(tabPanel(i)); });
         m_tabs.append(tab);
         tabRow->addWidget(tab);
     }
@@ -95,9 +96,14 @@ MainWindow::MainWindow(app::GuideState& state, QWidget* parent) : QWidget(parent
     printLayout->addWidget(print);
     m_panels->addWidget(
         buildPagePanel(QStringLiteral("Frame7_4"), QStringLiteral("Frame4_4"), printRow));
-    m_pageAreas = {m_classic->pageArea(), m_search->pageArea(), nullptr,
+    m_panels->addWidget(
+        buildPagePanel(QStringLiteral("Frame7_5"), QStringLiteral("Frame4_5"), nullptr));
+    m_pageAreas = {m_classic->pageArea(),
+                   m_search->pageArea(),
+                   nullptr,
                    m_panels->widget(Help)->findChild<QWidget*>(QStringLiteral("Frame4_3")),
-                   m_panels->widget(Print)->findChild<QWidget*>(QStringLiteral("Frame4_4"))};
+                   m_panels->widget(Print)->findChild<QWidget*>(QStringLiteral("Frame4_4")),
+                   m_panels->widget(Now)->findChild<QWidget*>(QStringLiteral("Frame4_5"))};
 
     m_minimise = named(new QLabel(this), QStringLiteral("Picture2"));
     m_minimise->setPixmap(minimisePicture());
@@ -134,8 +140,14 @@ QWidget* MainWindow::buildPagePanel(const QString& panelName, const QString& are
 void MainWindow::showPanel(Panel panel)
 {
     for (int i = 0; i < m_tabs.size(); ++i)
-        widgets::highlight(m_tabs.at(i), i == panel);
+        widgets::highlight(m_tabs.at(i), tabPanel(i) == panel);
     m_panels->setCurrentIndex(panel);
+}
+
+MainWindow::Panel MainWindow::tabPanel(int tab)
+{
+    // The print preview has no tab; "Teď běží" comes after "Nápověda".
+    return tab == 4 ? Now : Panel(tab);
 }
 
 MainWindow::Panel MainWindow::currentPanel() const

@@ -36,7 +36,8 @@ public:
         Search = 1,
         Settings = 2,
         Help = 3,
-        Print = 4
+        Print = 4,
+        Now = 5
     };
 
     explicit MainWindow(app::GuideState& state, QWidget* parent = nullptr);
@@ -52,6 +53,8 @@ public:
     // Brings a panel to the front; its tab button (none for the print preview) turns white.
     void showPanel(Panel panel);
     Panel currentPanel() const;
+    // The panel of a tab button, by its place in the row.
+    static Panel tabPanel(int tab);
     // Moves the main pane into the page area of a panel.
     void attachMainPane(Panel panel);
 
@@ -69,7 +72,8 @@ public:
 
 signals:
     void shutdownRequested();
-    void tabClicked(int index);
+    // A tab button: the panel it brings.
+    void tabClicked(int panel);
     void printRequested();
     // The window was minimised (by its picture or by the desktop).
     void minimised();

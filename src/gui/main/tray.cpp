@@ -11,12 +11,15 @@ Tray::Tray(QObject* parent) : QObject(parent), m_icon(this)
     bold.setBold(true);
     m_open->setFont(bold);
     m_menu.setDefaultAction(m_open);
+    m_now = m_menu.addAction(QStringLiteral("Teď běží"));
+    m_now->setObjectName(QStringLiteral("mnuNow"));
     m_pause = m_menu.addAction(QStringLiteral("Pozastavit stahování"));
     m_pause->setObjectName(QStringLiteral("mnuData"));
     m_menu.addSeparator()->setObjectName(QStringLiteral("mnuSepar"));
     m_exit = m_menu.addAction(QStringLiteral("Konec"));
     m_exit->setObjectName(QStringLiteral("mnuExit"));
     connect(m_open, &QAction::triggered, this, &Tray::openRequested);
+    connect(m_now, &QAction::triggered, this, &Tray::nowRequested);
     connect(m_pause, &QAction::triggered, this, &Tray::pauseToggled);
     connect(m_exit, &QAction::triggered, this, &Tray::exitRequested);
 

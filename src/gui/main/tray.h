@@ -7,8 +7,8 @@
 namespace obzorka::gui {
 
 // The icon in the notification area with its tip "Obzorka": a left click asks to open the
-// main window, a right click shows the menu "Otevřít", "Pozastavit stahování" or "Povolit
-// stahování", "Konec". Where the desktop has no notification area it stays hidden.
+// main window, a right click shows the menu "Otevřít", "Teď běží", "Pozastavit stahování" or
+// "Povolit stahování", "Konec". Where the desktop has no notification area it stays hidden.
 class Tray : public QObject
 {
     Q_OBJECT
@@ -28,12 +28,15 @@ public:
 
     QMenu* menu() { return &m_menu; }
     QAction* openAction() const { return m_open; }
+    QAction* nowAction() const { return m_now; }
     QAction* pauseAction() const { return m_pause; }
     QAction* exitAction() const { return m_exit; }
     const QString& iconFile() const { return m_iconFile; }
 
 signals:
     void openRequested();
+    // The window on what is on now.
+    void nowRequested();
     void pauseToggled();
     void exitRequested();
 
@@ -41,6 +44,7 @@ private:
     QMenu m_menu; // outlives the icon that shows it
     QSystemTrayIcon m_icon;
     QAction* m_open;
+    QAction* m_now;
     QAction* m_pause;
     QAction* m_exit;
     QString m_iconFile;
