@@ -19,6 +19,7 @@ inline const QString nestahovatObrazky = QStringLiteral("nestahovat_obrazky");
 inline const QString zvukoveUpozorneni = QStringLiteral("zvukove_upozorneni");
 inline const QString povolenoStahovani = QStringLiteral("povoleno_stahovani");
 inline const QString posledniZprava = QStringLiteral("posledni_zprava");
+inline const QString velikostTextu = QStringLiteral("velikost_textu"); // the panes' zoom, in %
 QString upozornitText(int row); // "upozornit_text1" … "upozornit_text10"
 } // namespace settingkeys
 

@@ -309,6 +309,42 @@ TEST_F(Window, WhatIsOnNowComesFromItsTabAndTheTrayAndFollowsTheMinutes)
     EXPECT_TRUE(page().contains("<B>Teď běží</B>"));
 }
 
+// Ctrl++, Ctrl+− and Ctrl+0 scale the panes' text in steps from 70 % to 200 %, kept for the
+// next start; the print version keeps its size.
+TEST_F(Window, ZoomKeysScaleThePanesTextForTheNextStartButNotThePrintVersion)
+{
+    click("Command12_0");
+    QApplication::setActiveWindow(window);
+    const qreal normal = pane()->document()->defaultFont().pointSizeF();
+    const auto zoom = [&] { return pane()->document()->defaultFont().pointSizeF() / normal; };
+    const auto press = [&](Qt::Key key, int times = 1) {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(window, key, Qt::ControlModifier);
+    };
+    press(Qt::Key_Plus);
+    press(Qt::Key_Equal);
+    EXPECT_DOUBLE_EQ(zoom(), 1.2);
+    EXPECT_TRUE(pane()->document()->toHtml().contains("font-size:12pt")); // the 10pt start times
+    press(Qt::Key_Plus, 20);
+    EXPECT_DOUBLE_EQ(zoom(), 2.0);
+    press(Qt::Key_0);
+    EXPECT_DOUBLE_EQ(zoom(), 1.0);
+    press(Qt::Key_Minus, 20);
+    EXPECT_DOUBLE_EQ(zoom(), 0.7);
+    EXPECT_EQ(setting(store::settingkeys::velikostTextu), "70");
+
+    click("Command7");
+    EXPECT_DOUBLE_EQ(zoom(), 1.0);
+    press(Qt::Key_Plus);
+    EXPECT_DOUBLE_EQ(zoom(), 1.0);
+
+    guide.reset();
+    start();
+    window = guide->mainWindow();
+    click("Command12_0");
+    EXPECT_DOUBLE_EQ(zoom(), 0.8);
+}
+
 // After midnight the day choosers move on once: the chosen day stays chosen, and a guide that
 // slept through midnights leaves them alone.
 TEST_F(Window, ChoosersSetTheWindowTheFilterAndTheJumpToEightAndMoveOnAfterMidnight)

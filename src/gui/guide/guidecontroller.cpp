@@ -13,6 +13,7 @@
 #include "gui/main/widgets.h"
 #include "pages/chooseritems.h"
 #include "pages/pagelinks.h"
+#include "pages/zoom.h"
 #include "reminders/marks.h"
 #include "store/clock.h"
 #include "store/dates.h"
@@ -25,6 +26,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QUrl>
 
 namespace obzorka::gui {
@@ -102,6 +104,38 @@ GuideController::GuideController(MainWindow& window, store::Store& store, app::G
             prepareAroundCurrentView();
     });
     wireSettingsBoxes();
+    wireZoomKeys();
+}
+
+void GuideController::wireZoomKeys()
+{
+    m_window.pageDeck()->setZoom(
+        pages::zoom::fromText(m_settings.read(store::settingkeys::velikostTextu)));
+    const std::pair<QKeySequence, int> keys[] = {
+        {QKeySequence::ZoomIn, 1},
+        {QKeySequence(Qt::ControlModifier | Qt::Key_Equal), 1},
+        {QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus), 1},
+        {QKeySequence::ZoomOut, -1},
+        {QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus), -1},
+        {QKeySequence(Qt::ControlModifier | Qt::Key_0), 0},
+        {QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_0), 0}};
+    for (const auto& [sequence, step] : keys)
+        connect(new QShortcut(sequence, &m_window), &QShortcut::activated, this,
+                [this, step = step] { zoomBy(step); });
+}
+
+void GuideController::zoomBy(int step)
+{
+    PageDeck* deck = m_window.pageDeck();
+    const int zoom = step > 0   ? pages::zoom::larger(deck->zoom())
+                     : step < 0 ? pages::zoom::smaller(deck->zoom())
+                                : pages::zoom::normal;
+    if (zoom == deck->zoom())
+        return;
+    deck->setZoom(zoom);
+    m_settings.write(store::settingkeys::velikostTextu, QString::number(zoom));
+    if (m_window.currentPanel() == MainWindow::Classic)
+        prepareAroundCurrentView();
 }
 
 pages::PageContext GuideController::pageContext() const
@@ -419,7 +453,7 @@ void GuideController::showPreview(const QString& page)
 {
     m_window.showPanel(MainWindow::Print);
     m_window.attachMainPane(MainWindow::Print);
-    m_window.pageDeck()->showPage(pages::forPaper(page));
+    m_window.pageDeck()->showPage(pages::forPaper(page), false);
 }
 
 void GuideController::printTo(QPrinter& printer)

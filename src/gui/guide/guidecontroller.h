@@ -64,6 +64,9 @@ public:
     void previewSearch();
     // Prints the previewed page.
     void printTo(QPrinter& printer);
+    // Ctrl++ (1), Ctrl+− (−1) and Ctrl+0 (0): the panes' text a step larger, a step smaller or
+    // at its own size; kept for the next start. Print versions keep their size.
+    void zoomBy(int step);
     // Lays out, in the pauses between the user's clicks, the grid of the choosers and those
     // one click away from it, so that a switch to one of them only has to paint it.
     void prepareAroundCurrentView();
@@ -81,6 +84,7 @@ signals:
 
 private:
     void wireSettingsBoxes();
+    void wireZoomKeys();
     void showPreview(const QString& page);
     void showSearchPage(const pages::SearchQuery& query, int scrollTop);
     void toggleAndRedraw(const QString& target, const QString& id, bool timeCell);

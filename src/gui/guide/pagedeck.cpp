@@ -1,6 +1,7 @@
 #include "gui/guide/pagedeck.h"
 
 #include "gui/guide/pane.h"
+#include "pages/zoom.h"
 
 namespace obzorka::gui {
 
@@ -21,30 +22,39 @@ PageDeck::PageDeck(const QString& frontName, QWidget* parent)
     setFocusProxy(front());
 }
 
-void PageDeck::showPage(const QString& page)
+void PageDeck::showPage(const QString& page, bool zoomed)
 {
-    if (Pane* kept = holding(page)) {
+    const int zoom = zoomed ? m_zoom : pages::zoom::normal;
+    m_frontZoomed = zoomed;
+    if (Pane* kept = holding(page, zoom)) {
         bringForward(kept);
         kept->setScrollTop(0);
         return;
     }
     // The page goes into the pane used longest ago, so the one in front stays kept.
     Pane* spare = m_panes.back();
-    spare->showPage(page);
+    spare->showPage(page, zoom);
     bringForward(spare);
 }
 
 bool PageDeck::prepare(const QString& page)
 {
-    if (Pane* kept = holding(page)) {
+    if (Pane* kept = holding(page, m_zoom)) {
         if (kept != front())
             m_panes.move(m_panes.indexOf(kept), 1);
         return false;
     }
     Pane* spare = m_panes.back();
-    spare->showPage(page);
+    spare->showPage(page, m_zoom);
     m_panes.move(m_panes.size() - 1, 1);
     return true;
+}
+
+void PageDeck::setZoom(int percent)
+{
+    m_zoom = percent;
+    if (m_frontZoomed)
+        front()->setZoom(percent);
 }
 
 void PageDeck::setResourceFolders(const QStringList& folders)
@@ -54,10 +64,10 @@ void PageDeck::setResourceFolders(const QStringList& folders)
         pane->sharePictures(*front());
 }
 
-Pane* PageDeck::holding(const QString& page) const
+Pane* PageDeck::holding(const QString& page, int zoom) const
 {
     for (Pane* pane : m_panes) {
-        if (pane->page() == page)
+        if (pane->page() == page && pane->zoom() == zoom)
             return pane;
     }
     return nullptr;

@@ -21,13 +21,18 @@ public:
 
     // The pane in front, the one the user sees.
     Pane* front() const { return m_panes.front(); }
-    // Shows a whole page in front, its scroll position at the top.
-    void showPage(const QString& page);
+    // Shows a whole page in front, its scroll position at the top, its text at the deck's zoom
+    // or, for a page to print, at its own size.
+    void showPage(const QString& page, bool zoomed = true);
     // Lays out a page behind the front pane, unless a pane holds it already. Returns whether
     // it laid the page out, the part that takes time.
     bool prepare(const QString& page);
     // The folders whose files the pages may show, for every pane.
     void setResourceFolders(const QStringList& folders);
+    // The text size of the pages from now on, in percent; the page in front follows at once
+    // unless it is one to print.
+    void setZoom(int percent);
+    int zoom() const { return m_zoom; }
 
     static constexpr int paneCount = 8;
 
@@ -41,11 +46,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    Pane* holding(const QString& page) const;
+    Pane* holding(const QString& page, int zoom) const;
     void bringForward(Pane* pane);
     void putBehind(Pane* pane);
 
     QString m_frontName;
+    int m_zoom = 100;
+    bool m_frontZoomed = true;
     // Most recently used first; the first is the front pane.
     QList<Pane*> m_panes;
 };

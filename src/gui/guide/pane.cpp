@@ -1,6 +1,7 @@
 #include "gui/guide/pane.h"
 
 #include "pages/richtextpage.h"
+#include "pages/zoom.h"
 
 #include <QBuffer>
 #include <QContextMenuEvent>
@@ -24,7 +25,16 @@ Pane::Pane(const QString& objectName, QWidget* parent) : QTextBrowser(parent)
 
 void Pane::showPage(const QString& page)
 {
+    showPage(page, m_zoom);
+}
+
+void Pane::showPage(const QString& page, int zoom)
+{
     m_page = page;
+    m_zoom = zoom;
+    QFont text = font();
+    text.setPointSizeF(text.pointSizeF() * zoom / pages::zoom::normal);
+    document()->setDefaultFont(text);
     const pages::RichTextPage adapted = pages::adaptForRichText(page);
     document()->setDefaultStyleSheet(
         adapted.textColour.isEmpty()
@@ -36,7 +46,7 @@ void Pane::showPage(const QString& page)
     const bool barShown = verticalScrollBar()->isVisible();
     if (barShown)
         setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setHtml(adapted.html);
+    setHtml(pages::zoom::scaledFontSizes(adapted.html, zoom));
     if (barShown)
         setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
@@ -46,6 +56,15 @@ void Pane::redraw(const QString& page)
     const int kept = scrollTop();
     showPage(page);
     setScrollTop(kept);
+}
+
+void Pane::setZoom(int percent)
+{
+    if (percent == m_zoom)
+        return;
+    m_zoom = percent;
+    if (!m_page.isEmpty())
+        redraw(m_page);
 }
 
 int Pane::scrollTop() const

@@ -20,8 +20,13 @@ class Pane : public QTextBrowser
 public:
     explicit Pane(const QString& objectName, QWidget* parent = nullptr);
 
-    // Shows a whole page as the builders write it; the scroll position starts at the top.
+    // Shows a whole page as the builders write it, its text at the pane's zoom or at `zoom`
+    // percent; the scroll position starts at the top.
     void showPage(const QString& page);
+    void showPage(const QString& page, int zoom);
+    int zoom() const { return m_zoom; }
+    // Shows the page again with its text at `percent` of its own size, in place.
+    void setZoom(int percent);
     // Shows a changed version of the page in place: the scroll position stays.
     void redraw(const QString& page);
     // The page last shown, as given.
@@ -56,6 +61,7 @@ private:
     };
 
     QString m_page;
+    int m_zoom = 100;
     std::shared_ptr<Pictures> m_pictures = std::make_shared<Pictures>();
 };
 
