@@ -6,10 +6,12 @@
 #include "reminders/marks.h"
 #include "support/weekfixture.h"
 
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QMimeData>
 #include <QPrinter>
 #include <QScopeGuard>
+#include <QScrollBar>
 
 using namespace obzorka;
 
@@ -343,6 +345,56 @@ TEST_F(Window, ZoomKeysScaleThePanesTextForTheNextStartButNotThePrintVersion)
     window = guide->mainWindow();
     click("Command12_0");
     EXPECT_DOUBLE_EQ(zoom(), 0.8);
+}
+
+// Without a mouse: each tab has its own Alt letter and a key press brings it, Tab walks the
+// grid's links to a start time and Enter marks it; every control that takes the focus has a
+// name for a screen reader.
+TEST_F(Window, TheKeyboardAloneMarksAProgrammeAndEveryControlHasAName)
+{
+    QSet<QKeySequence> letters;
+    for (int tab = 0; tab < 5; ++tab)
+        letters << QKeySequence::mnemonic(window->tab(tab)->text());
+    EXPECT_EQ(letters.size(), 5);
+    EXPECT_FALSE(letters.contains(QKeySequence()));
+    for (const auto& [tab, panel] :
+         {std::pair{1, gui::MainWindow::Search}, std::pair{0, gui::MainWindow::Classic}}) {
+        window->tab(tab)->setFocus();
+        QTest::keyClick(window->tab(tab), Qt::Key_Space);
+        ASSERT_EQ(window->currentPanel(), panel);
+    }
+    const QString grid = page();
+    const QString id = value("SELECT id AS v FROM program WHERE tv='ČT1' AND datum=? AND "
+                             "hod1*60+min1>600 ORDER BY hod1, min1",
+                             {today});
+    const QString target = pages::links::timeCellTarget(id);
+    ASSERT_TRUE(grid.contains(target));
+    pane()->setFocus();
+    for (int tabs = 0; tabs < 100 && pane()->textCursor().charFormat().anchorHref() != target;
+         ++tabs)
+        QTest::keyClick(pane(), Qt::Key_Tab);
+    QTest::keyClick(pane(), Qt::Key_Return);
+    EXPECT_TRUE(page().contains("CLASS=caszvol><A HREF=\"" + target));
+    EXPECT_EQ(value("SELECT count(*) AS v FROM upozornit WHERE id=?", {id}), "1");
+    std::vector<int> scrolled;
+    for (const Qt::Key key : {Qt::Key_End, Qt::Key_PageUp, Qt::Key_Home, Qt::Key_PageDown}) {
+        QTest::keyClick(pane(), key);
+        scrolled.push_back(pane()->scrollTop());
+    }
+    const int bottom = pane()->verticalScrollBar()->maximum();
+    const int pageStep = pane()->verticalScrollBar()->pageStep();
+    EXPECT_GT(bottom, 0);
+    EXPECT_EQ(scrolled, (std::vector<int>{bottom, std::max(0, bottom - pageStep), 0,
+                                          std::min(bottom, pageStep)}));
+
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->focusPolicy() == Qt::NoFocus || !control->isVisibleTo(window))
+            continue;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_FALSE(accessible->text(QAccessible::Name).trimmed().isEmpty())
+            << control->metaObject()->className() << " " << control->objectName().toStdString();
+    }
 }
 
 // After midnight the day choosers move on once: the chosen day stays chosen, and a guide that

@@ -225,7 +225,9 @@ TEST_F(Reminding, AnAlertIsFilledOnceReturnsInItsPlaceAndAcknowledgingDeletesIt)
     auto* second = new gui::AlertWindow(guide->store());
     second->napln(1);
     EXPECT_NE(second->pos(), place);
-    QTest::mouseClick(part<QPushButton>(window, "Command2"), Qt::LeftButton);
+    // The keyboard reaches the buttons: Enter presses the one with the focus.
+    part<QPushButton>(window, "Command2")->setFocus();
+    QTest::keyClick(part<QPushButton>(window, "Command2"), Qt::Key_Return);
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     for (int minute = 0; minute < 2; ++minute) {
@@ -236,7 +238,9 @@ TEST_F(Reminding, AnAlertIsFilledOnceReturnsInItsPlaceAndAcknowledgingDeletesIt)
     }
     window->armAcknowledge();
     EXPECT_FALSE(part<QTimer>(window, "Timer1")->isActive());
-    QTest::mouseClick(part<QPushButton>(window, "Command1"), Qt::LeftButton);
+    QTest::keyClick(part<QPushButton>(window, "Command2"), Qt::Key_Backtab);
+    ASSERT_EQ(window->focusWidget(), part<QPushButton>(window, "Command1"));
+    QTest::keyClick(part<QPushButton>(window, "Command1"), Qt::Key_Return);
     EXPECT_FALSE(part<QTimer>(window, "Timer2")->isActive());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());

@@ -33,7 +33,7 @@ ClassicPanel::ClassicPanel(QWidget* parent) : QWidget(parent)
     m_type = chooser(QStringLiteral("Combo4"), this);
     m_dateLine = named(new QLabel(QStringLiteral("Dnes je"), this), QStringLiteral("Label9"));
     m_dateLine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_print = named(new QPushButton(QStringLiteral("Tisk"), this), QStringLiteral("Command7"));
+    m_print = named(new QPushButton(QStringLiteral("T&isk"), this), QStringLiteral("Command7"));
     // Hidden while a detail page shows; the choosers beside it must not move meanwhile.
     QSizePolicy keepsPlace = m_print->sizePolicy();
     keepsPlace.setRetainSizeWhenHidden(true);
@@ -53,6 +53,7 @@ ClassicPanel::ClassicPanel(QWidget* parent) : QWidget(parent)
     }
 
     m_header = new Pane(QStringLiteral("WebBrowser2"), this);
+    m_header->setAccessibleName(QStringLiteral("Stanice na stránce"));
     m_header->setFixedHeight(44);
     m_header->showPage(pages::generzprava(QString()));
     m_header->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

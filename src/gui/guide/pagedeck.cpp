@@ -57,6 +57,12 @@ void PageDeck::setZoom(int percent)
         front()->setZoom(percent);
 }
 
+void PageDeck::setAccessiblePaneName(const QString& name)
+{
+    for (Pane* pane : m_panes)
+        pane->setAccessibleName(name);
+}
+
 void PageDeck::setResourceFolders(const QStringList& folders)
 {
     front()->setResourceFolders(folders);

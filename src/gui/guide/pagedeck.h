@@ -27,6 +27,8 @@ public:
     // Lays out a page behind the front pane, unless a pane holds it already. Returns whether
     // it laid the page out, the part that takes time.
     bool prepare(const QString& page);
+    // The name a screen reader gives the pane in front, for every pane.
+    void setAccessiblePaneName(const QString& name);
     // The folders whose files the pages may show, for every pane.
     void setResourceFolders(const QStringList& folders);
     // The text size of the pages from now on, in percent; the page in front follows at once

@@ -27,8 +27,8 @@ SearchPanel::SearchPanel(QWidget* parent) : QWidget(parent)
     m_markedOnly = named(new QCheckBox(QStringLiteral("Pouze pořady na upozornění"), this),
                          QStringLiteral("Check7"));
     auto* search =
-        named(new QPushButton(QStringLiteral("Hledej"), this), QStringLiteral("Command3"));
-    m_print = named(new QPushButton(QStringLiteral("Tisk"), this), QStringLiteral("Command14"));
+        named(new QPushButton(QStringLiteral("&Hledej"), this), QStringLiteral("Command3"));
+    m_print = named(new QPushButton(QStringLiteral("T&isk"), this), QStringLiteral("Command14"));
     m_pageArea = named(new QWidget(this), QStringLiteral("Frame4_1"));
     auto* area = new QVBoxLayout(m_pageArea);
     area->setContentsMargins(0, 0, 0, 0);

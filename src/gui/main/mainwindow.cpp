@@ -14,6 +14,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -54,9 +55,10 @@ MainWindow::MainWindow(app::GuideState& state, QWidget* parent) : QWidget(parent
     resize(1100, 760);
 
     auto* tabRow = new QHBoxLayout;
-    const QStringList tabCaptions{QStringLiteral("Klasické zobrazení"), QStringLiteral("Vyhledat"),
-                                  QStringLiteral("Nastavení"), QStringLiteral("Nápověda"),
-                                  QStringLiteral("Teď běží")};
+    // Alt and the underlined letter press a tab from the keyboard.
+    const QStringList tabCaptions{QStringLiteral("&Klasické zobrazení"),
+                                  QStringLiteral("&Vyhledat"), QStringLiteral("&Nastavení"),
+                                  QStringLiteral("Ná&pověda"), QStringLiteral("&Teď běží")};
     for (int i = 0; i < tabCaptions.size(); ++i) {
         auto* tab =
             named(new QPushButton(tabCaptions.at(i), this), QStringLiteral("Command12_%1").arg(i));
@@ -70,11 +72,13 @@ MainWindow::MainWindow(app::GuideState& state, QWidget* parent) : QWidget(parent
     m_bannerPane->setFixedSize(400, 52);
     m_bannerPane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_bannerPane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_bannerPane->setAccessibleName(QStringLiteral("Reklamní proužek"));
     m_bannerPane->hide();
     tabRow->addWidget(m_bannerPane);
     tabRow->addSpacing(32); // room for the minimise picture
 
     m_pageDeck = new PageDeck(QStringLiteral("WebBrowser1"), this);
+    m_pageDeck->setAccessiblePaneName(QStringLiteral("Stránka programu"));
     m_classic = new ClassicPanel(this);
     m_search = new SearchPanel(this);
     m_settings = new SettingsPanel(this);
@@ -86,7 +90,8 @@ MainWindow::MainWindow(app::GuideState& state, QWidget* parent) : QWidget(parent
         buildPagePanel(QStringLiteral("Frame7_3"), QStringLiteral("Frame4_3"), nullptr));
 
     auto* printTitle = named(new QLabel(QStringLiteral("Tisk"), this), QStringLiteral("Label22"));
-    auto* print = named(new QPushButton(QStringLiteral("Tisk"), this), QStringLiteral("Command13"));
+    auto* print =
+        named(new QPushButton(QStringLiteral("T&isk"), this), QStringLiteral("Command13"));
     connect(print, &QPushButton::clicked, this, &MainWindow::printRequested);
     auto* printRow = new QWidget(this);
     auto* printLayout = new QHBoxLayout(printRow);
@@ -110,6 +115,9 @@ MainWindow::MainWindow(app::GuideState& state, QWidget* parent) : QWidget(parent
     m_minimise->setFixedSize(18, 18);
     m_minimise->setCursor(Qt::PointingHandCursor);
     m_minimise->setToolTip(QStringLiteral("Minimalizovat do oznamovací oblasti"));
+    m_minimise->setAccessibleName(m_minimise->toolTip());
+    // Reachable with Tab, and Enter or Space minimises as a click does.
+    m_minimise->setFocusPolicy(Qt::StrongFocus);
     m_minimise->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
@@ -234,7 +242,12 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_minimise && event->type() == QEvent::MouseButtonRelease) {
+    if (watched != m_minimise)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+    if (event->type() == QEvent::MouseButtonRelease ||
+        (key && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                 key->key() == Qt::Key_Space))) {
         showMinimized();
         return true;
     }

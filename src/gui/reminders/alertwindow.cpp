@@ -77,9 +77,12 @@ AlertWindow::AlertWindow(store::Store& store, QWidget* parent)
     m_title->setFont(boldTitle);
 
     m_acknowledge =
-        named(new QPushButton(QStringLiteral("Beru na vědomí"), this), QStringLiteral("Command1"));
-    auto* later = named(new QPushButton(QStringLiteral("Zobraz za 1 min."), this),
+        named(new QPushButton(QStringLiteral("&Beru na vědomí"), this), QStringLiteral("Command1"));
+    auto* later = named(new QPushButton(QStringLiteral("&Zobraz za 1 min."), this),
                         QStringLiteral("Command2"));
+    // Tab reaches both buttons, and Enter presses the one that has the focus.
+    m_acknowledge->setAutoDefault(true);
+    later->setAutoDefault(true);
     later->setToolTip(QStringLiteral("Toto okno se zobrazí znovu za 1 minutu"));
 
     m_armDelay = stoppedTimer(QStringLiteral("Timer1"), armDelayMs, true, this);
