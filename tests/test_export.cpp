@@ -1,4 +1,5 @@
 #include "store/datafolder.h"
+#include "store/settings.h"
 #include "support/teststore.h"
 #include "support/weekfixture.h"
 
@@ -143,6 +144,37 @@ TEST_F(Export, WhatIsOnNowShowsTheRunningAndTheNextProgrammeOfEachReceivedStatio
         }
     }
     EXPECT_EQ(run({"--export", "now", "--at", "1.3.2027 25:00"}).status, 2);
+}
+
+// The marked programmes as one calendar, read by Debian's iCalendar parser: an event for each,
+// the alarm at the lead minutes, texts whole, local times right across the spring change of
+// time, and the same UIDs from a second export.
+TEST_F(Export, MarkedProgrammesMakeACalendarThatARealParserReads)
+{
+    ASSERT_TRUE(store.otevridb(folder(), nullptr));
+    const QString title = "Přes změnu času; díl 1, " + QString(60, u'ž');
+    store.provedsql(
+        "INSERT INTO program (id, tv, datum, hod1, min1, hod2, min2, nazev, info1, info2) "
+        "VALUES (931, 'Kanál, A', '2027-03-28', 1, 30, 3, 30, ?, 'Krátce\\a; dost', 'Dlouze')",
+        {title});
+    store.provedsql("INSERT INTO upozornit (id) VALUES (931)");
+    store::Settings(store).writeLeadMinutes("12");
+    const QString marked =
+        one("SELECT count(DISTINCT program.id) AS v FROM program JOIN upozornit USING (id)");
+    store.zavridb();
+    const QString first = folder() + "/../a.ics", second = folder() + "/../b.ics";
+    for (const QString& out : {first, second})
+        ASSERT_EQ(run({"--export", "ical", "--out", out}).status, 0);
+    QProcess check;
+    check.start("/usr/bin/python3", {ICALENDAR_CHECK, first, second, marked, "12", "931", title,
+                                     "Kanál, A", "Krátce\\a; dost\n\nDlouze", "2027-03-28 01:30",
+                                     "+0100", "2027-03-28 03:30", "+0200"});
+    ASSERT_TRUE(check.waitForFinished(30000));
+    EXPECT_EQ(check.exitCode(), 0)
+        << check.readAll().toStdString() << check.readAllStandardError().toStdString();
+    EXPECT_GT(marked.toInt(), 1);
+    QFile::remove(first);
+    QFile::remove(second);
 }
 
 // A mistake on the command line ends with 2, a missing store, entry or account, or a data

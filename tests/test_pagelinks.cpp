@@ -26,6 +26,7 @@ TEST(PageLinks, WrittenLinksReadBackAndNothingElseActs)
         {"about:blank" + reminderTarget("5"), Kind::ToggleDetailLink, "5", Origin::Grid},
         {helpSettings, Kind::Help, helpSettings, Origin::Grid},
         {jumpToEightTarget(), Kind::JumpToEight, "", Origin::Grid},
+        {calendarTarget("12"), Kind::AddToCalendar, "12", Origin::Grid},
     };
     // More than a subject, a second address, other parameters, other letter case, a path, a
     // second id, no offset, a number too long or no number, other schemes: nothing.

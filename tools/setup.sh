@@ -11,6 +11,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation
     dpkg-dev file desktop-file-utils appstream
+    python3-icalendar
 )
 
 missing=()

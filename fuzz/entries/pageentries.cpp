@@ -223,6 +223,7 @@ QString checkProgrammePages(const ProgrammeTexts& texts)
                                                 pages::links::Origin::Search),
                            {{texts.nazev, texts.tv, texts.info1, texts.info2},
                             {pages::links::reminderTarget(QString::number(programmeId)),
+                             pages::links::calendarTarget(QString::number(programmeId)),
                              pages::links::backTarget(pages::links::Origin::Search)},
                             {},
                             QStringLiteral("Zpět")},

@@ -84,6 +84,9 @@ QString linkTarget(QByteArrayView input)
     case Kind::ToggleDetailLink:
         written = reminderTarget(action.id);
         break;
+    case Kind::AddToCalendar:
+        written = calendarTarget(action.id);
+        break;
     case Kind::Help:
         written = action.name;
         break;

@@ -51,7 +51,8 @@ const std::map<QString, ExportOption>& exportOptionTable()
         {QStringLiteral("--name"), {{QStringLiteral("help")}, &ExportRequest::name}},
         {QStringLiteral("--at"), {{QStringLiteral("now")}, &ExportRequest::at}},
         {QStringLiteral("--out"),
-         {{grid, search, QStringLiteral("detail"), QStringLiteral("help"), QStringLiteral("now")},
+         {{grid, search, QStringLiteral("detail"), QStringLiteral("help"), QStringLiteral("now"),
+           QStringLiteral("ical")},
           &ExportRequest::out}}};
     return table;
 }
@@ -228,13 +229,13 @@ Options parseOptions(const QStringList& arguments)
             return fail(QStringLiteral("Volba %1 patří k --export.").arg(exportOptions.first()));
         return options;
     }
-    static const QStringList kinds{QStringLiteral("grid"), QStringLiteral("search"),
+    static const QStringList kinds{QStringLiteral("grid"),   QStringLiteral("search"),
                                    QStringLiteral("detail"), QStringLiteral("help"),
-                                   QStringLiteral("now")};
+                                   QStringLiteral("now"),    QStringLiteral("ical")};
     if (!kinds.contains(request.kind))
-        return fail(
-            QStringLiteral("Volba --export čeká grid, search, detail, help nebo now, ne „%1“.")
-                .arg(request.kind));
+        return fail(QStringLiteral(
+                        "Volba --export čeká grid, search, detail, help, now nebo ical, ne „%1“.")
+                        .arg(request.kind));
     for (const QString& option : exportOptions) {
         if (!exportOptionTable().at(option).pages.contains(request.kind))
             return fail(QStringLiteral("Volba %1 k exportu %2 nepatří.").arg(option, request.kind));
@@ -248,7 +249,7 @@ QString usageText()
 {
     return QStringLiteral(
         "Použití: obzorka [volby]\n"
-        "        obzorka [--data-dir SLOŽKA] --export grid|search|detail|help|now [volby "
+        "        obzorka [--data-dir SLOŽKA] --export grid|search|detail|help|now|ical [volby "
         "exportu]\n"
         "Televizní program Obzorka.\n\n"
         "Volby:\n"
@@ -267,6 +268,7 @@ QString usageText()
         "  detail  --id N\n"
         "  help    --name helpindex.html\n"
         "  now     --at \"D.M.RRRR HH:MM\"  (co běží; bez --at teď)\n"
+        "  ical    (označené pořady jako kalendář iCalendar, do složky jako obzorka.ics)\n"
         "  všechny --out SOUBOR|SLOŽKA/  (do složky jako index.html)\n");
 }
 

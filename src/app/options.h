@@ -8,7 +8,7 @@ namespace obzorka::app {
 // What "--export" asks for: one page written as a file instead of a window.
 struct ExportRequest
 {
-    QString kind; // "grid", "search", "detail", "help" or "now"
+    QString kind; // "grid", "search", "detail", "help", "now" or "ical"
     QString day;  // grid: a day "4.12.2026" (empty: today); search: "Kdykoliv" or a day
     QString from; // empty: as the day chooser sets it for the day
     QString to;

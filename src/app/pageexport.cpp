@@ -4,6 +4,7 @@
 #include "pages/chooseritems.h"
 #include "pages/generhtml.h"
 #include "pages/selfcontained.h"
+#include "reminders/icalendar.h"
 #include "store/clock.h"
 #include "store/dates.h"
 #include "store/programmeid.h"
@@ -29,11 +30,11 @@ QString withCharset(const QString& kind, QString page)
 
 // An existing folder, or a name ending in a slash, takes the page as its index.html; no name is
 // standard output.
-QString outputFile(const QString& out)
+QString outputFile(const QString& out, const QString& nameInFolder)
 {
     if (out.endsWith(u'/'))
         QDir().mkpath(out);
-    return QFileInfo(out).isDir() ? QDir(out).filePath(QStringLiteral("index.html")) : out;
+    return QFileInfo(out).isDir() ? QDir(out).filePath(nameInFolder) : out;
 }
 
 bool writeOut(const QString& path, const QByteArray& bytes, QString* error)
@@ -100,12 +101,20 @@ int exportPage(const QString& dataFolder, const ExportRequest& request, QString*
             *error = QStringLiteral("Pořad s id „%1“ v databázi není.").arg(request.id);
         return 1;
     }
+    if (request.kind == u"ical") {
+        const QByteArray calendar =
+            reminders::icalendar(store, reminders::markedProgrammes(store),
+                                 store::Settings(store).readLeadMinutes(), store::Clock::now());
+        return writeOut(outputFile(request.out, QStringLiteral("obzorka.ics")), calendar, error)
+                   ? 0
+                   : 1;
+    }
     const QString page =
         pages::withImagesInside(buildExportedPage(dataFolder, request, store),
                                 pages::PageResources({dataFolder + QStringLiteral("/bmp")}));
     QStringEncoder encoder("windows-1250", QStringEncoder::Flag::Default);
     const QByteArray bytes = encoder(withCharset(request.kind, page));
-    return writeOut(outputFile(request.out), bytes, error) ? 0 : 1;
+    return writeOut(outputFile(request.out, QStringLiteral("index.html")), bytes, error) ? 0 : 1;
 }
 
 } // namespace obzorka::app

@@ -74,7 +74,7 @@ QString leftColumn(const PageContext& context, const store::Row& programme)
 
 QString middleColumn(const PageContext& context, const store::Row& programme, bool marked)
 {
-    QString column = reminderState(programme, marked);
+    QString column = reminderState(programme, marked) + links::calendarLink(programme.text(u"id"));
     const QString picture = store::trimBlanks(programme.text(u"obr2"));
     if (!picture.isEmpty()) {
         const QString path = illustrationPath(context, picture);

@@ -22,6 +22,7 @@ constexpr QLatin1StringView backToGrid{"zpet.htm"};
 constexpr QLatin1StringView backToSearch{"zpet.htm?hledej=true"};
 constexpr QLatin1StringView backToNow{"zpet.htm?ted=true"};
 constexpr QLatin1StringView jumpToEight{"vypishod20.htm"};
+constexpr QLatin1StringView toCalendar{"kalendar.htm?id="};
 
 constexpr QLatin1StringView plainCell{"cas"};
 constexpr QLatin1StringView markedCell{"caszvol"};
@@ -42,7 +43,7 @@ struct LinkForm
     Origin from = Origin::Grid;
 };
 
-constexpr std::array<LinkForm, 10> linkForms{{
+constexpr std::array<LinkForm, 11> linkForms{{
     {searchPage, Kind::SearchPage, offsetDigits},
     {backToGrid, Kind::BackToGrid},
     {backToSearch, Kind::BackToSearch},
@@ -53,6 +54,7 @@ constexpr std::array<LinkForm, 10> linkForms{{
     {timeCellToggle, Kind::ToggleTimeCell, idDigits},
     {detailToggle, Kind::ToggleDetailLink, idDigits},
     {jumpToEight, Kind::JumpToEight},
+    {toCalendar, Kind::AddToCalendar, idDigits},
 }};
 
 bool isWholeNumber(QStringView text, int digits)
@@ -125,6 +127,18 @@ QString reminderLink(const QString& id, bool marked)
            QStringLiteral("\" STYLE=\"color: #10D010;font-weight: bold;\" ONCLICK=\"return "
                           "false\">") +
            (marked ? cancelReminder : setReminder) + QStringLiteral("</A>");
+}
+
+QString calendarTarget(const QString& id)
+{
+    return toCalendar + id;
+}
+
+QString calendarLink(const QString& id)
+{
+    return QStringLiteral("<A HREF=\"") + calendarTarget(id) +
+           QStringLiteral("\" STYLE=\"color: #10D010;\" ONCLICK=\"return false\">Přidat do "
+                          "kalendáře</A><BR>");
 }
 
 QString detailTarget(const QString& id, Origin from)

@@ -28,6 +28,9 @@ QString reminderTarget(const QString& id);
 // The detail page's whole reminder link: "ZRUŠIT UPOZORNĚNÍ" when marked, else
 // "NASTAVIT UPOZORNĚNÍ".
 QString reminderLink(const QString& id, bool marked);
+// The detail page's "Přidat do kalendáře".
+QString calendarTarget(const QString& id);
+QString calendarLink(const QString& id);
 // A programme's title on a page of that origin.
 QString detailTarget(const QString& id, Origin from);
 // The search results from row firstRow on.
@@ -62,6 +65,7 @@ struct LinkAction
         Detail,           // the detail page of `id`; `from` says where "Zpět" leads
         ToggleTimeCell,   // toggle the mark of `id`, flip the time cell in place
         ToggleDetailLink, // toggle the mark of `id`, rewrite the detail link in place
+        AddToCalendar,    // the programme `id` as a calendar file, for the desktop's calendar
         Help,             // the help page `name`
         JumpToEight,      // scroll the grid to the first programme from 20:00
     };

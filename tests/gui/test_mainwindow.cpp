@@ -281,6 +281,27 @@ TEST_F(Window, PreparedGridsComeForwardOnlyWhileNothingHasChanged)
     }
 }
 
+// "Přidat do kalendáře" writes the programme as a calendar file into temp/ and hands it to the
+// desktop's calendar.
+TEST_F(Window, TheDetailPagesCalendarLinkHandsACalendarFileToTheDesktop)
+{
+    DesktopCatcher desktop;
+    QDesktopServices::setUrlHandler("file", &desktop, "open");
+    const auto unset = qScopeGuard([] { QDesktopServices::unsetUrlHandler("file"); });
+    const QString id =
+        value("SELECT id AS v FROM program WHERE tv='ČT1' AND datum=? AND hod1>=18", {today});
+    guide->controller()->dispatch(pages::links::detailTarget(id, pages::links::Origin::Grid));
+    clickLink(pane(), "Přidat do kalendáře");
+    ASSERT_EQ(desktop.opened.size(), 1);
+    const QString path = QUrl(desktop.opened.front()).toLocalFile();
+    EXPECT_EQ(path, folder.path() + "/temp/obzorka-" + id + ".ics");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray calendar = file.readAll();
+    EXPECT_TRUE(calendar.contains(QByteArray("UID:obzorka-" + id.toUtf8() + "@obzorka.cz\r\n")));
+    EXPECT_EQ(calendar.count("BEGIN:VEVENT"), 1);
+}
+
 // "Teď běží" comes from its tab and from the tray, leads to a detail and back, and follows the
 // clock's minutes while it is in front.
 TEST_F(Window, WhatIsOnNowComesFromItsTabAndTheTrayAndFollowsTheMinutes)

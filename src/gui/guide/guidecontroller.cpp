@@ -14,6 +14,7 @@
 #include "pages/chooseritems.h"
 #include "pages/pagelinks.h"
 #include "pages/zoom.h"
+#include "reminders/icalendar.h"
 #include "reminders/marks.h"
 #include "store/clock.h"
 #include "store/dates.h"
@@ -23,6 +24,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -355,6 +359,9 @@ void GuideController::dispatch(const QString& target)
     case Kind::ToggleDetailLink:
         toggleAndRedraw(link.target, link.id, link.kind == Kind::ToggleTimeCell);
         break;
+    case Kind::AddToCalendar:
+        openInCalendar(link.id);
+        break;
     case Kind::Help:
         m_nowShownAt = {};
         deck->showPage(pages::helpPage(pageContext(), link.name));
@@ -411,6 +418,23 @@ void GuideController::showToday()
     select(classic->type(), classic->type()->itemText(0));
     classic->type()->setStyleSheet(QString());
     dayChosen();
+}
+
+void GuideController::openInCalendar(const QString& id)
+{
+    // The id is a whole number: a plain file name in the data folder's temp/.
+    QFile file(m_state.adr_htmltemp + QStringLiteral("/obzorka-") + id + QStringLiteral(".ics"));
+    const QByteArray calendar = obzorka::reminders::icalendar(
+        m_store, {id}, m_settings.readLeadMinutes(), store::Clock::now());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(calendar) != calendar.size()) {
+        QMessageBox::warning(&m_window, QStringLiteral("Obzorka"),
+                             QStringLiteral("Soubor „%1“ nelze zapsat.")
+                                 .arg(QDir::toNativeSeparators(file.fileName())));
+        return;
+    }
+    file.close();
+    QDesktopServices::openUrl(QUrl::fromLocalFile(file.fileName()));
 }
 
 void GuideController::showNow()

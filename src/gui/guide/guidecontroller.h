@@ -89,6 +89,8 @@ private:
     void showSearchPage(const pages::SearchQuery& query, int scrollTop);
     void toggleAndRedraw(const QString& target, const QString& id, bool timeCell);
     void refreshNowIfMinutePassed();
+    // The programme as a calendar file in the data folder's temp/, opened by the desktop.
+    void openInCalendar(const QString& id);
     navigation::GridView currentView() const;
     QString gridPage(const navigation::GridView& view) const;
     void prepareNext();
