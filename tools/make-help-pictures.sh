@@ -141,6 +141,10 @@ sleep 5
 shot "$main" "$docs/search.png"
 convert "$docs/search.png" -resize "$width" -quality 85 "$pictures/vyhledat.jpg"
 
+xdotool key --window "$main" alt+t # Teď běží
+sleep 3
+shot "$main" "$docs/now.png"
+
 click "$main" 263 36 # Nastavení
 sleep 2
 click "$main" 80 115 # its page "Klasické zobrazení" with the station slots
@@ -161,6 +165,6 @@ icon nacit2 stahuje.gif
 icon nacitzru pozastaveno.gif
 
 for picture in "$pictures"/{map.gif,nastav.gif,vyhledat.jpg,zelena.gif,stahuje.gif,pozastaveno.gif} \
-    "$docs"/{classic.png,search.png,alert.png}; do
+    "$docs"/{classic.png,search.png,now.png,alert.png}; do
     identify -format "${picture#"$root"/}  %wx%h  %b\n" "${picture}[0]"
 done

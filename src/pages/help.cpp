@@ -82,6 +82,14 @@ QString numberedRows(const std::vector<helptexts::Item>& items)
     return rows;
 }
 
+QString plainRows(const std::vector<helptexts::Item>& items)
+{
+    QString rows;
+    for (const helptexts::Item& item : items)
+        rows += itemRow(item.heading, item.text);
+    return rows;
+}
+
 QString textCell(const QString& text)
 {
     return cellOpening + QStringLiteral(" class=\"z\">") + text + QStringLiteral("</TD></TR>");
@@ -111,18 +119,17 @@ QString generhelpklasicke(const PageContext& context)
                      QStringLiteral("<CENTER><H1><B>Nápověda k programu Obzorka (POBZ)<BR>Klasické "
                                     "zobrazení</B></H1></CENTER>"),
                      screenshot(context, QStringLiteral("map.gif")),
-                     numberedRows(helptexts::classicViewItems(context.imageFolder)));
+                     numberedRows(helptexts::classicViewItems(context.imageFolder)) +
+                         plainRows(helptexts::moreClassicViewItems()));
 }
 
 QString generhelpnastaveni(const PageContext& context)
 {
-    QString rows;
-    for (const helptexts::Item& item : helptexts::settingsItems())
-        rows += itemRow(item.heading, item.text);
     return topicPage(links::helpSettings,
                      QStringLiteral("<CENTER><H1><B>Nápověda k programu Obzorka (POBZ)</B><BR>"
                                     "Nastavení</H1></CENTER>"),
-                     screenshot(context, QStringLiteral("nastav.gif")), rows);
+                     screenshot(context, QStringLiteral("nastav.gif")),
+                     plainRows(helptexts::settingsItems()));
 }
 
 QString generhelpodinstalace(const PageContext&)

@@ -120,6 +120,32 @@ std::vector<Item> classicViewItems(const QString& imageFolder)
     };
 }
 
+const std::vector<Item>& moreClassicViewItems()
+{
+    static const std::vector<Item> items = {
+        {QStringLiteral("Teď&nbsp;běží"),
+         QStringLiteral("Tlačítko <B>Teď běží</B> vedle nápovědy (nebo stejná položka v nabídce "
+                        "ikony v oznamovací oblasti) ukáže u každé přijímané stanice pořad, který "
+                        "právě běží, a pořad po něm. Stránka se každou minutu sama obnoví; čas "
+                        "začátku i název pořadu fungují stejně jako v přehledu.")},
+        {QStringLiteral("Přidat&nbsp;do&nbsp;kalendáře"),
+         QStringLiteral("Odkaz na stránce s podrobnostmi pořadu uloží pořad jako soubor "
+                        "kalendáře (.ics) a otevře jej v kalendáři vašeho počítače, i s "
+                        "připomenutím tolik minut předem, kolik máte nastaveno pro upozornění.")},
+        {QStringLiteral("Velikost&nbsp;písma"),
+         QStringLiteral("Klávesy <B>Ctrl&nbsp;+</B> a <B>Ctrl&nbsp;−</B> zvětší či zmenší "
+                        "písmo stránek (od 70&nbsp;% do 200&nbsp;%), <B>Ctrl&nbsp;0</B> vrátí "
+                        "původní velikost. Program si velikost pamatuje; tiskové verze ji "
+                        "nepřebírají.")},
+        {QStringLiteral("Klávesnice"),
+         QStringLiteral("Podtržené písmeno tlačítka stiskněte s klávesou <B>Alt</B>. Klávesou "
+                        "<B>Tab</B> procházíte odkazy na stránce, <B>Enter</B> odkaz otevře nebo "
+                        "přepne upozornění; <B>PgUp</B>, <B>PgDn</B>, <B>Home</B> a <B>End</B> "
+                        "posouvají stránku.")},
+    };
+    return items;
+}
+
 const std::vector<Item>& searchItems()
 {
     static const std::vector<Item> items = {

@@ -20,6 +20,9 @@ QString supportAddress();
 
 // The 26 items of the classic view, in order; the icons they show follow the image folder.
 std::vector<Item> classicViewItems(const QString& imageFolder);
+// The rows after them, without numbers: what is on now, the calendar, the text size and the
+// keyboard.
+const std::vector<Item>& moreClassicViewItems();
 // The 10 items of the search, in order.
 const std::vector<Item>& searchItems();
 // The four rows of the settings page: "NASTAVENÍ", "Obecné", "Klasické&nbsp;zobrazení",
