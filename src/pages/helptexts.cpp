@@ -200,7 +200,8 @@ const std::vector<Item>& settingsItems()
          QStringLiteral("Volba <B>Zobrazovat VPS</B> zapne zobrazení kódů VPS. V přehledu "
                         "stanic jsou automaticky stahované stanice uvedeny tučně a nabízené "
                         "kurzívou; přetažením jedné stanice na jinou změníte stránku a pořadí, "
-                        "ve kterém se stanice zobrazují.")},
+                        "ve kterém se stanice zobrazují. Bez myši stiskněte mezerník na jedné "
+                        "pozici a pak na druhé.")},
         {QStringLiteral("Upozorňování&nbsp;na&nbsp;pořady"),
          QStringLiteral(
              "Volba <B>Upozornit na vybraný pořad X minut předem</B> určuje, kolik "

@@ -144,6 +144,14 @@ TEST_F(Window, PageButtonsShowTheirStationsAsPlainTextAndDroppingASlotSwapsTwo)
     EXPECT_EQ(source->text(), "");
     EXPECT_TRUE(child("Command1_3")->isVisible());
     EXPECT_EQ(plainText(child("Command1_3")->toolTip()), "ČT2");
+
+    // From the keyboard: Space on one slot, then on another.
+    for (gui::SlotButton* pressed : {target, source}) {
+        pressed->setFocus();
+        QTest::keyClick(pressed, Qt::Key_Space);
+    }
+    EXPECT_EQ(QStringList({source->text(), target->text()}), QStringList({"ČT2", ""}));
+    EXPECT_FALSE(white(target));
 }
 
 // A name keeps as much of its start as fits its slot, in the slot's own bold or italic, and

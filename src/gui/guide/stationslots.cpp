@@ -130,9 +130,23 @@ StationSlots::StationSlots(QWidget* parent) : QWidget(parent)
         const int top = ((n - 1) / 4) * slotHeight - ((n - 1) / 48) * 12 * slotHeight;
         button->setGeometry(left, top, slotWidth, slotHeight);
         connect(button, &SlotButton::slotDropped, this, &StationSlots::slotDropped);
+        connect(button, &QPushButton::clicked, this, [this, n] { pressed(n); });
         m_buttons.append(button);
     }
     setMinimumSize(blockOffset + 4 * slotWidth, 12 * slotHeight);
+}
+
+void StationSlots::pressed(int slot)
+{
+    const int picked = std::exchange(m_picked, 0);
+    if (picked != 0)
+        slotButton(picked)->setStyleSheet(QString());
+    if (picked == 0) {
+        m_picked = slot;
+        widgets::highlight(slotButton(slot), true, true);
+    } else if (picked != slot) {
+        emit slotDropped(slot, picked);
+    }
 }
 
 void StationSlots::showStations(const navigation::StationPages& pages)

@@ -43,7 +43,9 @@ private:
     QString m_name;
 };
 
-// The 96 slots in two blocks of twelve rows of four, the second block beside the first.
+// The 96 slots in two blocks of twelve rows of four, the second block beside the first. A slot
+// dragged onto another swaps their stations; so does, from the keyboard, pressing one slot and
+// then another (the first shows white meanwhile; pressed again, it is let go).
 class StationSlots : public QWidget
 {
     Q_OBJECT
@@ -60,7 +62,10 @@ signals:
     void slotDropped(int target, int source);
 
 private:
+    void pressed(int slot);
+
     QList<SlotButton*> m_buttons;
+    int m_picked = 0;
 };
 
 } // namespace obzorka::gui
