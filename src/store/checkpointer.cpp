@@ -22,7 +22,9 @@ Checkpointer::~Checkpointer()
     }
     m_changed.notify_all();
     m_thread->wait();
-    m_writer.provedsql(QStringLiteral("PRAGMA wal_autocheckpoint=1000"));
+    // A store closed by a failed statement meanwhile has nothing to give back to.
+    if (m_writer.isOpen())
+        m_writer.provedsql(QStringLiteral("PRAGMA wal_autocheckpoint=1000"));
 }
 
 void Checkpointer::committed()

@@ -33,7 +33,10 @@ void Pane::showPage(const QString& page, int zoom)
     m_page = page;
     m_zoom = zoom;
     QFont text = font();
-    text.setPointSizeF(text.pointSizeF() * zoom / pages::zoom::normal);
+    if (text.pointSizeF() > 0)
+        text.setPointSizeF(text.pointSizeF() * zoom / pages::zoom::normal);
+    else
+        text.setPixelSize(text.pixelSize() * zoom / pages::zoom::normal);
     document()->setDefaultFont(text);
     const pages::RichTextPage adapted = pages::adaptForRichText(page);
     document()->setDefaultStyleSheet(
