@@ -79,8 +79,6 @@ TEST_F(StoreFile, NewStoreKeptStatementsAndFailuresReportedAndRefusedWhole)
     EXPECT_THROW(store.provedsql(select, {"k3"}), SqlError);
 }
 
-// A file that is no store, an empty one, and the store of a newer program: each is named and
-// left as it was.
 // What a writer commits under a checkpointer reaches the store's file itself, not only its log.
 TEST_F(StoreFile, ACheckpointerCopiesTheCommittedTransactionsIntoTheFile)
 {
@@ -101,6 +99,8 @@ TEST_F(StoreFile, ACheckpointerCopiesTheCommittedTransactionsIntoTheFile)
     EXPECT_EQ(alone.provedsql("SELECT count(*) AS n FROM program").front().text(u"n"), "1000");
 }
 
+// A file that is no store, an empty one, and the store of a newer program: each is named and
+// left as it was.
 TEST_F(StoreFile, UnusableFilesAreReportedByNameAndLeftUntouched)
 {
     store.provedsql("UPDATE schema_version SET version=99");

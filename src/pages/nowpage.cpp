@@ -21,15 +21,13 @@ Statement nowStatement(const QString& station, const QDateTime& moment)
 {
     // Yesterday's listing may still run after midnight; tomorrow's may hold the next one.
     const QDate day = moment.date();
-    const QString sameStation =
-        QStringLiteral("FROM program WHERE tv=?1 AND datum BETWEEN ?2 AND ?3 AND ") + endMinute +
-        QStringLiteral(">?5");
+    const QString stillOn = QStringLiteral("tv=?1 AND datum BETWEEN ?2 AND ?3 AND ") + endMinute +
+                            QStringLiteral(">?5");
     const QString sql =
         QStringLiteral("SELECT program.*,IIf(upozornit.id<>0,upozornit.id,0) AS upozornitid "
-                       "FROM program LEFT JOIN upozornit ON program.id = upozornit.id WHERE "
-                       "program.id IN (SELECT id ") +
-        sameStation + QStringLiteral(") ORDER BY ") + startMinute +
-        QStringLiteral(" LIMIT (SELECT IIf(count(*)>0,2,1) ") + sameStation +
+                       "FROM program LEFT JOIN upozornit ON program.id = upozornit.id WHERE ") +
+        stillOn + QStringLiteral(" ORDER BY ") + startMinute +
+        QStringLiteral(" LIMIT (SELECT IIf(count(*)>0,2,1) FROM program WHERE ") + stillOn +
         QStringLiteral(" AND ") + startMinute + QStringLiteral("<=?5)");
     return {sql,
             {station, store::dates::isoDate(day.addDays(-1)), store::dates::isoDate(day.addDays(1)),

@@ -34,7 +34,8 @@ QString textValue(QString text)
     text.replace(u',', QStringLiteral("\\,"));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\\n"));
     text.replace(u'\n', QStringLiteral("\\n"));
-    text.remove(u'\r');
+    // No other control character may stand in a text; a tab may.
+    text.removeIf([](QChar c) { return (c < u' ' && c != u'\t') || c == u'\x7f'; });
     return text;
 }
 
@@ -73,17 +74,18 @@ QByteArray event(const store::Row& programme, int leadMinutes, const QString& st
         if (!text.isEmpty())
             description << text;
     }
-    QString end = localTime(programme, u"hod2", u"min2");
     const QString start = localTime(programme, u"hod1", u"min1");
-    end = std::max(end, start); // an end before the start would make no event
+    const QString end = localTime(programme, u"hod2", u"min2");
     QByteArray event = line(QStringLiteral("BEGIN:VEVENT")) +
                        line(QStringLiteral("UID:obzorka-") + programme.text(u"id") +
                             QStringLiteral("@obzorka.cz")) +
                        line(QStringLiteral("DTSTAMP:") + stamp) +
-                       line(QStringLiteral("DTSTART;TZID=Europe/Prague:") + start) +
-                       line(QStringLiteral("DTEND;TZID=Europe/Prague:") + end) +
-                       line(QStringLiteral("SUMMARY:") + title) +
-                       line(QStringLiteral("LOCATION:") + textValue(programme.text(u"tv")));
+                       line(QStringLiteral("DTSTART;TZID=Europe/Prague:") + start);
+    // An end must come after the start; without one the event is a moment.
+    if (end > start)
+        event += line(QStringLiteral("DTEND;TZID=Europe/Prague:") + end);
+    event += line(QStringLiteral("SUMMARY:") + title) +
+             line(QStringLiteral("LOCATION:") + textValue(programme.text(u"tv")));
     if (!description.isEmpty())
         event += line(QStringLiteral("DESCRIPTION:") +
                       textValue(description.join(QStringLiteral("\n\n"))));

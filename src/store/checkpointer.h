@@ -5,11 +5,14 @@
 #include <memory>
 #include <mutex>
 
+struct sqlite3;
+
 namespace obzorka::store {
 
 class Store;
 
-// Takes over the checkpoints of a connection that writes many transactions in a row: what they
+// Takes over the checkpoints of a connection that writes many transactions in a row (when it can
+// open the store itself; else the writer keeps them): what they
 // commit is copied from the write-ahead log into the store's file on a thread of its own, so
 // that the writer goes on meanwhile. Left to the writing connection, every few commits one
 // would wait for the copy. The copy never waits for a transaction, and takes only what is
@@ -27,9 +30,10 @@ public:
     void committed();
 
 private:
-    void work(const QString& file);
+    void work();
 
     Store& m_writer;
+    sqlite3* m_db = nullptr;
     std::mutex m_lock;
     std::condition_variable m_changed;
     bool m_due = false;

@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QScopeGuard>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 using namespace obzorka;
 
@@ -340,8 +341,8 @@ TEST_F(Window, WhatIsOnNowComesFromItsTabAndTheTrayAndFollowsTheMinutes)
     EXPECT_TRUE(page().contains("<B>Teď běží</B>"));
 }
 
-// Ctrl++, Ctrl+− and Ctrl+0 scale the panes' text in steps from 70 % to 200 %, kept for the
-// next start; the print version keeps its size.
+// Ctrl++, Ctrl+−, Ctrl+0 and Ctrl with the wheel scale the panes' text in steps from 70 % to 200 %,
+// kept for the next start; the print version keeps its size.
 TEST_F(Window, ZoomKeysScaleThePanesTextForTheNextStartButNotThePrintVersion)
 {
     click("Command12_0");
@@ -360,6 +361,10 @@ TEST_F(Window, ZoomKeysScaleThePanesTextForTheNextStartButNotThePrintVersion)
     EXPECT_DOUBLE_EQ(zoom(), 2.0);
     press(Qt::Key_0);
     EXPECT_DOUBLE_EQ(zoom(), 1.0);
+    QWheelEvent wheel(QPointF(20, 20), QPointF(20, 20), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(pane()->viewport(), &wheel); // Ctrl and the wheel: one step
+    EXPECT_DOUBLE_EQ(zoom(), 1.1);
     press(Qt::Key_Minus, 20);
     EXPECT_DOUBLE_EQ(zoom(), 0.7);
     EXPECT_EQ(setting(store::settingkeys::velikostTextu), "70");

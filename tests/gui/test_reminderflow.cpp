@@ -225,9 +225,11 @@ TEST_F(Reminding, AnAlertIsFilledOnceReturnsInItsPlaceAndAcknowledgingDeletesIt)
     auto* second = new gui::AlertWindow(guide->store());
     second->napln(1);
     EXPECT_NE(second->pos(), place);
-    // The keyboard reaches the buttons: Enter presses the one with the focus.
+    // Enter does nothing before the alert is armed: one meant for another window is lost.
     part<QPushButton>(window, "Command2")->setFocus();
     QTest::keyClick(part<QPushButton>(window, "Command2"), Qt::Key_Return);
+    EXPECT_TRUE(window->isVisible());
+    QTest::mouseClick(part<QPushButton>(window, "Command2"), Qt::LeftButton);
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     for (int minute = 0; minute < 2; ++minute) {
@@ -238,6 +240,8 @@ TEST_F(Reminding, AnAlertIsFilledOnceReturnsInItsPlaceAndAcknowledgingDeletesIt)
     }
     window->armAcknowledge();
     EXPECT_FALSE(part<QTimer>(window, "Timer1")->isActive());
+    // Armed, the keyboard reaches the buttons and Enter presses the one with the focus.
+    part<QPushButton>(window, "Command2")->setFocus();
     QTest::keyClick(part<QPushButton>(window, "Command2"), Qt::Key_Backtab);
     ASSERT_EQ(window->focusWidget(), part<QPushButton>(window, "Command1"));
     QTest::keyClick(part<QPushButton>(window, "Command1"), Qt::Key_Return);

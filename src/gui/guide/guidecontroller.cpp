@@ -84,6 +84,7 @@ GuideController::GuideController(MainWindow& window, store::Store& store, app::G
     connect(&m_host, &app::DownloadHost::dayCheckDue, this,
             &GuideController::refreshNowIfMinutePassed);
     connect(m_window.pageDeck(), &PageDeck::linkClicked, this, &GuideController::dispatch);
+    connect(m_window.pageDeck(), &PageDeck::zoomRequested, this, &GuideController::zoomBy);
     connect(classic->headerPane(), &Pane::linkClicked, this, &GuideController::dispatch);
     connect(m_window.settings()->stationSlots(), &StationSlots::slotDropped, this,
             [this](int target, int source) {
@@ -118,11 +119,8 @@ void GuideController::wireZoomKeys()
     const std::pair<QKeySequence, int> keys[] = {
         {QKeySequence::ZoomIn, 1},
         {QKeySequence(Qt::ControlModifier | Qt::Key_Equal), 1},
-        {QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Plus), 1},
         {QKeySequence::ZoomOut, -1},
-        {QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_Minus), -1},
-        {QKeySequence(Qt::ControlModifier | Qt::Key_0), 0},
-        {QKeySequence(Qt::ControlModifier | Qt::KeypadModifier | Qt::Key_0), 0}};
+        {QKeySequence(Qt::ControlModifier | Qt::Key_0), 0}};
     for (const auto& [sequence, step] : keys)
         connect(new QShortcut(sequence, &m_window), &QShortcut::activated, this,
                 [this, step = step] { zoomBy(step); });
@@ -251,6 +249,9 @@ void GuideController::setDownloading(bool running)
 
 void GuideController::prepareNext()
 {
+    // Hidden in the tray the window lays out nothing ahead; it will when a grid shows again.
+    if (!m_window.isVisible() || m_window.isMinimized())
+        m_toPrepare.clear();
     if (m_downloading)
         return;
     while (!m_toPrepare.empty()) {
@@ -452,7 +453,9 @@ void GuideController::showNow()
 void GuideController::refreshNowIfMinutePassed()
 {
     const QDateTime now = store::Clock::now();
-    if (!m_nowShownAt.isValid() || store::dates::minuteBoundaries(m_nowShownAt, now) == 0)
+    // Hidden, it waits: the first tick after it shows again brings it up to date.
+    if (!m_nowShownAt.isValid() || store::dates::minuteBoundaries(m_nowShownAt, now) == 0 ||
+        !m_window.isVisible() || m_window.isMinimized())
         return;
     m_nowShownAt = now;
     m_window.mainPane()->redraw(pages::generbezi(pageContext(), now));

@@ -3,6 +3,8 @@
 #include "gui/guide/pane.h"
 #include "pages/zoom.h"
 
+#include <QResizeEvent>
+
 namespace obzorka::gui {
 
 PageDeck::PageDeck(const QString& frontName, QWidget* parent)
@@ -14,6 +16,7 @@ PageDeck::PageDeck(const QString& frontName, QWidget* parent)
             if (pane == front())
                 emit linkClicked(target);
         });
+        connect(pane, &Pane::zoomRequested, this, &PageDeck::zoomRequested);
         m_panes.append(pane);
         if (i > 0)
             putBehind(pane);
@@ -107,14 +110,17 @@ void PageDeck::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     front()->setGeometry(rect());
-    // Laid out again at the new width, the kept pages would cost as many layouts as there are
-    // panes at each step of a resize; they are dropped instead and prepared again.
+    // Only the width lays a page out again. Laid out at a new width, the kept pages would cost
+    // as many layouts as there are panes at each step of a resize; they are dropped instead
+    // and prepared again.
+    const bool newWidth = event->oldSize().width() != width();
     for (Pane* pane : m_panes.mid(1)) {
-        if (!pane->page().isEmpty())
+        if (newWidth && !pane->page().isEmpty())
             pane->showPage(QString());
         putBehind(pane);
     }
-    emit keptPagesDropped();
+    if (newWidth)
+        emit keptPagesDropped();
 }
 
 } // namespace obzorka::gui

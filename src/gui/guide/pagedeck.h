@@ -41,6 +41,8 @@ public:
 signals:
     // A link clicked in the front pane.
     void linkClicked(const QString& target);
+    // Ctrl and the wheel over the front pane.
+    void zoomRequested(int step);
     // A resize dropped the pages kept behind the front pane.
     void keptPagesDropped();
 

@@ -8,6 +8,7 @@
 #include <QImageReader>
 #include <QScrollBar>
 #include <QTextDocument>
+#include <QWheelEvent>
 
 namespace obzorka::gui {
 
@@ -131,6 +132,17 @@ QVariant Pane::loadResource(int type, const QUrl& name)
     auto* shown = new QPixmap(QPixmap::fromImage(image));
     m_pictures->shown.insert(name.toString(), shown, int(image.sizeInBytes() / 1024));
     return *shown;
+}
+
+void Pane::wheelEvent(QWheelEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QTextBrowser::wheelEvent(event);
+        return;
+    }
+    event->accept();
+    if (const int turned = event->angleDelta().y(); turned != 0)
+        emit zoomRequested(turned > 0 ? 1 : -1);
 }
 
 void Pane::contextMenuEvent(QContextMenuEvent* event)

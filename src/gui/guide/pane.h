@@ -48,9 +48,13 @@ public:
 
 signals:
     void linkClicked(const QString& target);
+    // Ctrl and the wheel: the text a step larger (1) or smaller (−1), as the keys do it.
+    void zoomRequested(int step);
 
 protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Left to itself, the pane would zoom on its own and leave the others as they are.
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     struct Pictures

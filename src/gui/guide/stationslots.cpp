@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
@@ -65,6 +66,18 @@ void SlotButton::fitName()
 {
     setText(
         widgets::plainCaption(fontMetrics().elidedText(m_name, Qt::ElideRight, captionWidth())));
+}
+
+void SlotButton::keyPressEvent(QKeyEvent* event)
+{
+    const bool press = event->key() == Qt::Key_Space || event->key() == Qt::Key_Return ||
+                       event->key() == Qt::Key_Enter;
+    if (!press || event->isAutoRepeat()) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    emit keyPressed(m_slot);
 }
 
 void SlotButton::resizeEvent(QResizeEvent* event)
@@ -130,7 +143,7 @@ StationSlots::StationSlots(QWidget* parent) : QWidget(parent)
         const int top = ((n - 1) / 4) * slotHeight - ((n - 1) / 48) * 12 * slotHeight;
         button->setGeometry(left, top, slotWidth, slotHeight);
         connect(button, &SlotButton::slotDropped, this, &StationSlots::slotDropped);
-        connect(button, &QPushButton::clicked, this, [this, n] { pressed(n); });
+        connect(button, &SlotButton::keyPressed, this, &StationSlots::pressed);
         m_buttons.append(button);
     }
     setMinimumSize(blockOffset + 4 * slotWidth, 12 * slotHeight);
@@ -138,9 +151,8 @@ StationSlots::StationSlots(QWidget* parent) : QWidget(parent)
 
 void StationSlots::pressed(int slot)
 {
-    const int picked = std::exchange(m_picked, 0);
-    if (picked != 0)
-        slotButton(picked)->setStyleSheet(QString());
+    const int picked = m_picked;
+    letGo();
     if (picked == 0) {
         m_picked = slot;
         widgets::highlight(slotButton(slot), true, true);
@@ -149,8 +161,21 @@ void StationSlots::pressed(int slot)
     }
 }
 
+void StationSlots::letGo()
+{
+    if (const int picked = std::exchange(m_picked, 0); picked != 0)
+        slotButton(picked)->setStyleSheet(QString());
+}
+
+void StationSlots::hideEvent(QHideEvent* event)
+{
+    letGo();
+    QWidget::hideEvent(event);
+}
+
 void StationSlots::showStations(const navigation::StationPages& pages)
 {
+    letGo();
     for (SlotButton* button : m_buttons)
         button->showStation(pages.bySlot.at(button->slot()));
 }

@@ -26,12 +26,15 @@ public:
 signals:
     // A slot button was dropped on this one.
     void slotDropped(int target, int source);
+    // Space or Enter on the slot: the keyboard's way to pick it up or to put one down on it.
+    void keyPressed(int slot);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -45,7 +48,8 @@ private:
 
 // The 96 slots in two blocks of twelve rows of four, the second block beside the first. A slot
 // dragged onto another swaps their stations; so does, from the keyboard, pressing one slot and
-// then another (the first shows white meanwhile; pressed again, it is let go).
+// then another with Space or Enter (the first shows white meanwhile; pressed again, it is let
+// go).
 class StationSlots : public QWidget
 {
     Q_OBJECT
@@ -61,8 +65,12 @@ public:
 signals:
     void slotDropped(int target, int source);
 
+protected:
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void pressed(int slot);
+    void letGo();
 
     QList<SlotButton*> m_buttons;
     int m_picked = 0;

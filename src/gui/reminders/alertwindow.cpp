@@ -80,9 +80,6 @@ AlertWindow::AlertWindow(store::Store& store, QWidget* parent)
         named(new QPushButton(QStringLiteral("&Beru na vědomí"), this), QStringLiteral("Command1"));
     auto* later = named(new QPushButton(QStringLiteral("&Zobraz za 1 min."), this),
                         QStringLiteral("Command2"));
-    // Tab reaches both buttons, and Enter presses the one that has the focus.
-    m_acknowledge->setAutoDefault(true);
-    later->setAutoDefault(true);
     later->setToolTip(QStringLiteral("Toto okno se zobrazí znovu za 1 minutu"));
 
     m_armDelay = stoppedTimer(QStringLiteral("Timer1"), armDelayMs, true, this);
@@ -128,6 +125,15 @@ void AlertWindow::armAcknowledge()
 {
     m_armDelay->stop();
     m_acknowledge->setEnabled(true);
+    setEnterPresses(true);
+}
+
+// Tab reaches both buttons; once the alert is armed, Enter presses the one with the focus. Not
+// before: an Enter typed into another window as the alert comes up must not put it off.
+void AlertWindow::setEnterPresses(bool on)
+{
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->setAutoDefault(on);
 }
 
 void AlertWindow::comeBack()
@@ -145,6 +151,7 @@ void AlertWindow::closeEvent(QCloseEvent* event)
 void AlertWindow::showOnTop()
 {
     m_acknowledge->setEnabled(false);
+    setEnterPresses(false);
     m_armDelay->start();
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
     show();

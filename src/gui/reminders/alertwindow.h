@@ -40,6 +40,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void setEnterPresses(bool on);
     void showOnTop();
     void playSound();
     void placeBesideOpenAlerts();
