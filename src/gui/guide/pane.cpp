@@ -38,7 +38,9 @@ void Pane::showPage(const QString& page, int zoom)
         text.setPointSizeF(text.pointSizeF() * zoom / pages::zoom::normal);
     else
         text.setPixelSize(text.pixelSize() * zoom / pages::zoom::normal);
-    document()->setDefaultFont(text);
+    // Set again, the same font would lay the old page out once more before it goes.
+    if (document()->defaultFont() != text)
+        document()->setDefaultFont(text);
     const pages::RichTextPage adapted = pages::adaptForRichText(page);
     document()->setDefaultStyleSheet(
         adapted.textColour.isEmpty()
