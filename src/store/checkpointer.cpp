@@ -21,7 +21,8 @@ Checkpointer::Checkpointer(Store& writer) : m_writer(writer)
     }
     m_writer.provedsql(QStringLiteral("PRAGMA wal_autocheckpoint=0"));
     m_thread.reset(QThread::create([this] { work(); }));
-    m_thread->start();
+    // It runs when a processor is free: beside the merge and the window it would take their time.
+    m_thread->start(QThread::IdlePriority);
 }
 
 Checkpointer::~Checkpointer()
