@@ -50,17 +50,16 @@ QStringList itemsOf(const QComboBox* combo)
     return items;
 }
 
-// Long enough for the frame of a switch to be shown before a grid is laid out behind it; the
-// next grids follow as soon as the clicks and paints waiting are done.
-constexpr int preparationPauseMs = 50;
-
 } // namespace
 
 GuideController::GuideController(MainWindow& window, store::Store& store, app::GuideState& state,
                                  store::Settings& settings, app::DownloadHost& host,
                                  QObject* parent)
     : QObject(parent), m_window(window), m_store(store), m_state(state), m_settings(settings),
-      m_host(host)
+      m_host(host),
+      m_preparer(
+          *window.pageDeck(), [this](const navigation::GridView& view) { return gridPage(view); },
+          [this] { return m_window.isVisible() && !m_window.isMinimized(); })
 {
     ClassicPanel* classic = m_window.classic();
     connect(classic->day(), &QComboBox::activated, this, &GuideController::dayChosen);
@@ -102,8 +101,6 @@ GuideController::GuideController(MainWindow& window, store::Store& store, app::G
         if (dialog.exec() == QDialog::Accepted)
             printTo(printer);
     });
-    m_prepareTimer.setSingleShot(true);
-    connect(&m_prepareTimer, &QTimer::timeout, this, &GuideController::prepareNext);
     connect(m_window.pageDeck(), &PageDeck::keptPagesDropped, this, [this] {
         if (m_window.currentPanel() == MainWindow::Classic && !m_state.starting())
             prepareAroundCurrentView();
@@ -232,43 +229,22 @@ QString GuideController::gridPage(const navigation::GridView& view) const
 void GuideController::prepareAroundCurrentView()
 {
     const ClassicPanel* classic = m_window.classic();
-    const navigation::GridView current = currentView();
-    m_toPrepare =
-        navigation::neighbourViews(current, {m_pages.pageCount, itemsOf(classic->day()),
+    m_preparer.prepareAround(currentView(), {m_pages.pageCount, itemsOf(classic->day()),
                                              itemsOf(classic->type()), store::Clock::today()});
-    m_toPrepare.insert(m_toPrepare.begin(), current);
-    m_prepareTimer.start(preparationPauseMs);
 }
 
 void GuideController::setDownloading(bool running)
 {
-    m_downloading = running;
+    m_preparer.setDownloading(running);
     if (!running && m_window.currentPanel() == MainWindow::Classic)
         prepareAroundCurrentView();
 }
 
-void GuideController::prepareNext()
+void GuideController::switchTab(int tabPanel)
 {
-    // Hidden in the tray the window lays out nothing ahead; it will when a grid shows again.
-    if (!m_window.isVisible() || m_window.isMinimized())
-        m_toPrepare.clear();
-    if (m_downloading)
-        return;
-    while (!m_toPrepare.empty()) {
-        const navigation::GridView view = m_toPrepare.front();
-        m_toPrepare.erase(m_toPrepare.begin());
-        if (m_window.pageDeck()->prepare(gridPage(view)))
-            break;
-    }
-    if (!m_toPrepare.empty())
-        m_prepareTimer.start(0);
-}
-
-void GuideController::switchTab(int index)
-{
-    const auto panel = MainWindow::Panel(index);
+    const auto panel = MainWindow::Panel(tabPanel);
     m_window.showPanel(panel);
-    m_toPrepare.clear();
+    m_preparer.stop();
     m_nowShownAt = {};
     PageDeck* deck = m_window.pageDeck();
     deck->showPage(pages::generzprava(QStringLiteral("Čekejte...")));

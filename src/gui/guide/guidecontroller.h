@@ -1,12 +1,12 @@
 #pragma once
 
-#include "navigation/gridviews.h"
 #include "navigation/stationpages.h"
 #include "pages/generhtml.h"
 
+#include "gui/guide/gridpreparer.h"
+
+#include <QDateTime>
 #include <QObject>
-#include <QTimer>
-#include <vector>
 
 class QPrinter;
 
@@ -46,7 +46,7 @@ public:
     // Builds the header strip and the grid for the current choosers and station page.
     void generedit1frame();
     // A tab button: its panel in front, its page in the main pane.
-    void switchTab(int panel);
+    void switchTab(int tabPanel);
     // "Hledej" or Enter in the search box.
     void startSearch();
     // A click on a link in the main pane or the header strip.
@@ -71,7 +71,7 @@ public:
     // one click away from it, so that a switch to one of them only has to paint it.
     void prepareAroundCurrentView();
     // Whether some of those grids are still to be laid out.
-    bool preparing() const { return !m_toPrepare.empty(); }
+    bool preparing() const { return m_preparer.preparing(); }
     // While a download run merges listings nothing is laid out ahead, so that the window
     // answers at once; after the run the grids around the current view are brought up to date.
     void setDownloading(bool running);
@@ -93,7 +93,6 @@ private:
     void openInCalendar(const QString& id);
     navigation::GridView currentView() const;
     QString gridPage(const navigation::GridView& view) const;
-    void prepareNext();
 
     MainWindow& m_window;
     store::Store& m_store;
@@ -101,10 +100,7 @@ private:
     store::Settings& m_settings;
     app::DownloadHost& m_host;
     navigation::StationPages m_pages;
-    // Laid out one at a time, with a pause between for the user's clicks.
-    std::vector<navigation::GridView> m_toPrepare;
-    QTimer m_prepareTimer;
-    bool m_downloading = false;
+    GridPreparer m_preparer;
     // The minute of the "Teď běží" page in front; invalid while another page is.
     QDateTime m_nowShownAt;
     int m_nowScrollTop = 0;
