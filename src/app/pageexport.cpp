@@ -10,9 +10,9 @@
 #include "store/programmeid.h"
 #include "store/settings.h"
 #include "store/store.h"
+#include "store/wholefile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringEncoder>
 #include <cstdio>
@@ -47,12 +47,7 @@ bool writeOut(const QString& path, const QByteArray& bytes, QString* error)
             *error = QStringLiteral("Stránku nelze zapsat na standardní výstup.");
         return written;
     }
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size())
-        return true;
-    if (error)
-        *error = QStringLiteral("Soubor „%1“ nelze zapsat: %2").arg(path, file.errorString());
-    return false;
+    return store::writeWholeFile(path, bytes, error);
 }
 
 } // namespace

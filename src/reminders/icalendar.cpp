@@ -1,8 +1,10 @@
 #include "reminders/icalendar.h"
 
+#include "store/clock.h"
 #include "store/dates.h"
 #include "store/programmeid.h"
 #include "store/store.h"
+#include "store/wholefile.h"
 
 namespace obzorka::reminders {
 namespace {
@@ -112,6 +114,16 @@ QByteArray icalendar(store::Store& store, const QStringList& ids, int leadMinute
             calendar += event(found.front(), leadMinutes, stampText);
     }
     return calendar + line(QStringLiteral("END:VCALENDAR"));
+}
+
+QString writeProgrammeCalendar(store::Store& store, const QString& id, int leadMinutes,
+                               const QString& folder, QString* error)
+{
+    const QString path = folder + QStringLiteral("/obzorka-") + id + QStringLiteral(".ics");
+    return store::writeWholeFile(path, icalendar(store, {id}, leadMinutes, store::Clock::now()),
+                                 error)
+               ? path
+               : QString();
 }
 
 QStringList markedProgrammes(store::Store& store)

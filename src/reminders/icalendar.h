@@ -19,6 +19,11 @@ namespace obzorka::reminders {
 QByteArray icalendar(store::Store& store, const QStringList& ids, int leadMinutes,
                      const QDateTime& stamp);
 
+// The programme's calendar file written into `folder` as obzorka-<id>.ics (the id is a whole
+// number, so the name is plain): its path, or empty with the Czech reason in `error`.
+QString writeProgrammeCalendar(store::Store& store, const QString& id, int leadMinutes,
+                               const QString& folder, QString* error);
+
 // The ids of the marked programmes, by their start.
 QStringList markedProgrammes(store::Store& store);
 

@@ -1,5 +1,7 @@
 #include "store/datafolder.h"
 
+#include "store/wholefile.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
@@ -73,14 +75,7 @@ bool installFiles(const QString& folder, QString* error)
             return false;
         }
     }
-    if (!marker.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        marker.write(version) != version.size()) {
-        if (error)
-            *error = QStringLiteral("Soubor „%1“ nelze zapsat.")
-                         .arg(QDir::toNativeSeparators(marker.fileName()));
-        return false;
-    }
-    return true;
+    return writeWholeFile(marker.fileName(), version, error);
 }
 
 std::unique_ptr<QLockFile> claimDataFolder(const QString& folder, QString* error)

@@ -24,8 +24,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFile>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -399,19 +397,13 @@ void GuideController::showToday()
 
 void GuideController::openInCalendar(const QString& id)
 {
-    // The id is a whole number: a plain file name in the data folder's temp/.
-    QFile file(m_state.adr_htmltemp + QStringLiteral("/obzorka-") + id + QStringLiteral(".ics"));
-    const QByteArray calendar = obzorka::reminders::icalendar(
-        m_store, {id}, m_settings.readLeadMinutes(), store::Clock::now());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(calendar) != calendar.size()) {
-        QMessageBox::warning(&m_window, QStringLiteral("Obzorka"),
-                             QStringLiteral("Soubor „%1“ nelze zapsat.")
-                                 .arg(QDir::toNativeSeparators(file.fileName())));
-        return;
-    }
-    file.close();
-    QDesktopServices::openUrl(QUrl::fromLocalFile(file.fileName()));
+    QString problem;
+    const QString file = obzorka::reminders::writeProgrammeCalendar(
+        m_store, id, m_settings.readLeadMinutes(), m_state.adr_htmltemp, &problem);
+    if (file.isEmpty())
+        QMessageBox::warning(&m_window, QStringLiteral("Obzorka"), problem);
+    else
+        QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
 
 void GuideController::showNow()
