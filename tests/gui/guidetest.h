@@ -57,6 +57,7 @@ protected:
     {
         guide = application(server);
         ASSERT_TRUE(guide->start());
+        ASSERT_TRUE(QTest::qWaitFor([this] { return guide->backgroundRunning(); }));
     }
     template <typename T = QWidget> T* child(const QString& name)
     {

@@ -1,4 +1,8 @@
+#include "gui/main/firstframe.h"
 #include "guidetest.h"
+
+#include <QElapsedTimer>
+#include <QWindow>
 
 using namespace obzorka;
 using Answer = std::function<void(gui::AccountDialog*)>;
@@ -120,4 +124,47 @@ TEST_F(Startup, ASecondCopyIsRefusedAndClosingTheWindowStopsTheDownloaderAndTheS
     emit box->editingFinished(); // must not write to the closed store
     EXPECT_TRUE(guide->downloadHost().pln_ukonci);
     EXPECT_FALSE(guide->store().isOpen());
+}
+
+// The banner, the tray and the reminders' timers wait for the first frame, and come anyway for
+// a window the desktop never exposes; never for a guide already gone.
+TEST(FirstFrame, TheTaskComesAfterThePaintOrAtTheLatestAndNeverWithoutItsContext)
+{
+    using namespace std::chrono_literals;
+    struct Case
+    {
+        const char* name;
+        bool shown;
+        bool contextGone;
+        bool runs;
+    };
+    for (const Case& c :
+         {Case{"shown", true, false, true}, Case{"never exposed", false, false, true},
+          Case{"context gone", true, true, false}}) {
+        SCOPED_TRACE(c.name);
+        QWidget window;
+        auto context = std::make_unique<QObject>();
+        bool exposedFirst = false;
+        int runs = 0;
+        gui::afterFirstFrame(
+            &window, context.get(),
+            [&] {
+                exposedFirst = !c.shown || window.windowHandle()->isExposed();
+                ++runs;
+            },
+            c.shown ? 5s : 100ms);
+        EXPECT_EQ(runs, 0); // never at once
+        if (c.shown)
+            window.show();
+        if (c.contextGone)
+            context.reset();
+        QElapsedTimer waited;
+        waited.start();
+        EXPECT_EQ(QTest::qWaitFor([&] { return runs > 0; }, 1000), c.runs);
+        const qint64 took = waited.elapsed();
+        QTest::qWait(150); // a second run would come by now
+        EXPECT_EQ(runs, c.runs ? 1 : 0);
+        EXPECT_TRUE(exposedFirst || !c.runs);
+        EXPECT_TRUE(!c.shown || !c.runs || took < 1000); // the paint, not the 5 s
+    }
 }

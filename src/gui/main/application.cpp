@@ -7,6 +7,7 @@
 #include "gui/guide/guidecontroller.h"
 #include "gui/guide/pagedeck.h"
 #include "gui/guide/pane.h"
+#include "gui/main/firstframe.h"
 #include "gui/main/mainwindow.h"
 #include "gui/main/tray.h"
 #include "gui/reminders/reminderdesk.h"
@@ -183,7 +184,21 @@ bool Application::start()
     m_window->form1caption();
     fillWindow();
     m_window->show();
-    return showTray() && startBackground();
+    afterFirstFrame(m_window.get(), this, [this] { startBehindWindow(); });
+    return true;
+}
+
+void Application::startBehindWindow()
+{
+    if (!m_controller)
+        return; // the window closed before its first frame
+    nastavreklamu();
+    if (showTray() && startBackground()) {
+        m_backgroundRunning = true;
+        return;
+    }
+    shutdown();
+    QCoreApplication::exit(1);
 }
 
 bool Application::claimDataFolder(const QString& folder)
@@ -225,7 +240,6 @@ void Application::fillWindow()
     m_window->pageDeck()->showPage(pages::generzprava(QString()));
     m_controller->prepareAroundCurrentView();
     m_reminderPage->nastavzvukoveupozorneni();
-    nastavreklamu();
 }
 
 bool Application::showTray()

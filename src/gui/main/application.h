@@ -44,9 +44,12 @@ public:
     Application(const app::Options& options, Notifier notify, Notifier inform);
     ~Application() override;
 
-    // The start-up sequence. False when the program must end at once; the reason has been
-    // shown through the notifier.
+    // The start-up sequence up to the shown window. False when the program must end at once;
+    // the reason has been shown through the notifier. The banner, the tray icon, the downloads
+    // and the reminders' timers start behind the window's first frame.
     bool start();
+    // True once they have.
+    bool backgroundRunning() const { return m_backgroundRunning; }
 
     // Stops the downloader, closes the store, removes the tray icon and ends the event loop.
     // Never refused.
@@ -71,7 +74,9 @@ public:
 private:
     // The phases of start(), in their order; each false when the program must end.
     bool claimDataFolder(const QString& folder); // made, locked, the installed files in it
-    void fillWindow();      // the controls from the store and the settings, the first page
+    void fillWindow(); // the controls from the store and the settings, the first page
+    // What the first frame does not need; the program ends (exit status 1) when it fails.
+    void startBehindWindow();
     bool showTray();        // the icon and its menu
     bool startBackground(); // the pause state, the download worker, the timers, the reminders
     void logIn();
@@ -110,6 +115,7 @@ private:
     std::unique_ptr<ReminderPage> m_reminderPage;
     std::unique_ptr<ReminderDesk> m_desk;
     bool m_saidNoTray = false;
+    bool m_backgroundRunning = false;
     QPointer<AccountDialog> m_accountDialog;
     QString m_shownError; // the error text last shown, until it changes or a run succeeds
     bool m_pln_bezi = false;

@@ -73,7 +73,6 @@ MainWindow::MainWindow(app::GuideState& state, QWidget* parent) : QWidget(parent
     m_bannerPane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_bannerPane->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_bannerPane->setAccessibleName(QStringLiteral("Reklamní proužek"));
-    m_bannerPane->hide();
     tabRow->addWidget(m_bannerPane);
     tabRow->addSpacing(32); // room for the minimise picture
 
