@@ -167,6 +167,7 @@ TEST(StationSlots, NamesWiderThanTheirSlotEndInAnEllipsisAndShowWholeInTheToolTi
             pages.bySlot.at(i + 1) = {names.at(i), names.at(i), received};
         gui::StationSlots slots_;
         slots_.showStations(pages);
+        slots_.show();
         for (int i = 0; i < names.size(); ++i) {
             const QString& name = names.at(i);
             const gui::SlotButton* button = slots_.slotButton(i + 1);

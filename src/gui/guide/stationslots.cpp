@@ -64,8 +64,20 @@ int SlotButton::captionWidth() const
 
 void SlotButton::fitName()
 {
+    // A hidden slot holds the name whole and is fitted as it shows: the settings panel is
+    // hidden at start, and measuring in its bold and italic faces would delay the window.
+    if (!isVisible()) {
+        setText(widgets::plainCaption(m_name));
+        return;
+    }
     setText(
         widgets::plainCaption(fontMetrics().elidedText(m_name, Qt::ElideRight, captionWidth())));
+}
+
+void SlotButton::showEvent(QShowEvent* event)
+{
+    QPushButton::showEvent(event);
+    fitName();
 }
 
 void SlotButton::keyPressEvent(QKeyEvent* event)
