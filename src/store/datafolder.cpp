@@ -7,6 +7,10 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace obzorka::store {
 
@@ -78,17 +82,26 @@ bool installFiles(const QString& folder, QString* error)
     return writeWholeFile(marker.fileName(), version, error);
 }
 
-std::unique_ptr<QLockFile> claimDataFolder(const QString& folder, QString* error)
+FolderLock::~FolderLock()
 {
-    auto lock = std::make_unique<QLockFile>(folder + QStringLiteral("/obzorka.lock"));
-    lock->setStaleLockTime(0);
-    if (lock->tryLock(0))
-        return lock;
+    ::close(m_descriptor);
+}
+
+std::unique_ptr<FolderLock> claimDataFolder(const QString& folder, QString* error)
+{
+    // Close-on-exec: a browser or mail program started from the window must not hold the
+    // folder after the window has gone.
+    const int descriptor = ::open(QFile::encodeName(folder + QStringLiteral("/obzorka.lock")),
+                                  O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (descriptor >= 0 && ::flock(descriptor, LOCK_EX | LOCK_NB) == 0)
+        return std::make_unique<FolderLock>(descriptor);
+    const bool held = descriptor >= 0 && errno == EWOULDBLOCK;
+    if (descriptor >= 0)
+        ::close(descriptor);
     if (error)
-        *error = lock->error() == QLockFile::LockFailedError
-                     ? QStringLiteral("Program Obzorka je již otevřen.")
-                     : QStringLiteral("Do složky „%1“ nelze zapisovat; program se ukončí.")
-                           .arg(QDir::toNativeSeparators(folder));
+        *error = held ? QStringLiteral("Program Obzorka je již otevřen.")
+                      : QStringLiteral("Do složky „%1“ nelze zapisovat; program se ukončí.")
+                            .arg(QDir::toNativeSeparators(folder));
     return nullptr;
 }
 

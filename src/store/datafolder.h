@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLockFile>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -25,9 +24,24 @@ std::optional<DataFolder> prepareDataFolder(const QString& folder, QString* erro
 // Returns false with a Czech message when a file cannot be written.
 bool installFiles(const QString& folder, QString* error);
 
+// A data folder's lock: the system's exclusive lock on its "obzorka.lock", held as long as this
+// lives. The system lets go however the process ends, so a crash leaves no stale lock to guess
+// about, and taking it writes nothing to the disk.
+class FolderLock
+{
+public:
+    explicit FolderLock(int descriptor) : m_descriptor(descriptor) {}
+    ~FolderLock();
+    FolderLock(const FolderLock&) = delete;
+    FolderLock& operator=(const FolderLock&) = delete;
+
+private:
+    int m_descriptor;
+};
+
 // The lock that keeps a second copy of the program (a window or a download run) off a data
-// folder in use, held as long as the returned lock lives. Nothing, with a Czech message, when
-// another copy holds it or the folder cannot be written.
-std::unique_ptr<QLockFile> claimDataFolder(const QString& folder, QString* error);
+// folder in use. Nothing, with a Czech message, when another copy holds it or the folder
+// cannot be written.
+std::unique_ptr<FolderLock> claimDataFolder(const QString& folder, QString* error);
 
 } // namespace obzorka::store

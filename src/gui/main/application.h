@@ -3,12 +3,12 @@
 #include "app/downloadhost.h"
 #include "app/guidestate.h"
 #include "app/options.h"
+#include "store/datafolder.h"
 #include "store/settings.h"
 #include "store/store.h"
 
 #include "app/trayanimation.h"
 
-#include <QLockFile>
 #include <QObject>
 #include <QPointer>
 #include <QThread>
@@ -108,7 +108,7 @@ private:
     store::Store m_store;
     store::Settings m_settings{m_store};
     app::DownloadHost m_host;
-    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<store::FolderLock> m_lock;
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<GuideController> m_controller;
     std::unique_ptr<Tray> m_tray;
