@@ -2,6 +2,7 @@
 #include "gui/guide/pagedeck.h"
 #include "gui/guide/settingspanel.h"
 #include "gui/guide/stationslots.h"
+#include "gui/main/framebutton.h"
 #include "guidetest.h"
 #include "reminders/marks.h"
 #include "support/weekfixture.h"
@@ -64,7 +65,12 @@ protected:
     gui::Pane* pane() { return window->mainPane(); }
     QString page() { return pane()->page(); }
     gui::ClassicPanel* classic() { return window->classic(); }
-    static bool white(QWidget* button) { return button->styleSheet().contains("white"); }
+    static bool white(QWidget* button)
+    {
+        if (const auto* slot = qobject_cast<gui::SlotButton*>(button))
+            return slot->picked();
+        return qobject_cast<gui::FrameButton*>(button)->marked();
+    }
     void choose(QComboBox* chooser, int index)
     {
         chooser->setCurrentIndex(index);

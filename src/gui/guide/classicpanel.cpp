@@ -1,6 +1,7 @@
 #include "gui/guide/classicpanel.h"
 
 #include "gui/guide/pane.h"
+#include "gui/main/framebutton.h"
 #include "gui/main/widgets.h"
 #include "pages/generhtml.h"
 
@@ -42,12 +43,11 @@ ClassicPanel::ClassicPanel(QWidget* parent) : QWidget(parent)
     auto* pages = named(new QWidget(this), QStringLiteral("PageButtons"));
     pages->setFixedSize(8 * pageButtonWidth, 3 * pageButtonHeight);
     for (int k = 1; k <= pageButtonCount; ++k) {
-        auto* button =
-            named(new QPushButton(QString::number(k), pages), QStringLiteral("Command1_%1").arg(k));
+        auto* button = named(new FrameButton(QString::number(k), FrameButton::Padding::None, pages),
+                             QStringLiteral("Command1_%1").arg(k));
         button->setGeometry(((k - 1) % 8) * pageButtonWidth, ((k - 1) / 8) * pageButtonHeight,
                             pageButtonWidth, pageButtonHeight);
         button->hide();
-        widgets::highlight(button, false, true);
         connect(button, &QPushButton::clicked, this, [this, k] { emit pageButtonClicked(k); });
         m_pageButtons.append(button);
     }

@@ -8,6 +8,7 @@ class QPushButton;
 
 namespace obzorka::gui {
 
+class FrameButton;
 class Pane;
 
 // The panel "Klasické zobrazení" (Frame7_0): the day, time and type choosers, the date line,
@@ -30,7 +31,7 @@ public:
     Pane* headerPane() const { return m_header; }
     QWidget* pageArea() const { return m_pageArea; }
     // Page button k, 1 to 24.
-    QPushButton* pageButton(int k) const { return m_pageButtons.at(k - 1); }
+    FrameButton* pageButton(int k) const { return m_pageButtons.at(k - 1); }
 
 signals:
     void pageButtonClicked(int k);
@@ -44,7 +45,7 @@ private:
     QPushButton* m_print;
     Pane* m_header;
     QWidget* m_pageArea;
-    QList<QPushButton*> m_pageButtons;
+    QList<FrameButton*> m_pageButtons;
 };
 
 } // namespace obzorka::gui

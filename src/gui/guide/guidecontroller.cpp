@@ -6,6 +6,7 @@
 #include "gui/guide/classicpanel.h"
 #include "gui/guide/pagedeck.h"
 #include "gui/guide/pane.h"
+#include "gui/main/framebutton.h"
 #include "gui/guide/searchpanel.h"
 #include "gui/guide/settingspanel.h"
 #include "gui/guide/stationslots.h"
@@ -167,14 +168,14 @@ void GuideController::nastav_rychle4tv()
     }
     const int current = m_state.starting() ? 1 : m_state.zvoleno4 + 1;
     if (current >= 1 && current <= m_pages.pageCount)
-        widgets::highlight(classic->pageButton(current), true, true);
+        classic->pageButton(current)->setMarked(true);
 }
 
 void GuideController::choosePage(int k)
 {
     ClassicPanel* classic = m_window.classic();
     for (int i = 1; i <= ClassicPanel::pageButtonCount; ++i)
-        widgets::highlight(classic->pageButton(i), i == k, true);
+        classic->pageButton(i)->setMarked(i == k);
     m_state.zvoleno4 = k - 1;
     generedit1frame();
 }

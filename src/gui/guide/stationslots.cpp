@@ -1,5 +1,6 @@
 #include "gui/guide/stationslots.h"
 
+#include "gui/main/framebutton.h"
 #include "gui/main/widgets.h"
 
 #include <QApplication>
@@ -72,6 +73,20 @@ void SlotButton::fitName()
     }
     setText(
         widgets::plainCaption(fontMetrics().elidedText(m_name, Qt::ElideRight, captionWidth())));
+}
+
+void SlotButton::setPicked(bool picked)
+{
+    m_picked = picked;
+    update();
+}
+
+void SlotButton::paintEvent(QPaintEvent* event)
+{
+    if (m_picked)
+        FrameButton::paintFramed(*this, true, QMargins());
+    else
+        QPushButton::paintEvent(event);
 }
 
 void SlotButton::showEvent(QShowEvent* event)
@@ -167,7 +182,7 @@ void StationSlots::pressed(int slot)
     letGo();
     if (picked == 0) {
         m_picked = slot;
-        widgets::highlight(slotButton(slot), true, true);
+        slotButton(slot)->setPicked(true);
     } else if (picked != slot) {
         emit slotDropped(slot, picked);
     }
@@ -176,7 +191,7 @@ void StationSlots::pressed(int slot)
 void StationSlots::letGo()
 {
     if (const int picked = std::exchange(m_picked, 0); picked != 0)
-        slotButton(picked)->setStyleSheet(QString());
+        slotButton(picked)->setPicked(false);
 }
 
 void StationSlots::hideEvent(QHideEvent* event)

@@ -22,6 +22,9 @@ public:
     QString shownName() const;
     // The width the style leaves for the caption.
     int captionWidth() const;
+    // Picked up from the keyboard: drawn as a marked tab until put down.
+    bool picked() const { return m_picked; }
+    void setPicked(bool picked);
 
 signals:
     // A slot button was dropped on this one.
@@ -38,11 +41,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void fitName();
 
     int m_slot;
+    bool m_picked = false;
     QPoint m_pressedAt;
     QString m_name;
 };

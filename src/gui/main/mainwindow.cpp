@@ -6,6 +6,7 @@
 #include "gui/guide/pane.h"
 #include "gui/guide/searchpanel.h"
 #include "gui/guide/settingspanel.h"
+#include "gui/main/framebutton.h"
 #include "gui/main/widgets.h"
 #include "gui/reminders/reminderpanel.h"
 #include "pages/chooseritems.h"
@@ -60,9 +61,8 @@ MainWindow::MainWindow(app::GuideState& state, QWidget* parent) : QWidget(parent
                                   QStringLiteral("&Vyhledat"), QStringLiteral("&Nastavení"),
                                   QStringLiteral("Ná&pověda"), QStringLiteral("&Teď běží")};
     for (int i = 0; i < tabCaptions.size(); ++i) {
-        auto* tab =
-            named(new QPushButton(tabCaptions.at(i), this), QStringLiteral("Command12_%1").arg(i));
-        widgets::highlight(tab, false);
+        auto* tab = named(new FrameButton(tabCaptions.at(i), FrameButton::Padding::Wide, this),
+                          QStringLiteral("Command12_%1").arg(i));
         connect(tab, &QPushButton::clicked, this, [this, i] { emit tabClicked(tabPanel(i)); });
         m_tabs.append(tab);
         tabRow->addWidget(tab);
@@ -147,7 +147,7 @@ QWidget* MainWindow::buildPagePanel(const QString& panelName, const QString& are
 void MainWindow::showPanel(Panel panel)
 {
     for (int i = 0; i < m_tabs.size(); ++i)
-        widgets::highlight(m_tabs.at(i), tabPanel(i) == panel);
+        m_tabs.at(i)->setMarked(tabPanel(i) == panel);
     m_panels->setCurrentIndex(panel);
 }
 

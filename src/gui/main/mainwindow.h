@@ -4,7 +4,6 @@
 
 class QCheckBox;
 class QLabel;
-class QPushButton;
 class QStackedWidget;
 
 namespace obzorka::app {
@@ -14,6 +13,7 @@ struct GuideState;
 namespace obzorka::gui {
 
 class ClassicPanel;
+class FrameButton;
 class PageDeck;
 class Pane;
 class ReminderPanel;
@@ -65,7 +65,7 @@ public:
     PageDeck* pageDeck() const { return m_pageDeck; }
     Pane* mainPane() const;
     Pane* bannerPane() const { return m_bannerPane; }
-    QPushButton* tab(int index) const { return m_tabs.at(index); }
+    FrameButton* tab(int index) const { return m_tabs.at(index); }
     ReminderPanel* reminderPanel() const;
     QCheckBox* vpsBox() const;
     QCheckBox* noImagesBox() const;
@@ -88,7 +88,7 @@ private:
     QWidget* buildPagePanel(const QString& panelName, const QString& areaName, QWidget* top);
 
     app::GuideState& m_state;
-    QList<QPushButton*> m_tabs;
+    QList<FrameButton*> m_tabs;
     QStackedWidget* m_panels;
     ClassicPanel* m_classic;
     SearchPanel* m_search;

@@ -14,18 +14,6 @@ template <typename Widget> Widget* named(Widget* widget, const QString& objectNa
     return widget;
 }
 
-// White marks the tab or page shown; the others keep the window's colour. Every button of a
-// row gets the same frame (the style paints a background only with a border of its own), so
-// nothing moves when the highlight does; small buttons get no padding.
-inline void highlight(QWidget* button, bool on, bool small = false)
-{
-    button->setStyleSheet(
-        QStringLiteral("background-color: %1; border: 1px solid #707070; border-radius: 2px; "
-                       "padding: %2;")
-            .arg(on ? QStringLiteral("white") : QStringLiteral("palette(button)"),
-                 small ? QStringLiteral("0px") : QStringLiteral("3px 8px")));
-}
-
 // A text from outside (a station name, say) as a tool tip: Qt would show one that looks like
 // markup as rich text; this one always reads as plain text. An empty text stays empty.
 inline QString plainToolTip(const QString& text)
