@@ -10,7 +10,7 @@ class Store;
 
 namespace obzorka::navigation {
 
-// The stations as the 96 bySlot show them, four to a page: slot n (1..96) is the station
+// The stations as the 96 slots show them, four to a page: slot n (1..96) is the station
 // whose pozice is n. Only received stations carry a tag, and only tags reach the grid.
 struct StationPages
 {
@@ -30,7 +30,7 @@ struct StationPages
     int pageCount = 0;                            // pages with a button: (last used slot + 3) / 4
     std::array<QString, maxPages + 1> tooltips{}; // page k's received stations, index 0 unused
 
-    // The four stations of page index p (from 0) for the grid; empty names for empty bySlot
+    // The four stations of page index p (from 0) for the grid; empty names for empty slots
     // and for p outside the pages.
     QStringList stationsOfPage(int pageIndex) const;
 };

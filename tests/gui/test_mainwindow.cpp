@@ -152,6 +152,16 @@ TEST_F(Window, PageButtonsShowTheirStationsAsPlainTextAndDroppingASlotSwapsTwo)
     EXPECT_TRUE(child("Command1_3")->isVisible());
     EXPECT_EQ(plainText(child("Command1_3")->toolTip()), "ČT2");
 
+    // The slots, made while their panel was hidden, show with it, and Tab walks them in order.
+    click("Command12_2");
+    click("Command6");
+    EXPECT_TRUE(target->isVisible());
+    child("Check1")->setFocus();
+    for (int slot : {1, 2}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), slots_->slotButton(slot));
+    }
+
     // From the keyboard: Space on one slot, then on another.
     for (gui::SlotButton* pressed : {target, source}) {
         pressed->setFocus();

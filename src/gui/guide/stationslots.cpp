@@ -16,6 +16,7 @@ namespace {
 
 constexpr int slotWidth = 73;
 constexpr int slotHeight = 25;
+constexpr int blockOffset = slotWidth * 9 / 2; // where the second block of slots starts
 
 // The drag names the slot and the slots it comes from: only a slot of the same window may
 // be dropped here, not one dragged from another window or program.
@@ -163,17 +164,44 @@ void SlotButton::dropEvent(QDropEvent* event)
 StationSlots::StationSlots(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("StationSlots"));
-    const int blockOffset = slotWidth * 9 / 2;
+    setMinimumSize(blockOffset + 4 * slotWidth, 12 * slotHeight);
+}
+
+void StationSlots::makeButtons()
+{
+    if (!m_buttons.isEmpty())
+        return;
+    // Tab goes through the slots in their order, right after what takes the focus before them
+    // (made later, they would otherwise come last in the window).
+    QWidget* before = previousInFocusChain();
+    while (before != this && before->focusPolicy() == Qt::NoFocus)
+        before = before->previousInFocusChain();
     for (int n = 1; n <= navigation::StationPages::slotCount; ++n) {
         auto* button = new SlotButton(n, this);
         const int left = ((n - 1) % 4) * slotWidth + ((n - 1) / 48) * blockOffset;
         const int top = ((n - 1) / 4) * slotHeight - ((n - 1) / 48) * 12 * slotHeight;
         button->setGeometry(left, top, slotWidth, slotHeight);
+        button->showStation(m_stations.at(n));
         connect(button, &SlotButton::slotDropped, this, &StationSlots::slotDropped);
         connect(button, &SlotButton::keyPressed, this, &StationSlots::pressed);
+        QWidget::setTabOrder(before, button);
+        before = button;
+        if (isVisible())
+            button->show(); // made as the slots show, it would stay hidden
         m_buttons.append(button);
     }
-    setMinimumSize(blockOffset + 4 * slotWidth, 12 * slotHeight);
+}
+
+SlotButton* StationSlots::slotButton(int slot)
+{
+    makeButtons();
+    return m_buttons.at(slot - 1);
+}
+
+void StationSlots::showEvent(QShowEvent* event)
+{
+    makeButtons();
+    QWidget::showEvent(event);
 }
 
 void StationSlots::pressed(int slot)
@@ -203,8 +231,9 @@ void StationSlots::hideEvent(QHideEvent* event)
 void StationSlots::showStations(const navigation::StationPages& pages)
 {
     letGo();
+    m_stations = pages.bySlot;
     for (SlotButton* button : m_buttons)
-        button->showStation(pages.bySlot.at(button->slot()));
+        button->showStation(m_stations.at(button->slot()));
 }
 
 } // namespace obzorka::gui

@@ -66,19 +66,24 @@ public:
 
     explicit StationSlots(QWidget* parent = nullptr);
     void showStations(const navigation::StationPages& pages);
-    SlotButton* slotButton(int slot) const { return m_buttons.at(slot - 1); }
+    SlotButton* slotButton(int slot);
 
 signals:
     void slotDropped(int target, int source);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
+    // The buttons are made when the slots first show or one is asked for: the settings panel is
+    // hidden at start, and 96 buttons made there delayed the window.
+    void makeButtons();
     void pressed(int slot);
     void letGo();
 
     QList<SlotButton*> m_buttons;
+    decltype(navigation::StationPages::bySlot) m_stations{};
     int m_picked = 0;
 };
 
