@@ -42,7 +42,8 @@ struct Guide
         const auto ignore = [](const QString&) {};
         application = std::make_unique<gui::Application>(options, ignore, ignore);
         application->start();
-        QCoreApplication::processEvents();
+        while (!application->backgroundRunning()) // it starts behind the first frame
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
     }
     gui::MainWindow& window() const { return *application->mainWindow(); }
     gui::Pane& pane() const { return *window().mainPane(); }
