@@ -7,9 +7,6 @@ namespace obzorka::store {
 class Store;
 } // namespace obzorka::store
 
-namespace obzorka::extras {
-}
-
 // The advertising banner: one of the banners still valid, drawn at random each time.
 namespace obzorka::extras {
 

@@ -29,10 +29,6 @@ std::optional<DataFolder> prepareDataFolder(const QString& folder, QString* erro
                       folder + QStringLiteral("/icons")};
 }
 
-} // namespace obzorka::store
-
-namespace obzorka::store {
-
 namespace {
 
 const QString installedRoot = QStringLiteral(":/install/");
