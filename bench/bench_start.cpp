@@ -10,7 +10,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <chrono>
-#include <vector>
 
 namespace {
 
@@ -64,15 +63,11 @@ void BM_GuideStart(benchmark::State& state)
     launch(state, QStringLiteral(START_PROBE_GUIDE), {bigStoreFolder()});
 }
 
-// One launch per repetition; the two benchmarks' repetitions are interleaved at random (see
-// main), so that a drift of the machine touches both, and the median leaves the odd outlier out.
+// 40 launches of each, the two interleaved (see main); the median leaves the odd outlier out.
 void launches(benchmark::internal::Benchmark* benchmark)
 {
-    benchmark->Unit(benchmark::kMillisecond)
-        ->Iterations(1)
-        ->Repetitions(40)
-        ->ReportAggregatesOnly(true)
-        ->UseManualTime();
+    bench::repeatedRuns(benchmark, 40);
+    benchmark->UseManualTime();
 }
 BENCHMARK(BM_GuideStart)->Apply(launches);
 
@@ -86,8 +81,5 @@ BENCHMARK(BM_BareWindowWithOneTextPane)->Apply(launches);
 
 int main(int argc, char** argv)
 {
-    std::vector<char*> arguments(argv, argv + argc);
-    char interleave[] = "--benchmark_enable_random_interleaving=true";
-    arguments.insert(arguments.begin() + 1, interleave);
-    return obzorka::bench::runWithQt(int(arguments.size()), arguments.data());
+    return obzorka::bench::runInterleavedWithQt(argc, argv);
 }
