@@ -41,9 +41,8 @@ struct Guide
         options.server = options.imageServer = QStringLiteral("127.0.0.1:1");
         const auto ignore = [](const QString&) {};
         application = std::make_unique<gui::Application>(options, ignore, ignore);
-        application->start();
-        while (!application->backgroundRunning()) // it starts behind the first frame
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        if (!bench::startGuide(*application))
+            qFatal("the guide did not start");
     }
     gui::MainWindow& window() const { return *application->mainWindow(); }
     gui::Pane& pane() const { return *window().mainPane(); }

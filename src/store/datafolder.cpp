@@ -89,7 +89,9 @@ std::unique_ptr<FolderLock> claimDataFolder(const QString& folder, QString* erro
     // folder after the window has gone.
     const int descriptor = ::open(QFile::encodeName(folder + QStringLiteral("/obzorka.lock")),
                                   O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (descriptor >= 0 && ::flock(descriptor, LOCK_EX | LOCK_NB) == 0)
+    // A network share without a lock service keeps the folder unguarded rather than the
+    // program from starting.
+    if (descriptor >= 0 && (::flock(descriptor, LOCK_EX | LOCK_NB) == 0 || errno == ENOLCK))
         return std::make_unique<FolderLock>(descriptor);
     const bool held = descriptor >= 0 && errno == EWOULDBLOCK;
     if (descriptor >= 0)

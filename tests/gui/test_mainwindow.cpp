@@ -69,7 +69,8 @@ protected:
     {
         if (const auto* slot = qobject_cast<gui::SlotButton*>(button))
             return slot->picked();
-        return qobject_cast<gui::FrameButton*>(button)->marked();
+        const auto* frame = qobject_cast<gui::FrameButton*>(button);
+        return frame && frame->marked();
     }
     void choose(QComboBox* chooser, int index)
     {
@@ -189,6 +190,7 @@ TEST(StationSlots, NamesWiderThanTheirSlotEndInAnEllipsisAndShowWholeInTheToolTi
             const gui::SlotButton* button = slots_.slotButton(i + 1);
             const QString shown = button->shownName();
             SCOPED_TRACE(name.toStdString() + " → " + shown.toStdString());
+            EXPECT_TRUE(button->isVisible()); // made as the slots show
             EXPECT_EQ(button->font().bold(), received);
             EXPECT_EQ(button->font().italic(), !received);
             EXPECT_LE(button->fontMetrics().horizontalAdvance(shown), button->captionWidth());

@@ -184,6 +184,8 @@ bool Application::start()
     m_window->form1caption();
     fillWindow();
     m_window->show();
+    // The controls are filled: what the user does from now on counts.
+    m_state.zvoleno4 = 0;
     afterFirstFrame(m_window.get(), this, [this] { startBehindWindow(); });
     return true;
 }
@@ -195,6 +197,9 @@ void Application::startBehindWindow()
     nastavreklamu();
     if (showTray() && startBackground()) {
         m_backgroundRunning = true;
+        // Minimised before there was a tray to hide in.
+        if (m_window->isMinimized())
+            windowMinimised();
         return;
     }
     shutdown();
@@ -269,7 +274,6 @@ bool Application::startBackground()
     m_desk->nastavupozorneni();
     m_host.enableTimer2();
 
-    m_state.zvoleno4 = 0;
     m_host.tick();
     return m_store.isOpen();
 }
@@ -386,6 +390,8 @@ void Application::openWindow(bool onNow)
 
 void Application::windowMinimised()
 {
+    if (!m_backgroundRunning)
+        return; // the tray is not there yet; asked again once it is
     // Without an icon in a notification area a hidden window could not be brought back.
     if (m_tray && m_tray->shown()) {
         m_window->hide();

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 
 namespace obzorka::gui {
@@ -45,9 +46,14 @@ void FrameButton::paintFramed(QPushButton& button, bool marked, const QMargins& 
 
     const QRect inside = button.rect().marginsRemoved(
         padding + QMargins(frameWidth, frameWidth, frameWidth, frameWidth));
-    button.style()->drawItemText(&painter, inside, Qt::AlignCenter | Qt::TextShowMnemonic,
-                                 button.palette(), button.isEnabled(), button.text(),
-                                 QPalette::ButtonText);
+    // The shortcut letter is underlined when the desktop's style underlines them at all.
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    const int mnemonic = button.style()->styleHint(QStyle::SH_UnderlineShortcut, &option, &button)
+                             ? Qt::TextShowMnemonic
+                             : Qt::TextHideMnemonic;
+    button.style()->drawItemText(&painter, inside, Qt::AlignCenter | mnemonic, button.palette(),
+                                 button.isEnabled(), button.text(), QPalette::ButtonText);
     if (button.hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(&button);
