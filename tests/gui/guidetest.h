@@ -56,6 +56,11 @@ protected:
     void start(const QString& server = "127.0.0.1:9")
     {
         guide = application(server);
+        startMade();
+    }
+    // Starts the guide already made, and waits for what starts behind its first frame.
+    void startMade()
+    {
         ASSERT_TRUE(guide->start());
         ASSERT_TRUE(QTest::qWaitFor([this] { return guide->backgroundRunning(); }));
     }

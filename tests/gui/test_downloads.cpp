@@ -94,8 +94,7 @@ TEST_F(Guide, TheGuideFillsItselfFromTheServerWhileTheWindowRuns)
     int reminderChecks = 0;
     QObject::connect(&guide->downloadHost(), &app::DownloadHost::runReminderCheckDue,
                      [&] { ++reminderChecks; });
-    ASSERT_TRUE(guide->start());
-    ASSERT_TRUE(QTest::qWaitFor([this] { return guide->backgroundRunning(); }));
+    startMade();
     EXPECT_TRUE(guide->downloading()); // the tick at the end of start-up started a run
     settle();
     EXPECT_GE(reminderChecks, days); // before each listing round, and each image
